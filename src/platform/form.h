@@ -1,0 +1,75 @@
+#pragma once
+// A window of the system. Each window class has one global instance, created on first use
+// (its Form_Load runs then), that can be asked whether it exists and unloaded. The loaded
+// windows are remembered in load order so that shut-down can unload the last loaded first.
+#include <QWidget>
+#include <vector>
+
+class Form : public QWidget {
+public:
+    explicit Form(QWidget* parent = nullptr);
+    ~Form() override;
+
+    // Window load handler; runs once, right after the instance is created.
+    virtual void Form_Load() {}
+    // Window unload handler; runs before the instance is destroyed.
+    virtual void Form_Unload() {}
+
+    // Positions and sizes in twips (15 per pixel), as the settings store keeps them.
+    int Top() const;
+    int Left() const;
+    int Width() const;
+    int Height() const;
+    void setTop(int twips);
+    void setLeft(int twips);
+    void setWidth(int twips);
+    void setHeight(int twips);
+
+    QString Caption() const { return windowTitle(); }
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+
+    // Show as a modeless window (or modal, blocking until it is hidden).
+    void Show(bool modal = false);
+
+    // Every loaded window, oldest first.
+    static const std::vector<Form*>& fenetres_chargees();
+    // Unloads every loaded window, the last loaded first.
+    static void decharger_tout();
+
+protected:
+    // Called by FormInstance when the instance goes away.
+    virtual void oublier_instance() = 0;
+    friend void decharger_fenetre(Form* form);
+};
+
+// Unloads one window: runs its unload handler, forgets its global instance and destroys it.
+void decharger_fenetre(Form* form);
+
+constexpr int TwipsParPixel = 15;
+
+// The global instance of window class T (T derives from FormInstance<T>).
+template <class T>
+class FormInstance : public Form {
+public:
+    using Form::Form;
+
+    static T& instance() {
+        if (!s_instance) {
+            s_instance = new T();
+            s_instance->Form_Load();
+        }
+        return *s_instance;
+    }
+    static bool existe() { return s_instance != nullptr; }
+    static void decharger() {
+        if (s_instance) decharger_fenetre(s_instance);
+    }
+
+protected:
+    void oublier_instance() override {
+        if (s_instance == this) s_instance = nullptr;
+    }
+
+private:
+    static inline T* s_instance = nullptr;
+};
