@@ -23,6 +23,7 @@ QString Erreur::description_standard(int numero) {
         {55, QStringLiteral("Fichier déjà ouvert")},
         {57, QStringLiteral("Erreur d'entrée/sortie de périphérique")},
         {58, QStringLiteral("Ce fichier existe déjà")},
+        {59, QStringLiteral("Longueur d'enregistrement incorrecte")},
         {61, QStringLiteral("Disque plein")},
         {62, QStringLiteral("L'entrée dépasse la fin de fichier")},
         {63, QStringLiteral("Numéro d'enregistrement incorrect")},
@@ -34,6 +35,7 @@ QString Erreur::description_standard(int numero) {
         {76, QStringLiteral("Chemin d'accès introuvable")},
         {91, QStringLiteral("Variable objet ou variable bloc With non définie")},
         {380, QStringLiteral("Valeur de propriété non valide")},
+        {482, QStringLiteral("Erreur d'imprimante")},
         {32755, QStringLiteral("Annulation")},
     };
     return textes.value(numero, QStringLiteral("Erreur définie par l'application ou par l'objet"));

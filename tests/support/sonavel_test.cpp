@@ -6,6 +6,7 @@
 #include "config/etat.h"
 #include "platform/form.h"
 #include "platform/programme.h"
+#include "support/repondeur.h"
 
 namespace sonavel_test {
 namespace {
@@ -29,6 +30,8 @@ void preparer_environnement() {
     definir_si_absent("SONAVEL_AUDIO_SINK", "fakesink");
     definir_si_absent("SONAVEL_VIDEO_SINK", "fakesink");
     programme::definir_dossier(r + "/programme/");
+    // No test ever waits at a box or starts a real program.
+    installer_gardes();
 }
 
 QString dossier_programme() { return programme::dossier(); }

@@ -5,7 +5,8 @@
 #include <QTest>
 
 namespace sonavel_test {
-// Sets the environment before the application object exists.
+// Sets the environment before the application object exists, and the guards that fail a
+// test on a box or a launch it did not prepare for (support/repondeur.h).
 void preparer_environnement();
 // The temporary program folder of this test run (ends with "/").
 QString dossier_programme();

@@ -1,0 +1,134 @@
+#include "platform/enregistrements.h"
+
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <QtEndian>
+#include <cstring>
+
+#include "platform/erreur.h"
+#include "platform/fichiers.h"
+
+FichierEnregistrements::FichierEnregistrements(const QString& chemin, int longueur, Acces acces)
+    : m_fichier(chemin), m_longueur(longueur) {
+    if (longueur <= 0) throw Erreur(err::AppelInvalide);
+    const bool ecriture = acces == Acces::LectureEcriture;
+    if (chemin.isEmpty() || QFileInfo(chemin).isDir() ||
+        !m_fichier.open(ecriture ? QIODevice::ReadWrite : QIODevice::ReadOnly))
+        throw Erreur(fichiers::numero_erreur_ouverture(chemin, ecriture));
+}
+
+int FichierEnregistrements::nombre() const { return int(m_fichier.size() / m_longueur); }
+
+QByteArray FichierEnregistrements::lire(int numero) {
+    if (numero < 1) throw Erreur(err::NumeroEnregistrement);
+    QByteArray enreg(m_longueur, '\0');
+    const qint64 position = qint64(numero - 1) * m_longueur;
+    if (position >= m_fichier.size()) return enreg;
+    if (!m_fichier.seek(position)) throw Erreur(err::ErreurEntreeSortie);
+    const qint64 lus = m_fichier.read(enreg.data(), m_longueur);
+    if (lus < 0) throw Erreur(fichiers::numero_erreur_ecriture(m_fichier));
+    return enreg;  // a trailing partial record keeps zero bytes after the file's end
+}
+
+QVector<QByteArray> FichierEnregistrements::lire_tout() {
+    QVector<QByteArray> enregs;
+    const int n = nombre();
+    if (!m_fichier.seek(0)) throw Erreur(err::ErreurEntreeSortie);
+    const QByteArray tout = m_fichier.read(qint64(n) * m_longueur);
+    if (tout.size() != qint64(n) * m_longueur) throw Erreur(fichiers::numero_erreur_ecriture(m_fichier));
+    enregs.reserve(n);
+    for (int i = 0; i < n; ++i) enregs.append(tout.mid(qsizetype(i) * m_longueur, m_longueur));
+    return enregs;
+}
+
+void FichierEnregistrements::ecrire(int numero, const QByteArray& enregistrement) {
+    if (numero < 1) throw Erreur(err::NumeroEnregistrement);
+    if (enregistrement.size() > m_longueur) throw Erreur(err::LongueurEnregistrement);
+    if (!m_fichier.isWritable()) throw Erreur(err::ModeAccesIncorrect);
+    QByteArray enreg = enregistrement;
+    if (enreg.size() < m_longueur) enreg.append(m_longueur - enreg.size(), '\0');
+    // Seeking past the end and writing leaves zero bytes in between.
+    if (!m_fichier.seek(qint64(numero - 1) * m_longueur) || m_fichier.write(enreg) != m_longueur ||
+        !m_fichier.flush())
+        throw Erreur(fichiers::numero_erreur_ecriture(m_fichier));
+}
+
+namespace champ {
+namespace {
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; its five unused codes map to the
+// control characters of the same value.
+constexpr char16_t cp1252_80_9f[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+}  // namespace
+
+QString depuis_windows1252(const QByteArray& octets) {
+    QString s(octets.size(), Qt::Uninitialized);
+    QChar* d = s.data();
+    for (qsizetype i = 0; i < octets.size(); ++i) {
+        const uchar c = uchar(octets[i]);
+        d[i] = (c >= 0x80 && c <= 0x9F) ? QChar(cp1252_80_9f[c - 0x80]) : QChar(c);
+    }
+    return s;
+}
+
+QString decoder(const QByteArray& octets) {
+    const qsizetype nul = octets.indexOf('\0');
+    const QByteArray utiles = nul < 0 ? octets : octets.left(nul);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString s = utf8.decode(utiles);
+    return utf8.hasError() ? depuis_windows1252(utiles) : s;
+}
+
+QByteArray texte(const QString& s, int largeur) {
+    QByteArray octets = s.toUtf8();
+    if (octets.size() > largeur) {
+        // Back up over continuation bytes (10xxxxxx) so no character is cut in half.
+        int coupe = largeur;
+        while (coupe > 0 && (uchar(octets[coupe]) & 0xC0) == 0x80) --coupe;
+        octets.truncate(coupe);
+    }
+    octets.append(largeur - octets.size(), ' ');
+    return octets;
+}
+
+QString lire_texte(const QByteArray& enreg, int position, int largeur) {
+    return decoder(enreg.mid(position, largeur));
+}
+
+namespace {
+char* place(QByteArray& enreg, int position, int largeur) {
+    if (enreg.size() < position + largeur) enreg.append(position + largeur - enreg.size(), '\0');
+    return enreg.data() + position;
+}
+template <typename T>
+T lire_le(const QByteArray& enreg, int position) {
+    if (position < 0 || enreg.size() < position + qsizetype(sizeof(T))) return T(0);
+    return qFromLittleEndian<T>(enreg.constData() + position);
+}
+}  // namespace
+
+void ecrire_texte(QByteArray& enreg, int position, int largeur, const QString& s) {
+    std::memcpy(place(enreg, position, largeur), texte(s, largeur).constData(), size_t(largeur));
+}
+
+int16_t lire_entier16(const QByteArray& enreg, int position) { return lire_le<int16_t>(enreg, position); }
+
+void ecrire_entier16(QByteArray& enreg, int position, int16_t valeur) {
+    qToLittleEndian<int16_t>(valeur, place(enreg, position, 2));
+}
+
+double lire_reel64(const QByteArray& enreg, int position) {
+    const quint64 bits = lire_le<quint64>(enreg, position);
+    double v;
+    std::memcpy(&v, &bits, sizeof v);
+    return v;
+}
+
+void ecrire_reel64(QByteArray& enreg, int position, double valeur) {
+    quint64 bits;
+    std::memcpy(&bits, &valeur, sizeof bits);
+    qToLittleEndian<quint64>(bits, place(enreg, position, 8));
+}
+}  // namespace champ

@@ -1,0 +1,49 @@
+#include "platform/lancement.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace lancement {
+namespace {
+Interception& interception() {
+    static Interception f;
+    return f;
+}
+
+QUrl adresse(const QString& cible) {
+    if (cible.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        return QUrl(QStringLiteral("http://") + cible);
+    const QUrl url(cible);
+    // A scheme of one letter is a drive letter, not a web address.
+    if (url.isValid() && url.scheme().size() > 1) return url;
+    return QUrl::fromLocalFile(QFileInfo(cible).absoluteFilePath());
+}
+}  // namespace
+
+bool demarrer(const QString& programme, const QStringList& arguments, const QString& dossier) {
+    const Demande d{Demande::Programme, programme, arguments, dossier};
+    if (interception()) return interception()(d);
+    if (programme.isEmpty()) return false;
+    return QProcess::startDetached(programme, arguments, dossier);
+}
+
+bool ouvrir(const QString& document_ou_adresse) {
+    const Demande d{Demande::Document, document_ou_adresse, {}, {}};
+    if (interception()) return interception()(d);
+    if (document_ou_adresse.isEmpty()) return false;
+    const QUrl url = adresse(document_ou_adresse);
+    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) return false;
+    return QDesktopServices::openUrl(url);
+}
+
+QString trouver_programme(const QString& nom) { return QStandardPaths::findExecutable(nom); }
+
+Interception definir_interception(Interception f) {
+    Interception ancienne = std::move(interception());
+    interception() = std::move(f);
+    return ancienne;
+}
+}  // namespace lancement

@@ -1,0 +1,142 @@
+#include "support/repondeur.h"
+
+#include <QTest>
+
+namespace {
+const char* nom_genre(boites::Genre g) {
+    switch (g) {
+        case boites::Genre::Message: return "message";
+        case boites::Genre::Saisie: return "saisie";
+        case boites::Genre::Ouvrir: return "ouverture";
+        case boites::Genre::Enregistrer: return "enregistrement";
+        case boites::Genre::Couleur: return "couleur";
+        case boites::Genre::Police: return "police";
+        case boites::Genre::Imprimante: return "imprimante";
+    }
+    return "?";
+}
+
+// The answer to a box nobody expected: its default button, or a cancel.
+boites::Reponse reponse_imprevue(const boites::Demande& d) {
+    boites::Reponse r;
+    r.annule = true;
+    if (d.genre == boites::Genre::Message) r.code = boites::reponse_par_defaut(d.style);
+    return r;
+}
+
+QString decrire(const boites::Demande& d) {
+    return QStringLiteral("boîte de %1 imprévue, titre « %2 », texte « %3 », style %4")
+        .arg(QLatin1String(nom_genre(d.genre)), d.titre, d.texte)
+        .arg(d.style);
+}
+}  // namespace
+
+namespace sonavel_test {
+void echec(const QString& message) {
+    if (!QTest::currentTestFailed()) QTest::qFail(message.toUtf8().constData(), __FILE__, __LINE__);
+    else qWarning("%s", message.toUtf8().constData());
+}
+
+void installer_gardes() {
+    boites::definir_interception([](const boites::Demande& d) {
+        echec(decrire(d));
+        return reponse_imprevue(d);
+    });
+    lancement::definir_interception([](const lancement::Demande& d) {
+        echec(QStringLiteral("lancement imprévu de « %1 »").arg(d.cible));
+        return false;
+    });
+}
+}  // namespace sonavel_test
+
+Repondeur::Repondeur() {
+    m_precedente = boites::definir_interception([this](const boites::Demande& d) { return repondre(d); });
+}
+
+Repondeur::~Repondeur() {
+    boites::definir_interception(std::move(m_precedente));
+    if (!m_reponses.empty())
+        sonavel_test::echec(QStringLiteral("%1 réponse(s) préparée(s) sans boîte").arg(m_reponses.size()));
+}
+
+Repondeur& Repondeur::ajouter(Prevue::Type type, boites::Reponse r) {
+    m_reponses.push_back(Prevue{type, std::move(r)});
+    return *this;
+}
+
+Repondeur& Repondeur::attendre_message(int code) {
+    boites::Reponse r;
+    r.code = code;
+    return ajouter(Prevue::Message, r);
+}
+Repondeur& Repondeur::attendre_saisie(const QString& texte) {
+    boites::Reponse r;
+    r.texte = texte;
+    return ajouter(Prevue::Saisie, r);
+}
+Repondeur& Repondeur::attendre_fichier(const QString& chemin, int index_filtre) {
+    boites::Reponse r;
+    r.fichier = chemin;
+    r.index_filtre = index_filtre;
+    return ajouter(Prevue::Fichier, r);
+}
+Repondeur& Repondeur::attendre_couleur(int32_t couleur) {
+    boites::Reponse r;
+    r.couleur = couleur;
+    return ajouter(Prevue::Couleur, r);
+}
+Repondeur& Repondeur::attendre_police(const QFont& police) {
+    boites::Reponse r;
+    r.police = police;
+    return ajouter(Prevue::Police, r);
+}
+Repondeur& Repondeur::attendre_impression(const QString& fichier_pdf) {
+    boites::Reponse r;
+    r.fichier = fichier_pdf;
+    return ajouter(Prevue::Impression, r);
+}
+Repondeur& Repondeur::attendre_annulation() {
+    boites::Reponse r;
+    r.annule = true;
+    return ajouter(Prevue::Annulation, r);
+}
+
+QVector<Repondeur::Boite> Repondeur::messages() const {
+    QVector<Boite> r;
+    for (const Boite& b : m_boites)
+        if (b.genre == boites::Genre::Message) r.append(b);
+    return r;
+}
+
+boites::Reponse Repondeur::repondre(const boites::Demande& d) {
+    m_boites.append(Boite{d.genre, d.texte, d.titre, d.style, d.defaut, d.dossier, d.filtre, d.fichier, d.flags, false});
+    auto convient = [&d](Prevue::Type t) {
+        switch (t) {
+            case Prevue::Message: return d.genre == boites::Genre::Message;
+            case Prevue::Saisie: return d.genre == boites::Genre::Saisie;
+            case Prevue::Fichier: return d.genre == boites::Genre::Ouvrir || d.genre == boites::Genre::Enregistrer;
+            case Prevue::Couleur: return d.genre == boites::Genre::Couleur;
+            case Prevue::Police: return d.genre == boites::Genre::Police;
+            case Prevue::Impression: return d.genre == boites::Genre::Imprimante;
+            case Prevue::Annulation: return true;
+        }
+        return false;
+    };
+    if (m_reponses.empty() || !convient(m_reponses.front().type)) {
+        m_boites.last().imprevue = true;
+        sonavel_test::echec(decrire(d));
+        return reponse_imprevue(d);
+    }
+    const boites::Reponse r = m_reponses.front().reponse;
+    m_reponses.pop_front();
+    return r;
+}
+
+Lancements::Lancements(bool r) : reussite(r) {
+    m_precedente = lancement::definir_interception([this](const lancement::Demande& d) {
+        m_demandes.append(d);
+        return reussite;
+    });
+}
+
+Lancements::~Lancements() { lancement::definir_interception(std::move(m_precedente)); }
