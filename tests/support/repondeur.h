@@ -93,4 +93,20 @@ namespace sonavel_test {
 void installer_gardes();
 // Reports a fault found outside a test's own checks (fails the current test).
 void echec(const QString& message);
+
+// While it lives, the faults reported through echec are collected here instead of failing
+// the test (to test the guards themselves).
+class CaptureEchecs {
+public:
+    CaptureEchecs();
+    ~CaptureEchecs();
+    CaptureEchecs(const CaptureEchecs&) = delete;
+    CaptureEchecs& operator=(const CaptureEchecs&) = delete;
+    const QStringList& messages() const { return m_messages; }
+
+private:
+    friend void echec(const QString& message);
+    QStringList m_messages;
+    CaptureEchecs* m_precedente;
+};
 }  // namespace sonavel_test

@@ -1,0 +1,156 @@
+// Fixed-record files, their field codecs, and path helpers.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/chemins.h"
+#include "platform/enregistrements.h"
+#include "platform/erreur.h"
+#include "support/sonavel_test.h"
+
+namespace {
+template <typename F>
+int erreur_de(F&& f) {
+    try {
+        f();
+    } catch (const Erreur& e) {
+        return e.numero();
+    }
+    return 0;
+}
+
+void ecrire_octets(const QString& chemin, const QByteArray& octets) {
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(octets);
+}
+}  // namespace
+
+class TestFichiers : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString chemin(const QString& nom) const { return m_dir.filePath(nom); }
+
+private slots:
+    void aller_retour_d_un_enregistrement() {
+        // A 30-byte record: text 20, 16-bit integer, double.
+        QByteArray e;
+        champ::ecrire_texte(e, 0, 20, QStringLiteral("Réseau été"));
+        champ::ecrire_entier16(e, 20, -3800);
+        champ::ecrire_reel64(e, 22, 0.1);
+        QCOMPARE(e.size(), 30);
+        QCOMPARE(e.mid(20, 2), QByteArray::fromHex("28f1"));  // little-endian
+        QCOMPARE(e.mid(22, 8), QByteArray::fromHex("9a9999999999b93f"));
+        {
+            FichierEnregistrements f(chemin("l.dfm"), 30);
+            f.ecrire(1, e);
+            f.ecrire(3, e);  // leaves record 2 as zero bytes
+            QCOMPARE(f.nombre(), 3);
+        }
+        FichierEnregistrements f(chemin("l.dfm"), 30, FichierEnregistrements::Acces::Lecture);
+        const QByteArray lu = f.lire(3);
+        QCOMPARE(champ::lire_texte(lu, 0, 20), QStringLiteral("Réseau été       "));  // 13 bytes + 7 spaces
+        QCOMPARE(champ::lire_entier16(lu, 20), int16_t(-3800));
+        QCOMPARE(champ::lire_reel64(lu, 22), 0.1);
+        QCOMPARE(champ::lire_texte(f.lire(2), 0, 20), QString());
+        QCOMPARE(f.lire_tout().size(), 3);
+        QCOMPARE(erreur_de([&] { f.ecrire(1, e); }), err::ModeAccesIncorrect);
+    }
+
+    void partie_finale_ignoree_et_lecture_au_dela() {
+        ecrire_octets(chemin("p.dfm"), QByteArray(10 * 3 + 7, 'x'));
+        FichierEnregistrements f(chemin("p.dfm"), 10, FichierEnregistrements::Acces::Lecture);
+        QCOMPARE(f.nombre(), 3);
+        QCOMPARE(f.lire_tout().size(), 3);
+        QCOMPARE(f.lire(4), QByteArray(7, 'x') + QByteArray(3, '\0'));  // the partial record
+        QCOMPARE(f.lire(50), QByteArray(10, '\0'));                     // no error past the end
+        QCOMPARE(erreur_de([&] { f.lire(0); }), err::NumeroEnregistrement);
+        QCOMPARE(erreur_de([&] { f.ecrire(1, QByteArray(11, 'y')); }), err::LongueurEnregistrement);
+    }
+
+    void ancienne_liste_en_windows_1252() {
+        QByteArray e = QByteArray("Caf\xe9 \x80 \x9c", 9) + QByteArray(11, ' ');
+        QCOMPARE(champ::lire_texte(e, 0, 20).trimmed(), QStringLiteral("Café € œ"));
+        // Valid UTF-8 stays UTF-8.
+        QCOMPARE(champ::decoder(QByteArray("Caf\xc3\xa9")), QStringLiteral("Café"));
+        // A text field ends at its first NUL byte.
+        QCOMPARE(champ::decoder(QByteArray("ab\0cd", 5)), QString("ab"));
+    }
+
+    void texte_coupe_a_une_limite_de_caractere_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("largeur");
+        QTest::addColumn<QString>("relu");
+        QTest::newRow("tient") << "abc" << 5 << "abc  ";
+        QTest::newRow("coupe ascii") << "abcdef" << 4 << "abcd";
+        QTest::newRow("e accent coupe en deux") << "abcé" << 4 << "abc ";
+        QTest::newRow("e accent entier") << "abcé" << 5 << "abcé";
+        QTest::newRow("euro sur trois octets") << "a€" << 3 << "a  ";
+        QTest::newRow("hors plan de base") << "a\U0001F3B5b" << 4 << "a   ";
+    }
+    void texte_coupe_a_une_limite_de_caractere() {
+        QFETCH(QString, texte);
+        QFETCH(int, largeur);
+        QFETCH(QString, relu);
+        const QByteArray champ = champ::texte(texte, largeur);
+        QCOMPARE(champ.size(), largeur);
+        QCOMPARE(champ::decoder(champ), relu);
+    }
+
+    void erreurs_d_ouverture() {
+        using A = FichierEnregistrements::Acces;
+        QCOMPARE(erreur_de([&] { FichierEnregistrements(chemin("absent.dfm"), 418, A::Lecture); }),
+                 err::FichierIntrouvable);
+        QCOMPARE(erreur_de([&] { FichierEnregistrements(chemin("nul/part.dfm"), 418); }), err::CheminIntrouvable);
+        QCOMPARE(erreur_de([&] { FichierEnregistrements(m_dir.path(), 418); }), err::AccesCheminFichier);
+        QCOMPARE(erreur_de([&] { FichierEnregistrements(QString(), 418); }), err::NomFichierIncorrect);
+        // Opening for writing creates the file.
+        QCOMPARE(erreur_de([&] { FichierEnregistrements(chemin("neuf.dfm"), 418); }), 0);
+        QVERIFY(QFile::exists(chemin("neuf.dfm")));
+    }
+
+    void chemins_data() {
+        QTest::addColumn<QString>("chemin");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("dossier");
+        QTest::addColumn<QString>("extension");
+        QTest::newRow("linux") << "/home/a/son.MP3" << "son.MP3" << "/home/a" << "MP3";
+        QTest::newRow("autre systeme") << "C:\\Musique\\titre.mp3" << "titre.mp3" << "C:\\Musique" << "mp3";
+        QTest::newRow("melange") << "/m/x\\y.wav" << "y.wav" << "/m/x" << "wav";
+        QTest::newRow("nom seul") << "liste.dfm" << "liste.dfm" << "" << "dfm";
+        QTest::newRow("racine") << "/a" << "a" << "/" << "";
+        QTest::newRow("point dans le dossier") << "/a.b/c" << "c" << "/a.b" << "";
+    }
+    void chemins() {
+        QFETCH(QString, chemin);
+        QFETCH(QString, nom);
+        QFETCH(QString, dossier);
+        QFETCH(QString, extension);
+        QCOMPARE(chemins::nom_fichier(chemin), nom);
+        QCOMPARE(chemins::dossier(chemin), dossier);
+        QCOMPARE(chemins::extension(chemin), extension);
+        QCOMPARE(chemins::sans_extension(chemin) + (extension.isEmpty() ? "" : "." + extension), chemin);
+    }
+
+    void joindre_avec_un_seul_separateur() {
+        QCOMPARE(chemins::joindre("/m", "a.mp3"), QString("/m/a.mp3"));
+        QCOMPARE(chemins::joindre("/m/", "a.mp3"), QString("/m/a.mp3"));
+        QCOMPARE(chemins::joindre("/", "a.mp3"), QString("/a.mp3"));
+        QCOMPARE(chemins::joindre("/m", "/a.mp3"), QString("/m/a.mp3"));
+        QCOMPARE(chemins::joindre("", "a.mp3"), QString("a.mp3"));
+        QVERIFY(chemins::a_extension("/m/L.DFM", "dfm"));
+        QVERIFY(!chemins::a_extension("/m/dfm", "dfm"));
+    }
+
+    void fichier_trouve_sans_egard_a_la_casse() {
+        QDir(m_dir.path()).mkpath("Musique/Rock");
+        ecrire_octets(chemin("Musique/Rock/Titre.MP3"), "x");
+        QCOMPARE(chemins::trouver_sans_casse(chemin("Musique/Rock"), "titre.mp3"), QString("Titre.MP3"));
+        QCOMPARE(chemins::trouver_sans_casse(chemin("Musique/Rock"), "autre.mp3"), QString());
+        QCOMPARE(chemins::chemin_sur_disque(chemin("musique/ROCK/titre.mp3")), chemin("Musique/Rock/Titre.MP3"));
+        QCOMPARE(chemins::chemin_sur_disque(chemin("musique/pop/titre.mp3")), QString());
+    }
+};
+
+SONAVEL_TEST_MAIN(TestFichiers)
+#include "test_fichiers.moc"
