@@ -68,6 +68,26 @@ int reponse_fermeture(int style) {
         if (std::find(b.begin(), b.end(), code) != b.end()) return code;
     return b.front();
 }
+
+Demande demande_boite(Genre genre, const QString& texte, const QString& titre) {
+    Demande d;
+    d.genre = genre;
+    d.texte = texte;
+    d.titre = titre.isEmpty() ? titre_par_defaut() : titre;
+    return d;
+}
+
+void traduire_dialogues_qt() {
+    // The dialogs of the toolkit speak French when its translation is installed.
+    static bool fait = false;
+    if (fait || !qApp) return;
+    fait = true;
+    auto* t = new QTranslator(qApp);
+    if (t->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(t);
+    else
+        delete t;
+}
 }  // namespace
 
 Interception definir_interception(Interception interception) {
@@ -76,8 +96,11 @@ Interception definir_interception(Interception interception) {
     return ancienne;
 }
 
-bool interceptee() { return bool(hook()); }
-Reponse demander(const Demande& demande) { return hook()(demande); }
+Reponse obtenir(const Demande& demande, const std::function<Reponse()>& fenetre) {
+    if (hook()) return hook()(demande);
+    traduire_dialogues_qt();
+    return fenetre();
+}
 
 QString texte_affiche(const QString& texte) {
     QString r;
@@ -101,62 +124,47 @@ int reponse_par_defaut(int style) {
 
 QString titre_par_defaut() { return programme::nom(); }
 
-void traduire_dialogues_qt() {
-    // The dialogs of the toolkit speak French when its translation is installed.
-    static bool fait = false;
-    if (fait || !qApp) return;
-    fait = true;
-    auto* t = new QTranslator(qApp);
-    if (t->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(t);
-    else
-        delete t;
-}
 }  // namespace boites
 
 int MsgBox(const QString& texte, int style, const QString& titre) {
     using namespace boites;
-    Demande d;
-    d.genre = Genre::Message;
-    d.texte = texte;
-    d.titre = titre.isEmpty() ? titre_par_defaut() : titre;
+    Demande d = demande_boite(Genre::Message, texte, titre);
     d.style = style;
-    if (interceptee()) {
-        const Reponse r = demander(d);
-        return r.code != 0 ? r.code : reponse_fermeture(style);
-    }
-    QMessageBox boite(icone(style), d.titre, texte_affiche(texte), QMessageBox::NoButton, QApplication::activeWindow());
-    boite.setTextFormat(Qt::PlainText);
-    const std::vector<int> codes = boutons(style);
-    std::vector<QPushButton*> poussoirs;
-    for (int code : codes) poussoirs.push_back(boite.addButton(libelle(code), role(code)));
-    const size_t rang = size_t((style >> 8) & 3);
-    boite.setDefaultButton(poussoirs[rang < poussoirs.size() ? rang : 0]);
-    const int code_fermeture = reponse_fermeture(style);
-    for (size_t i = 0; i < codes.size(); ++i)
-        if (codes[i] == code_fermeture) boite.setEscapeButton(poussoirs[i]);
-    boite.exec();
-    for (size_t i = 0; i < codes.size(); ++i)
-        if (boite.clickedButton() == poussoirs[i]) return codes[i];
-    return code_fermeture;
+    const Reponse r = obtenir(d, [&] {
+        QMessageBox boite(icone(style), d.titre, texte_affiche(texte), QMessageBox::NoButton,
+                          QApplication::activeWindow());
+        boite.setTextFormat(Qt::PlainText);
+        const std::vector<int> codes = boutons(style);
+        std::vector<QPushButton*> poussoirs;
+        for (int code : codes) poussoirs.push_back(boite.addButton(libelle(code), role(code)));
+        const size_t rang = size_t((style >> 8) & 3);
+        boite.setDefaultButton(poussoirs[rang < poussoirs.size() ? rang : 0]);
+        for (size_t i = 0; i < codes.size(); ++i)
+            if (codes[i] == reponse_fermeture(style)) boite.setEscapeButton(poussoirs[i]);
+        boite.exec();
+        Reponse choix;
+        for (size_t i = 0; i < codes.size(); ++i)
+            if (boite.clickedButton() == poussoirs[i]) choix.code = codes[i];
+        return choix;
+    });
+    return r.code != 0 ? r.code : reponse_fermeture(style);
 }
 
 QString InputBox(const QString& invite, const QString& titre, const QString& defaut) {
     using namespace boites;
-    Demande d;
-    d.genre = Genre::Saisie;
-    d.texte = invite;
-    d.titre = titre.isEmpty() ? titre_par_defaut() : titre;
+    Demande d = demande_boite(Genre::Saisie, invite, titre);
     d.defaut = defaut;
-    if (interceptee()) {
-        const Reponse r = demander(d);
-        return r.annule ? QString() : r.texte;
-    }
-    QInputDialog saisie(QApplication::activeWindow());
-    saisie.setWindowTitle(d.titre);
-    saisie.setLabelText(texte_affiche(invite));
-    saisie.setTextValue(defaut);
-    saisie.setOkButtonText(QStringLiteral("OK"));
-    saisie.setCancelButtonText(QStringLiteral("Annuler"));
-    return saisie.exec() == QDialog::Accepted ? saisie.textValue() : QString();
+    const Reponse r = obtenir(d, [&] {
+        QInputDialog saisie(QApplication::activeWindow());
+        saisie.setWindowTitle(d.titre);
+        saisie.setLabelText(texte_affiche(invite));
+        saisie.setTextValue(defaut);
+        saisie.setOkButtonText(QStringLiteral("OK"));
+        saisie.setCancelButtonText(QStringLiteral("Annuler"));
+        Reponse saisi;
+        saisi.annule = saisie.exec() != QDialog::Accepted;
+        saisi.texte = saisie.textValue();
+        return saisi;
+    });
+    return r.annule ? QString() : r.texte;
 }

@@ -52,9 +52,9 @@ struct Reponse {
 using Interception = std::function<Reponse(const Demande&)>;
 // Sets the hook and returns the one it replaces (an empty function shows real windows).
 Interception definir_interception(Interception interception);
-// Whether a hook is set, and asks it (common dialogs use it).
-bool interceptee();
-Reponse demander(const Demande& demande);
+// The hook's answer when one is set; otherwise the answer of the real window that
+// `fenetre` shows.
+Reponse obtenir(const Demande& demande, const std::function<Reponse()>& fenetre);
 
 // The text as the box shows it: a carriage return alone, CR-LF and LF-CR each make one line
 // break, so LF CR LF CR is an empty line between two lines.
@@ -63,8 +63,6 @@ QString texte_affiche(const QString& texte);
 int reponse_par_defaut(int style);
 // The title shown when the caller gives none: the program's name.
 QString titre_par_defaut();
-// Loads the toolkit's French texts for its own dialogs, once, when they are installed.
-void traduire_dialogues_qt();
 }  // namespace boites
 
 // Shows a message box and returns the code of the button chosen (Esc or closing the box

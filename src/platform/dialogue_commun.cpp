@@ -93,22 +93,22 @@ bool DialogueCommun::conclure(bool accepte) {
 bool DialogueCommun::ShowOpen() { return montrer_fichier(true); }
 bool DialogueCommun::ShowSave() { return montrer_fichier(false); }
 
-bool DialogueCommun::montrer_fichier(bool ouvrir) {
+boites::Demande DialogueCommun::demande(boites::Genre genre) const {
     boites::Demande d;
-    d.genre = ouvrir ? boites::Genre::Ouvrir : boites::Genre::Enregistrer;
-    d.titre = !DialogTitle.isEmpty() ? DialogTitle
-              : ouvrir               ? QStringLiteral("Ouvrir")
-                                     : QStringLiteral("Enregistrer sous");
+    d.genre = genre;
+    d.titre = DialogTitle;
+    d.flags = Flags;
+    return d;
+}
+
+bool DialogueCommun::montrer_fichier(bool ouvrir) {
+    boites::Demande d = demande(ouvrir ? boites::Genre::Ouvrir : boites::Genre::Enregistrer);
+    if (d.titre.isEmpty()) d.titre = ouvrir ? QStringLiteral("Ouvrir") : QStringLiteral("Enregistrer sous");
     d.dossier = InitDir;
     d.filtre = Filter;
     d.fichier = FileName;
     d.index_filtre = FilterIndex;
-    d.flags = Flags;
-    boites::Reponse r;
-    if (boites::interceptee()) {
-        r = boites::demander(d);
-    } else {
-        boites::traduire_dialogues_qt();
+    const boites::Reponse r = boites::obtenir(d, [&] {
         QFileDialog dlg(m_parent, d.titre, InitDir.isEmpty() ? QDir::currentPath() : InitDir);
         // The toolkit's own dialog: it takes our case-insensitive patterns and hides them.
         dlg.setOption(QFileDialog::DontUseNativeDialog);
@@ -123,12 +123,14 @@ bool DialogueCommun::montrer_fichier(bool ouvrir) {
             dlg.selectNameFilter(filtres.value(qBound(1, FilterIndex, int(filtres.size())) - 1));
         }
         if (!FileName.isEmpty() && !est_motif(FileName)) dlg.selectFile(FileName);
-        r.annule = dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty();
-        if (!r.annule) {
-            r.fichier = dlg.selectedFiles().constFirst();
-            r.index_filtre = int(filtres.indexOf(dlg.selectedNameFilter())) + 1;
+        boites::Reponse choix;
+        choix.annule = dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty();
+        if (!choix.annule) {
+            choix.fichier = dlg.selectedFiles().constFirst();
+            choix.index_filtre = int(filtres.indexOf(dlg.selectedNameFilter())) + 1;
         }
-    }
+        return choix;
+    });
     if (r.annule || r.fichier.isEmpty()) return conclure(false);
     const QFileInfo fi(r.fichier);
     FileName = fi.absoluteFilePath();
@@ -139,39 +141,29 @@ bool DialogueCommun::montrer_fichier(bool ouvrir) {
 }
 
 bool DialogueCommun::ShowColor() {
-    boites::Demande d;
-    d.genre = boites::Genre::Couleur;
-    d.titre = DialogTitle;
+    boites::Demande d = demande(boites::Genre::Couleur);
     d.couleur = Color;
-    d.flags = Flags;
-    boites::Reponse r;
-    if (boites::interceptee()) {
-        r = boites::demander(d);
-    } else {
-        boites::traduire_dialogues_qt();
+    const boites::Reponse r = boites::obtenir(d, [&] {
         const QColor c = QColorDialog::getColor(vers_qcolor(Color), m_parent, DialogTitle);
-        r.annule = !c.isValid();
-        r.couleur = depuis_qcolor(c);
-    }
+        boites::Reponse choix;
+        choix.annule = !c.isValid();
+        choix.couleur = depuis_qcolor(c);
+        return choix;
+    });
     if (!r.annule) Color = r.couleur;
     return conclure(!r.annule);
 }
 
 bool DialogueCommun::ShowFont() {
-    boites::Demande d;
-    d.genre = boites::Genre::Police;
-    d.titre = DialogTitle;
+    boites::Demande d = demande(boites::Genre::Police);
     d.police = police();
-    d.flags = Flags;
-    boites::Reponse r;
-    if (boites::interceptee()) {
-        r = boites::demander(d);
-    } else {
-        boites::traduire_dialogues_qt();
+    const boites::Reponse r = boites::obtenir(d, [&] {
         bool ok = false;
-        r.police = QFontDialog::getFont(&ok, d.police, m_parent, DialogTitle);
-        r.annule = !ok;
-    }
+        boites::Reponse choix;
+        choix.police = QFontDialog::getFont(&ok, d.police, m_parent, DialogTitle);
+        choix.annule = !ok;
+        return choix;
+    });
     if (!r.annule) {
         FontName = r.police.family();
         FontSize = r.police.pointSizeF();
@@ -184,26 +176,23 @@ bool DialogueCommun::ShowFont() {
 }
 
 bool DialogueCommun::ShowPrinter() {
-    boites::Demande d;
-    d.genre = boites::Genre::Imprimante;
-    d.titre = DialogTitle;
-    d.flags = Flags;
     QPrinter& p = imprimante();
     const bool selection = Flags & 1;
     p.setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
-    boites::Reponse r;
-    if (boites::interceptee()) {
-        r = boites::demander(d);
-        if (!r.annule && !r.fichier.isEmpty()) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(r.fichier);
-        }
-    } else {
-        boites::traduire_dialogues_qt();
+    bool reelle = false;
+    const boites::Reponse r = boites::obtenir(demande(boites::Genre::Imprimante), [&] {
+        reelle = true;
         QPrintDialog dlg(&p, m_parent);
         if (!DialogTitle.isEmpty()) dlg.setWindowTitle(DialogTitle);
         dlg.setOption(QAbstractPrintDialog::PrintSelection, selection);
-        r.annule = dlg.exec() != QDialog::Accepted;
+        boites::Reponse choix;
+        choix.annule = dlg.exec() != QDialog::Accepted;
+        return choix;
+    });
+    // A test's answer may name a PDF file to print to.
+    if (!reelle && !r.annule && !r.fichier.isEmpty()) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(r.fichier);
     }
     return conclure(!r.annule);
 }

@@ -12,7 +12,8 @@
 #include <cstdint>
 #include <memory>
 
-class QFont;
+#include "platform/boites.h"
+
 class QPrinter;
 class QWidget;
 
@@ -53,6 +54,7 @@ public:
     static bool correspond(const QString& nom, const QString& motifs);
 
 private:
+    boites::Demande demande(boites::Genre genre) const;
     bool montrer_fichier(bool ouvrir);
     bool conclure(bool accepte);
     QFont police() const;

@@ -6,18 +6,7 @@
 #include "platform/erreur.h"
 #include "support/sonavel_test.h"
 
-namespace {
-// The error number an expression raises, 0 when it raises none.
-template <typename F>
-int erreur_de(F&& f) {
-    try {
-        f();
-    } catch (const Erreur& e) {
-        return e.numero();
-    }
-    return 0;
-}
-}  // namespace
+using sonavel_test::erreur_de;
 
 class TestExecution : public QObject {
     Q_OBJECT

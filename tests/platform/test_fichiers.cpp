@@ -9,22 +9,14 @@
 #include "support/sonavel_test.h"
 
 namespace {
-template <typename F>
-int erreur_de(F&& f) {
-    try {
-        f();
-    } catch (const Erreur& e) {
-        return e.numero();
-    }
-    return 0;
-}
-
 void ecrire_octets(const QString& chemin, const QByteArray& octets) {
     QFile f(chemin);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(octets);
 }
 }  // namespace
+
+using sonavel_test::erreur_de;
 
 class TestFichiers : public QObject {
     Q_OBJECT

@@ -104,16 +104,13 @@ private slots:
     void ecriture_manquee_laisse_l_ancien_fichier() {
         const QString chemin = QDir::temp().filePath("sonavel_sur.txt");
         fichiers::reecrire_fichier(chemin, QByteArray("ancien contenu"));
-        bool leve = false;
-        try {
-            fichiers::reecrire_fichier(chemin, [](QIODevice& d) {
-                d.write("nouveau con");
-                throw Erreur(err::DisquePlein);  // the writer fails half-way
-            });
-        } catch (const Erreur& e) {
-            leve = e.numero() == err::DisquePlein;
-        }
-        QVERIFY(leve);
+        QCOMPARE(sonavel_test::erreur_de([&] {
+                     fichiers::reecrire_fichier(chemin, [](QIODevice& d) {
+                         d.write("nouveau con");
+                         throw Erreur(err::DisquePlein);  // the writer fails half-way
+                     });
+                 }),
+                 err::DisquePlein);
         QCOMPARE(fichiers::lire_fichier(chemin), QByteArray("ancien contenu"));
         // No temporary file is left beside it.
         QCOMPARE(QDir::temp().entryList({"sonavel_sur*"}, QDir::Files), QStringList{"sonavel_sur.txt"});

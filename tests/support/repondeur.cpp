@@ -70,46 +70,36 @@ Repondeur::~Repondeur() {
         sonavel_test::echec(QStringLiteral("%1 réponse(s) préparée(s) sans boîte").arg(m_reponses.size()));
 }
 
-Repondeur& Repondeur::ajouter(Prevue::Type type, boites::Reponse r) {
-    m_reponses.push_back(Prevue{type, std::move(r)});
+Repondeur& Repondeur::ajouter(Prevue::Type type, const std::function<void(boites::Reponse&)>& remplir) {
+    boites::Reponse r;
+    remplir(r);
+    m_reponses.push_back(Prevue{type, r});
     return *this;
 }
 
 Repondeur& Repondeur::attendre_message(int code) {
-    boites::Reponse r;
-    r.code = code;
-    return ajouter(Prevue::Message, r);
+    return ajouter(Prevue::Message, [&](boites::Reponse& r) { r.code = code; });
 }
 Repondeur& Repondeur::attendre_saisie(const QString& texte) {
-    boites::Reponse r;
-    r.texte = texte;
-    return ajouter(Prevue::Saisie, r);
+    return ajouter(Prevue::Saisie, [&](boites::Reponse& r) { r.texte = texte; });
 }
 Repondeur& Repondeur::attendre_fichier(const QString& chemin, int index_filtre) {
-    boites::Reponse r;
-    r.fichier = chemin;
-    r.index_filtre = index_filtre;
-    return ajouter(Prevue::Fichier, r);
+    return ajouter(Prevue::Fichier, [&](boites::Reponse& r) {
+        r.fichier = chemin;
+        r.index_filtre = index_filtre;
+    });
 }
 Repondeur& Repondeur::attendre_couleur(int32_t couleur) {
-    boites::Reponse r;
-    r.couleur = couleur;
-    return ajouter(Prevue::Couleur, r);
+    return ajouter(Prevue::Couleur, [&](boites::Reponse& r) { r.couleur = couleur; });
 }
 Repondeur& Repondeur::attendre_police(const QFont& police) {
-    boites::Reponse r;
-    r.police = police;
-    return ajouter(Prevue::Police, r);
+    return ajouter(Prevue::Police, [&](boites::Reponse& r) { r.police = police; });
 }
 Repondeur& Repondeur::attendre_impression(const QString& fichier_pdf) {
-    boites::Reponse r;
-    r.fichier = fichier_pdf;
-    return ajouter(Prevue::Impression, r);
+    return ajouter(Prevue::Impression, [&](boites::Reponse& r) { r.fichier = fichier_pdf; });
 }
 Repondeur& Repondeur::attendre_annulation() {
-    boites::Reponse r;
-    r.annule = true;
-    return ajouter(Prevue::Annulation, r);
+    return ajouter(Prevue::Annulation, [](boites::Reponse& r) { r.annule = true; });
 }
 
 QVector<Repondeur::Boite> Repondeur::messages() const {

@@ -20,6 +20,7 @@
 #include <QVector>
 #include <cstdint>
 #include <deque>
+#include <functional>
 
 #include "platform/boites.h"
 #include "platform/lancement.h"
@@ -63,7 +64,7 @@ private:
         boites::Reponse reponse;
     };
     boites::Reponse repondre(const boites::Demande& d);
-    Repondeur& ajouter(Prevue::Type type, boites::Reponse r);
+    Repondeur& ajouter(Prevue::Type type, const std::function<void(boites::Reponse&)>& remplir);
 
     std::deque<Prevue> m_reponses;
     QVector<Boite> m_boites;

@@ -4,12 +4,24 @@
 #include <QApplication>
 #include <QTest>
 
+#include "platform/erreur.h"
+
 namespace sonavel_test {
 // Sets the environment before the application object exists, and the guards that fail a
 // test on a box or a launch it did not prepare for (support/repondeur.h).
 void preparer_environnement();
 // The temporary program folder of this test run (ends with "/").
 QString dossier_programme();
+// The run-time error number that f raises, 0 when it raises none.
+template <typename F>
+int erreur_de(F&& f) {
+    try {
+        f();
+    } catch (const Erreur& e) {
+        return e.numero();
+    }
+    return 0;
+}
 // Puts the shared state back to zero, unloads every window and empties the program folder's
 // lists and journal, so a test starts from a fresh program.
 void nouveau_programme();
