@@ -40,7 +40,7 @@ GLYPHE='#e6e6e6'
 # Final encoders: no metadata, fixed quality, so the bytes only depend on the pixels.
 jpg() { convert "$1" -strip -interlace none -sampling-factor 2x2 -quality "${3:-88}" "$sortie/$2"; }
 gif() { convert "$1" -strip +dither -colors "${3:-96}" "$sortie/$2"; }
-png() { convert "$1" -strip -define png:exclude-chunks=date,time "$sortie/$2"; }
+png() { convert "$1" -strip -depth 8 -define png:exclude-chunks=date,time "$sortie/$2"; }
 
 # Horizontal brushed streaks centred on mid grey, for an overlay blend (mid grey changes nothing).
 # brosse W H SEED CONTRAST% OUT
@@ -104,7 +104,7 @@ lampe() {
   if [[ $etat == allumee ]]; then
     convert "$in" \
       \( -size "${w}x${h}" xc:none -fill "$AMBRE" -draw "circle $cx,$cy $((cx + r + 2)),$cy" \
-         -blur 0x3 \) -compose screen -composite \
+         -blur 0x3 \) -compose screen -composite -compose over \
       -fill "$AMBRE" -stroke "$AMBRE_SOMBRE" -draw "circle $cx,$cy $((cx + r)),$cy" \
       -fill '#fff3d6' -stroke none -draw "circle $((cx - 1)),$((cy - 1)) $cx,$((cy - 1))" "$out"
   else
@@ -290,7 +290,7 @@ gif "$T/logo.png" Logo_liste1.gif 64
 fond 480 300 104 "$T/splash.png" '#1a1c21' '#08090b'
 convert "$T/splash.png" \
   \( -size 480x300 xc:none -fill '#ffa62b38' -draw "ellipse 240,122 170,46 0,360" -blur 0x28 \) \
-  -compose screen -composite \
+  -compose screen -composite -compose over \
   \( -size 480x300 "xc:$AMBRE" \
      \( -size 480x300 xc:black -fill white -draw "$(barres 8 288 6 8 59 74 2.1)" \
         \( -size 480x300 gradient:black-white -level 62%,100% \) -compose multiply -composite \) \
@@ -302,3 +302,99 @@ convert "$T/splash.png" \
   -annotate +0+168 'lecteur  ·  mixeur  ·  studio radio' \
   -fill none -stroke "$AMBRE_SOMBRE" -strokewidth 1 -draw "line 150,196 330,196" "$T/splash.png"
 jpg "$T/splash.png" main_.jpg 86
+
+# ---------------------------------------------------------------------------------------------
+# Banners (animated GIFs; the banner view takes them in place of the ".swf" names).
+
+# An endless animated GIF over one palette shared by all frames, so that only the parts that
+# move are stored again.  anime DELAY_CENTISECONDS COLOURS OUT FRAMES...
+anime() {
+  local delai=$1 couleurs=$2 out=$3
+  shift 3
+  convert "$@" -append +dither -colors "$couleurs" -unique-colors "$T/palette.png"
+  convert -delay "$delai" -loop 0 "$@" +dither -remap "$T/palette.png" -strip \
+    -layers OptimizePlus "$out"
+}
+
+# Local banner: an "ON AIR" lamp breathing, the name, an equaliser dancing.
+fond 468 60 105 "$T/bandeau_fond.png" '#1b1d22' '#0b0c0f'
+convert "$T/bandeau_fond.png" -fill none -stroke '#050506' -draw "rectangle 0,0 467,59" \
+  -fill "$GLYPHE" -stroke none -font "$POLICE" -pointsize 20 -annotate +118+31 'SONAVEL' \
+  -fill '#8d8f94' -font "$POLICE_R" -pointsize 11 -annotate +119+47 'studio radio  ·  en direct' \
+  "$T/bandeau_fond.png"
+images=()
+for k in $(seq 0 11); do
+  # Lamp brightness follows a sine over the 12 frames; the equaliser moves with it.
+  read -r rouge vert bleu < <(awk -v k="$k" 'BEGIN {
+    v = 0.35 + 0.65 * (0.5 + 0.5 * cos(2 * 3.14159265 * k / 12))
+    printf "%d %d %d\n", 40 + v * 215, 26 + v * 140, 6 + v * 37 }')
+  lampe_coul=$(printf '#%02x%02x%02x' "$rouge" "$vert" "$bleu")
+  convert "$T/bandeau_fond.png" \
+    \( -size 468x60 xc:none -fill "$lampe_coul" -draw "roundrectangle 14,17 98,43 6,6" -blur 0x5 \) \
+    -compose screen -composite -compose over \
+    -fill "$lampe_coul" -stroke '#050506' -draw "roundrectangle 14,17 98,43 6,6" \
+    -fill '#141210' -stroke none -font "$POLICE" -pointsize 14 -annotate +25+36 'ON AIR' \
+    -fill "$AMBRE" -draw "$(barres 318 50 6 8 17 36 "$(awk -v k="$k" 'BEGIN { print k * 0.5236 }')")" \
+    "$T/bandeau_$k.png"
+  images+=("$T/bandeau_$k.png")
+done
+anime 12 64 "$sortie/bandeau.gif" "${images[@]}"
+
+# Online banner stand-in: an amber dot-matrix sign scrolling a message. The text is set at one
+# pixel per dot, enlarged three times, then seen through a grid of round dots.
+message='  SONAVEL V5  •  STUDIO RADIO  •'
+convert -background black -fill white +antialias -font "$POLICE_M" -pointsize 13 \
+  label:"$message" -gravity center -extent "x20" "$T/texte.png"
+lt=$(identify -format '%w' "$T/texte.png")
+convert "$T/texte.png" "$T/texte.png" +append "$T/texte2.png"
+# One 3x3 cell: a lit dot takes the middle and the corners fade.
+convert -size 3x3 xc:black -fill white -draw "point 1,1 point 0,1 point 1,0 point 2,1 point 1,2" \
+  "$T/cellule.png"
+convert -size 468x60 tile:"$T/cellule.png" "$T/grille.png"
+images=()
+pas=3
+for ((x = 0; x < lt; x += pas)); do
+  convert "$T/texte2.png" -crop "156x20+$x+0" +repage -filter point -resize 468x60\! \
+    \( +clone -fill '#24180a' -colorize 100 \) \
+    \( -clone 0 -fill "$AMBRE" -colorize 100 \) \
+    \( -clone 0 \) -delete 0 -compose over -composite \
+    "$T/grille.png" -compose multiply -composite "$T/defile_$x.png"
+  images+=("$T/defile_$x.png")
+done
+anime 10 8 "$sortie/bandeau_Flash.gif" "${images[@]}"
+
+# ---------------------------------------------------------------------------------------------
+# Icons: the two programs share a tile with an amber ring; the list file is a page.
+# tuile OUT: a 128x128 rounded tile on a transparent ground, ring drawn, centre left free.
+tuile() {
+  face 120 120 haut 24 "$1" "$T/tuile_face.png"
+  convert "$T/tuile_face.png" "$T/masque.png" -alpha off -compose copy_opacity -composite -compose over \
+    -background none -gravity center -extent 128x128 \
+    \( -size 128x128 xc:none -fill none -stroke "$AMBRE" -strokewidth 7 \
+       -draw "circle 64,64 64,26" -blur 0x4 \) -compose screen -composite -compose over \
+    -fill none -stroke "$AMBRE" -strokewidth 5 -draw "circle 64,64 64,27" "$T/tuile.png"
+}
+tuile 111
+glyphe "$T/tuile.png" "$T/icone_prog.png" "$GLYPHE" -fill '@C@' -draw "polygon 53,44 84,64 53,84"
+png "$T/icone_prog.png" Sonavel_V5.png
+tuile 112
+glyphe "$T/tuile.png" "$T/icone_aide.png" "$GLYPHE" \
+  -fill '@C@' -font "$POLICE" -pointsize 54 -gravity center -annotate +0+2 '?'
+png "$T/icone_aide.png" Aide_Sonavel.png
+
+# List file: a light page with a folded corner, rows of entries, an amber play badge.
+convert -size 128x128 xc:none \
+  -fill '#00000060' -draw "polygon 26,10 84,10 106,32 106,122 26,122" -blur 0x2 \
+  -fill '#d8d9dc' -stroke '#5c5e63' -strokewidth 2 -draw "polygon 22,6 80,6 102,28 102,118 22,118" \
+  -fill '#a9abb0' -draw "polygon 80,6 80,28 102,28" \
+  -stroke none -fill '#55575c' \
+  -draw "rectangle 34,40 88,45 rectangle 34,54 80,59 rectangle 34,68 88,73 rectangle 34,82 70,87" \
+  -fill '#00000070' -draw "circle 96,100 96,75" -blur 0x0.6 \
+  -fill "$AMBRE" -stroke "$AMBRE_SOMBRE" -strokewidth 2 -draw "circle 94,98 94,74" \
+  -fill '#141210' -stroke none -draw "polygon 86,86 108,98 86,110" "$T/icone_liste.png"
+png "$T/icone_liste.png" Sonavel_liste.png
+
+# The same icons for the association window, which looks for ".ico" files.
+for nom in Sonavel_V5 Sonavel_liste; do
+  convert "$sortie/$nom.png" -define icon:auto-resize=48,32,16 "$sortie/$nom.ico"
+done

@@ -14,7 +14,7 @@
 set -euo pipefail
 
 usage() {
-  sed -n '5,8p' "$0" | sed 's/^# \{0,1\}//' >&2
+  sed -n '6,9p' "$0" | sed 's/^# \{0,1\}//' >&2
   exit 2
 }
 
