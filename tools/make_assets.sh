@@ -277,13 +277,15 @@ convert -size 640x360 gradient:'#949494'-'#808080' "$T/brosse.png" -compose over
 jpg "$T/liste.png" Liste_sonavel1.jpg 82
 
 # ---------------------------------------------------------------------------------------------
-# Playlist window logo: equaliser mark, name, caption, on the window background colour.
+# Playlist window logo: equaliser mark, name, caption; the ground is transparent so the logo
+# sits on whatever background the window has.
 convert -size 220x90 "xc:$FOND" \
   -fill "$AMBRE" -draw "$(barres 12 60 5 7 5 34 0.8)" \
   -fill "$GLYPHE" -font "$POLICE" -pointsize 30 -annotate +54+52 'Sonavel' \
   -fill "$AMBRE" -font "$POLICE_C" -pointsize 13 -annotate +192+30 'V5' \
   -fill '#8d8f94' -font "$POLICE_R" -pointsize 11 -annotate +55+74 'liste de lecture' \
-  -fill none -stroke "$AMBRE_SOMBRE" -strokewidth 1 -draw "line 12,66 44,66" "$T/logo.png"
+  -fill none -stroke "$AMBRE_SOMBRE" -strokewidth 1 -draw "line 12,66 44,66" \
+  -transparent "$FOND" "$T/logo.png"
 gif "$T/logo.png" Logo_liste1.gif 64
 
 # Splash: the name over an amber glow, the equaliser running along the bottom.
