@@ -48,7 +48,7 @@ arreter() {
     for _ in $(seq 20); do kill -0 "$pid_prog" 2>/dev/null || break; sleep 0.1; done
     kill -KILL -- "-$pid_prog" 2>/dev/null || true
   fi
-  [[ -n $pid_prog ]] && wait "$pid_prog" 2>/dev/null || true
+  if [[ -n $pid_prog ]]; then wait "$pid_prog" 2>/dev/null || true; fi
   if [[ -n $pid_x ]]; then
     kill -TERM "$pid_x" 2>/dev/null || true
     wait "$pid_x" 2>/dev/null || true
