@@ -1,5 +1,8 @@
 #include "platform/couleurs.h"
 
+#include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QApplication>
 #include <QWidget>
 
@@ -45,7 +48,12 @@ int32_t valeur_couleur(const QColor& c) { return couleur::rgb(c.red(), c.green()
 void appliquer_couleur_fond(QWidget* w, int32_t valeur) {
     const QColor c = couleur_qt(valeur);
     QPalette p = w->palette();
-    for (QPalette::ColorRole r : {QPalette::Window, QPalette::Base, QPalette::Button}) p.setColor(r, c);
+    p.setColor(QPalette::Window, c);
+    p.setColor(QPalette::Button, c);
+    // Only boxes that hold text take it as their inside; the box of an option button or a
+    // check box keeps its own colour.
+    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractScrollArea*>(w))
+        p.setColor(QPalette::Base, c);
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }
