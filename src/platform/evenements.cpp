@@ -1,5 +1,6 @@
 #include "platform/evenements.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QtDebug>
 #include <exception>
@@ -29,6 +30,18 @@ void souris(const GestionSouris& gestion, QMouseEvent* e) {
     const Qt::MouseButtons b = e->type() == QEvent::MouseMove ? e->buttons() : Qt::MouseButtons(e->button());
     const QPointF p = e->position();
     utilisateur([&] { gestion(bouton(b), shift(e->modifiers()), float(p.x()), float(p.y())); });
+}
+
+int code_caractere(const QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Backspace: return 8;
+    default: break;
+    }
+    const QString t = e->text();
+    return t.isEmpty() ? 0 : t.at(0).unicode();
 }
 
 void utilisateur(const Gestion& gestion) {

@@ -4,6 +4,7 @@
 #include <Qt>
 #include <functional>
 
+class QKeyEvent;
 class QMouseEvent;
 
 // Mouse handlers receive the button (1 left, 2 right, 4 middle), the shift state (1 shift,
@@ -16,6 +17,9 @@ int bouton(Qt::MouseButtons boutons);
 int shift(Qt::KeyboardModifiers modificateurs);
 // Calls a mouse handler with the event's values, when there is a handler.
 void souris(const GestionSouris& gestion, QMouseEvent* e);
+// The character code a key press gives to a KeyPress handler (27 for Esc, 13 for Enter,
+// 8 for backspace); 0 when the key gives no character.
+int code_caractere(const QKeyEvent* e);
 
 // Runs a handler for something the user did. The handler stands at the top of the call
 // stack: an error it did not handle itself is reported on the console and goes no further
