@@ -1,0 +1,392 @@
+#include "platform/controles.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+#include "platform/erreur.h"
+
+namespace {
+// Sets a flag for the duration of a change made by code, so that the Qt signal the change
+// emits is not taken for a user action.
+class ParCode {
+public:
+    explicit ParCode(bool& drapeau) : m_drapeau(drapeau), m_avant(drapeau) { m_drapeau = true; }
+    ~ParCode() { m_drapeau = m_avant; }
+
+private:
+    bool& m_drapeau;
+    bool m_avant;
+};
+
+void lancer(const Gestion& g) {
+    if (g) g();
+}
+
+const QString IndiceListeIncorrect = QStringLiteral("Indice de tableau de propriétés non valide");
+}  // namespace
+
+bool charger_image(const QString& chemin, QPixmap& image) {
+    if (chemin.isEmpty()) {
+        image = QPixmap();
+        return true;
+    }
+    QPixmap p;
+    if (!p.load(chemin)) return false;
+    image = p;
+    return true;
+}
+
+// ---- Label
+
+Label::Label(QWidget* parent, const QString& caption) : QLabel(parent), Couleurs(this) {
+    setTextFormat(Qt::PlainText);
+    setMouseTracking(true);
+    setCaption(caption);
+}
+
+void Label::setCaption(const QString& caption) {
+    m_caption = caption;
+    setText(texte_affiche(caption));
+}
+
+void Label::setBackStyle(int style) {
+    m_back_style = style;
+    couleurs_changees();
+}
+
+void Label::couleurs_changees() {
+    appliquer_couleur_texte(this, ForeColor());
+    if (m_back_style == 0) {
+        setAutoFillBackground(false);
+        return;
+    }
+    appliquer_couleur_fond(this, BackColor());
+}
+
+void Label::mousePressEvent(QMouseEvent* e) {
+    m_presse = true;
+    evenement::souris(MouseDown, e);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* e) {
+    evenement::souris(MouseUp, e);
+    if (m_presse && rect().contains(e->position().toPoint())) evenement::utilisateur(Click);
+    m_presse = false;
+}
+
+void Label::mouseDoubleClickEvent(QMouseEvent*) {
+    m_presse = false;
+    evenement::utilisateur(DblClick);
+}
+
+void Label::mouseMoveEvent(QMouseEvent* e) {
+    evenement::souris(MouseMove, e);
+    QLabel::mouseMoveEvent(e);
+}
+
+// ---- TextBox
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent), Couleurs(this, couleur::FondFenetre, couleur::TexteFenetre) {
+    setMouseTracking(true);
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!m_par_code) evenement::utilisateur(Change);
+    });
+}
+
+void TextBox::setText(const QString& texte) {
+    if (texte == text()) return;
+    {
+        ParCode p(m_par_code);
+        QLineEdit::setText(texte);
+    }
+    lancer(Change);
+}
+
+void TextBox::setSelStart(int debut) { setCursorPosition(debut); }
+
+void TextBox::setSelLength(int longueur) { setSelection(cursorPosition(), longueur); }
+
+void TextBox::mouseReleaseEvent(QMouseEvent* e) {
+    QLineEdit::mouseReleaseEvent(e);
+    evenement::utilisateur(Click);
+}
+
+void TextBox::mouseMoveEvent(QMouseEvent* e) {
+    QLineEdit::mouseMoveEvent(e);
+    evenement::souris(MouseMove, e);
+}
+
+void TextBox::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    evenement::utilisateur(GotFocus);
+}
+
+void TextBox::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    evenement::utilisateur(LostFocus);
+}
+
+// ---- ComboBox
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), Couleurs(this, couleur::FondFenetre, couleur::TexteFenetre) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    connect(this, QOverload<int>::of(&QComboBox::activated), this, [this](int) {
+        if (!m_par_code) evenement::utilisateur(Click);
+    });
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { evenement::utilisateur(Change); });
+}
+
+QString ComboBox::Text() const { return currentText(); }
+
+void ComboBox::setText(const QString& texte) {
+    ParCode p(m_par_code);
+    setEditText(texte);
+}
+
+void ComboBox::setListIndex(int index) {
+    if (index < -1 || index >= count()) throw Erreur(err::ValeurPropriete);
+    if (index == currentIndex()) return;
+    {
+        ParCode p(m_par_code);
+        setCurrentIndex(index);
+        if (index == -1) setEditText(QString());
+    }
+    lancer(Click);
+}
+
+QString ComboBox::List(int index) const {
+    if (index < 0 || index >= count()) throw Erreur(381, IndiceListeIncorrect);
+    return itemText(index);
+}
+
+void ComboBox::AddItem(const QString& texte, int index) {
+    if (index < -1 || index > count()) throw Erreur(err::AppelInvalide);
+    ParCode p(m_par_code);
+    const bool aucun = currentIndex() == -1;
+    const QString saisi = currentText();
+    insertItem(index == -1 ? count() : index, texte);
+    // Qt selects the first item added to an empty box; the platform does not.
+    if (aucun && currentIndex() != -1) {
+        setCurrentIndex(-1);
+        setEditText(saisi);
+    }
+}
+
+void ComboBox::RemoveItem(int index) {
+    if (index < 0 || index >= count()) throw Erreur(381, IndiceListeIncorrect);
+    ParCode p(m_par_code);
+    removeItem(index);
+}
+
+void ComboBox::Clear() {
+    ParCode p(m_par_code);
+    clear();
+    setEditText(QString());
+}
+
+// ---- CheckBox
+
+CheckBox::CheckBox(QWidget* parent, const QString& caption) : QCheckBox(caption, parent), Couleurs(this) {
+    setTristate(true);
+    setMouseTracking(true);
+    connect(this, &QCheckBox::stateChanged, this, [this] {
+        if (!m_par_code) evenement::utilisateur(Click);
+    });
+}
+
+int CheckBox::Value() const {
+    switch (checkState()) {
+    case Qt::Checked: return 1;
+    case Qt::PartiallyChecked: return 2;
+    default: return 0;
+    }
+}
+
+void CheckBox::setValue(int valeur) {
+    if (valeur < 0 || valeur > 2) throw Erreur(err::ValeurPropriete);
+    if (valeur == Value()) return;
+    {
+        ParCode p(m_par_code);
+        setCheckState(valeur == 1 ? Qt::Checked : valeur == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+    }
+    lancer(Click);
+}
+
+void CheckBox::nextCheckState() { setCheckState(Value() == 1 ? Qt::Unchecked : Qt::Checked); }
+
+void CheckBox::mouseMoveEvent(QMouseEvent* e) {
+    QCheckBox::mouseMoveEvent(e);
+    evenement::souris(MouseMove, e);
+}
+
+// ---- OptionButton
+
+OptionButton::OptionButton(QWidget* parent, const QString& caption) : QRadioButton(caption, parent), Couleurs(this) {
+    setMouseTracking(true);
+    connect(this, &QRadioButton::toggled, this, [this](bool coche) {
+        if (coche && !m_par_code) evenement::utilisateur(Click);
+    });
+}
+
+void OptionButton::setValue(bool selectionne) {
+    if (selectionne == isChecked()) return;
+    {
+        ParCode p(m_par_code);
+        if (selectionne) {
+            setChecked(true);
+        } else {
+            // An exclusive button cannot be cleared directly.
+            setAutoExclusive(false);
+            setChecked(false);
+            setAutoExclusive(true);
+        }
+    }
+    if (selectionne) lancer(Click);
+}
+
+void OptionButton::focusInEvent(QFocusEvent* e) {
+    QRadioButton::focusInEvent(e);
+    evenement::utilisateur(GotFocus);
+}
+
+void OptionButton::mouseMoveEvent(QMouseEvent* e) {
+    QRadioButton::mouseMoveEvent(e);
+    evenement::souris(MouseMove, e);
+}
+
+// ---- Slider
+
+Slider::Slider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
+    setRange(0, 20);
+    setPageStep(5);
+    setTickPosition(QSlider::TicksBelow);
+    setTickInterval(5);
+    connect(this, &QSlider::valueChanged, this, [this] {
+        if (m_par_code) return;
+        // While dragging the user scrolls; the move ends in one Change at the release.
+        evenement::utilisateur(isSliderDown() ? Scroll : Change);
+    });
+    connect(this, &QSlider::sliderReleased, this, [this] {
+        if (value() != m_valeur_appui) evenement::utilisateur(Change);
+    });
+}
+
+void Slider::setValue(int valeur) {
+    valeur = qBound(minimum(), valeur, maximum());
+    if (valeur == value()) return;
+    {
+        ParCode p(m_par_code);
+        QSlider::setValue(valeur);
+    }
+    lancer(Change);
+}
+
+void Slider::mousePressEvent(QMouseEvent* e) {
+    evenement::souris(MouseDown, e);
+    QSlider::mousePressEvent(e);
+    m_valeur_appui = value();
+}
+
+void Slider::mouseReleaseEvent(QMouseEvent* e) {
+    QSlider::mouseReleaseEvent(e);
+    evenement::utilisateur(Click);
+}
+
+// ---- CommandButton
+
+CommandButton::CommandButton(QWidget* parent, const QString& caption) : QPushButton(caption, parent), Couleurs(this) {
+    connect(this, &QPushButton::clicked, this, [this] { evenement::utilisateur(Click); });
+}
+
+bool CommandButton::setPicture(const QString& chemin) {
+    QPixmap p;
+    if (!charger_image(chemin, p)) return false;
+    m_image = chemin;
+    setIcon(QIcon(p));
+    if (!p.isNull()) setIconSize(p.size().boundedTo(size() - QSize(6, 6)));
+    return true;
+}
+
+// ---- Shape
+
+Shape::Shape(QWidget* parent) : QWidget(parent) {}
+
+void Shape::setBorderColor(int32_t c) {
+    m_bord = c;
+    update();
+}
+
+void Shape::setFillColor(int32_t c) {
+    m_remplissage = c;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(couleur_qt(m_bord));
+    p.setBrush(couleur_qt(m_remplissage));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// ---- MenuItem
+
+MenuItem::MenuItem(QObject* parent, const QString& caption, Genre genre) : QObject(parent) {
+    if (genre == SousMenu) {
+        m_menu = new QMenu(caption);
+        m_action = m_menu->menuAction();
+        connect(m_menu, &QMenu::aboutToShow, this, [this] { evenement::utilisateur(Click); });
+        return;
+    }
+    m_action = new QAction(caption, this);
+    connect(m_action, &QAction::triggered, this, [this] {
+        // Qt toggles a checkable action before telling; the check mark belongs to the code.
+        m_action->setChecked(m_coche);
+        evenement::utilisateur(Click);
+    });
+}
+
+MenuItem::~MenuItem() { delete m_menu; }
+
+QString MenuItem::Caption() const { return m_action->text(); }
+
+void MenuItem::setCaption(const QString& caption) {
+    m_action->setText(caption);
+    if (m_menu) m_menu->setTitle(caption);
+}
+
+void MenuItem::setChecked(bool coche) {
+    m_coche = coche;
+    m_action->setCheckable(coche);
+    m_action->setChecked(coche);
+}
+
+bool MenuItem::Enabled() const { return m_action->isEnabled(); }
+void MenuItem::setEnabled(bool actif) { m_action->setEnabled(actif); }
+bool MenuItem::Visible() const { return m_action->isVisible(); }
+void MenuItem::setVisible(bool visible) { m_action->setVisible(visible); }
+void MenuItem::setShortcut(const QKeySequence& touche) { m_action->setShortcut(touche); }
+
+void MenuItem::ajouter(MenuItem& item) {
+    if (m_menu) m_menu->addAction(item.action());
+}
+
+void MenuItem::ajouter_separateur() {
+    if (m_menu) m_menu->addSeparator();
+}
+
+void MenuItem::PopupMenu() {
+    if (m_menu) m_menu->popup(QCursor::pos());
+}
+
+void MenuItem::choisir() {
+    if (!Enabled() || !Visible()) return;
+    lancer(Click);
+}
+
+void ajouter_menu(QMenuBar* barre, MenuItem& menu) { barre->addAction(menu.action()); }

@@ -1,0 +1,6 @@
+#include "windows/Chargement.h"
+
+Chargement::Chargement() {
+    setWindowTitle(QStringLiteral("Sonavel"));
+    resize(480, 300);
+}

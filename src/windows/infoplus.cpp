@@ -1,0 +1,6 @@
+#include "windows/infoplus.h"
+
+infoplus::infoplus() {
+    setWindowTitle(QStringLiteral("Informations"));
+    resize(420, 260);
+}
