@@ -4,6 +4,7 @@
 // procedures of each subsystem are declared here and defined in that subsystem's folder.
 #include "platform/barre_position.h"
 #include "platform/controles.h"
+#include "platform/dialogue_commun.h"
 #include "platform/form.h"
 #include "platform/images.h"
 #include "platform/timer.h"
@@ -76,7 +77,7 @@ public:
     Label Label20{this};  // web address
     Label Label25{this};  // program name
 
-    // The common dialog `Dialogue1` joins here with the platform's dialog type.
+    DialogueCommun Dialogue1{this};  // file-open and colour dialogs
 
     // ---- Menus, in menu-bar order.
     MenuItem Fichier_{this, "Fichier", MenuItem::SousMenu};
