@@ -1,0 +1,486 @@
+#include "platform/media.h"
+
+#include <gst/gst.h>
+#include <gst/video/videooverlay.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QWidget>
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+
+#include "platform/erreur.h"
+#include "platform/media_mpeg.h"
+
+GrapheFiltres& VueGraphe::g() const {
+    if (!m_graphe) throw Erreur(err::VariableObjetNonDefinie);
+    return *m_graphe;
+}
+
+void GrapheFiltres::exiger_son(bool son) {
+    if (!son) throw Erreur(err::PasDeSon, QStringLiteral("Ce fichier n'a pas de son"));
+}
+
+void GrapheFiltres::verifier_niveau(int32_t niveau) {
+    if (niveau < -10000 || niveau > 0)
+        throw Erreur(err::ArgumentMedia,
+                     QStringLiteral("Volume hors limites (-10000 à 0) : %1").arg(niveau));
+}
+
+namespace {
+FilgraphManager::Fabrique& fabrique_installee() {
+    static FilgraphManager::Fabrique f;
+    return f;
+}
+}  // namespace
+
+FilgraphManager FilgraphManager::creer() {
+    const Fabrique& f = fabrique_installee();
+    return FilgraphManager(f ? f() : creer_graphe_gstreamer());
+}
+
+FilgraphManager::Fabrique FilgraphManager::installer_fabrique(Fabrique fabrique) {
+    Fabrique avant = std::move(fabrique_installee());
+    fabrique_installee() = std::move(fabrique);
+    return avant;
+}
+
+namespace {
+using namespace std::chrono_literals;
+
+// A load that takes longer than this has failed (a stalled network share, a broken file).
+constexpr auto kDelaiChargement = 15s;
+// How long a streaming thread waits for the window its video sink draws into.
+constexpr auto kDelaiFenetre = 5s;
+// The longest wait for a seek or a pause to take effect.
+constexpr GstClockTime kDelaiEtat = 2 * GST_SECOND;
+// playbin flags: video, audio, software volume (no subtitles, no visualisation).
+constexpr guint kFlagsPlaybin = 0x1 | 0x2 | 0x10;
+
+QString texte_erreur_gst(GError* e) {
+    QString t = e && e->message ? QString::fromUtf8(e->message) : QStringLiteral("Erreur");
+    if (e) g_error_free(e);
+    return t;
+}
+
+void initialiser_gstreamer() {
+    static bool fait = false;
+    if (fait) return;
+    GError* e = nullptr;
+    if (!gst_init_check(nullptr, nullptr, &e))
+        throw Erreur(err::RenduImpossible, texte_erreur_gst(e));
+    fait = true;
+}
+
+// What the streaming threads report to the graph, which lives on the GUI thread.
+struct EtatFlux {
+    std::mutex m;
+    std::condition_variable cv;
+    bool pret = false;
+    bool fin = false;
+    bool en_erreur = false;
+    QString erreur;
+    QString type_conteneur;  // media type of the file as first recognised
+    // A video sink asks for a window while the GUI thread waits in RenderFile.
+    bool gui_attend = false;
+    bool overlay_possible = false;
+    GstElement* sink_demandeur = nullptr;
+    bool fenetre_fournie = false;
+};
+
+GstBusSyncReply message_bus(GstBus*, GstMessage* msg, gpointer donnees) {
+    auto* e = static_cast<EtatFlux*>(donnees);
+    switch (GST_MESSAGE_TYPE(msg)) {
+    case GST_MESSAGE_ERROR: {
+        GError* err = nullptr;
+        gst_message_parse_error(msg, &err, nullptr);
+        std::lock_guard<std::mutex> l(e->m);
+        if (!e->en_erreur) e->erreur = texte_erreur_gst(err);
+        else if (err) g_error_free(err);
+        e->en_erreur = true;
+        e->cv.notify_all();
+        break;
+    }
+    case GST_MESSAGE_ASYNC_DONE: {
+        std::lock_guard<std::mutex> l(e->m);
+        e->pret = true;
+        e->cv.notify_all();
+        break;
+    }
+    case GST_MESSAGE_EOS: {
+        std::lock_guard<std::mutex> l(e->m);
+        e->fin = true;
+        break;
+    }
+    case GST_MESSAGE_ELEMENT:
+        if (gst_is_video_overlay_prepare_window_handle_message(msg)) {
+            std::unique_lock<std::mutex> l(e->m);
+            if (!e->gui_attend || !e->overlay_possible || e->sink_demandeur) break;
+            e->sink_demandeur = GST_ELEMENT(gst_object_ref(GST_MESSAGE_SRC(msg)));
+            e->fenetre_fournie = false;
+            e->cv.notify_all();
+            e->cv.wait_for(l, kDelaiFenetre, [e] { return e->fenetre_fournie || !e->gui_attend; });
+        }
+        break;
+    default:
+        break;
+    }
+    return GST_BUS_DROP;  // nothing piles up on the bus
+}
+
+void typefind_trouve(GstElement*, guint, GstCaps* caps, gpointer donnees) {
+    auto* e = static_cast<EtatFlux*>(donnees);
+    if (!caps || gst_caps_get_size(caps) == 0) return;
+    std::lock_guard<std::mutex> l(e->m);
+    if (e->type_conteneur.isEmpty())
+        e->type_conteneur = QString::fromUtf8(gst_structure_get_name(gst_caps_get_structure(caps, 0)));
+}
+
+void element_ajoute(GstBin*, GstBin*, GstElement* element, gpointer donnees) {
+    GstElementFactory* f = gst_element_get_factory(element);
+    if (f && g_strcmp0(GST_OBJECT_NAME(f), "typefind") == 0)
+        g_signal_connect(element, "have-type", G_CALLBACK(typefind_trouve), donnees);
+}
+
+// A sink from a description ("fakesink", "pulsesink device=x"). Sinks play in real time unless
+// the description says otherwise: a fakesink left unsynchronised would race through a file.
+GstElement* creer_sink(const QByteArray& description) {
+    GError* e = nullptr;
+    GstElement* sink = gst_parse_bin_from_description(description.constData(), TRUE, &e);
+    if (!sink) throw Erreur(err::RenduImpossible, texte_erreur_gst(e));
+    if (e) g_error_free(e);
+    if (!description.contains("sync=")) {
+        GstIterator* it = gst_bin_iterate_sinks(GST_BIN(sink));
+        GValue v = G_VALUE_INIT;
+        while (gst_iterator_next(it, &v) == GST_ITERATOR_OK) {
+            GObject* s = G_OBJECT(g_value_get_object(&v));
+            if (g_object_class_find_property(G_OBJECT_GET_CLASS(s), "sync"))
+                g_object_set(s, "sync", TRUE, nullptr);
+            g_value_reset(&v);
+        }
+        g_value_unset(&v);
+        gst_iterator_free(it);
+    }
+    return sink;
+}
+
+QByteArray description_sink(const char* variable, const char* defaut) {
+    const QByteArray choisi = qgetenv(variable).trimmed();
+    return choisi.isEmpty() ? QByteArray(defaut) : choisi;
+}
+
+// The X window a video sink draws into. Qt paints nothing in it.
+class FenetreVideo : public QWidget {
+public:
+    explicit FenetreVideo(GstElement* sink) : m_sink(sink) {
+        setAttribute(Qt::WA_NativeWindow);
+        setAttribute(Qt::WA_PaintOnScreen);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+    QPaintEngine* paintEngine() const override { return nullptr; }
+
+protected:
+    void paintEvent(QPaintEvent*) override { exposer(); }
+    void resizeEvent(QResizeEvent*) override { exposer(); }
+
+private:
+    void exposer() {
+        if (m_sink && GST_IS_VIDEO_OVERLAY(m_sink)) gst_video_overlay_expose(GST_VIDEO_OVERLAY(m_sink));
+    }
+    GstElement* m_sink;
+};
+
+class GrapheGst : public GrapheFiltres {
+public:
+    ~GrapheGst() override { liberer(); }
+
+    void RenderFile(const QString& chemin) override;
+    void Run() override;
+    void Pause() override { changer_etat(GST_STATE_PAUSED, etat_graphe::EnPause); }
+    void Stop() override { changer_etat(GST_STATE_PAUSED, etat_graphe::Arrete); }
+    int32_t GetState(int32_t) override { return m_etat; }
+    double Duration() override { return m_duree; }
+    double CurrentPosition() override;
+    void setCurrentPosition(double secondes) override;
+    int32_t Volume() override;
+    void setVolume(int32_t niveau) override;
+    QString Caption() override { return m_titre; }
+    void setCaption(const QString& titre) override;
+
+private:
+    void liberer();
+    [[noreturn]] void echouer(const QString& description);
+    void attendre_chargement();
+    void fournir_fenetre();
+    void appliquer_volume();
+    void changer_etat(GstState cible, int32_t etat);
+    QSize taille_video() const;
+
+    GstElement* m_pipeline = nullptr;
+    std::unique_ptr<EtatFlux> m_flux;
+    std::unique_ptr<FenetreVideo> m_fenetre;
+    GstElement* m_sink_video = nullptr;  // the sink drawing into m_fenetre
+    double m_duree = 0;
+    double m_position_voulue = 0;
+    // While paused or stopped the position is read once, when the pipeline has stopped.
+    std::optional<double> m_position_figee;
+    bool m_son = false;
+    bool m_image = false;
+    int32_t m_etat = etat_graphe::Arrete;
+    int32_t m_volume = 0;
+    QString m_titre;
+};
+
+void GrapheGst::liberer() {
+    if (m_pipeline) {
+        if (m_flux) {
+            std::lock_guard<std::mutex> l(m_flux->m);
+            m_flux->gui_attend = false;
+            m_flux->cv.notify_all();
+        }
+        gst_element_set_state(m_pipeline, GST_STATE_NULL);
+        GstBus* bus = gst_element_get_bus(m_pipeline);
+        gst_bus_set_sync_handler(bus, nullptr, nullptr, nullptr);
+        gst_object_unref(bus);
+        gst_object_unref(m_pipeline);
+        m_pipeline = nullptr;
+    }
+    if (m_flux && m_flux->sink_demandeur) gst_object_unref(m_flux->sink_demandeur);
+    m_flux.reset();
+    m_sink_video = nullptr;
+    m_fenetre.reset();
+    m_duree = 0;
+    m_position_voulue = 0;
+    m_position_figee.reset();
+    m_son = m_image = false;
+}
+
+void GrapheGst::echouer(const QString& description) {
+    liberer();
+    throw Erreur(err::RenduImpossible, description);
+}
+
+void GrapheGst::RenderFile(const QString& chemin) {
+    initialiser_gstreamer();
+    liberer();  // a second render starts over
+    m_etat = etat_graphe::Arrete;
+
+    m_pipeline = gst_element_factory_make("playbin", nullptr);
+    if (!m_pipeline) throw Erreur(err::RenduImpossible, QStringLiteral("playbin introuvable"));
+    gst_object_ref_sink(m_pipeline);
+    m_flux = std::make_unique<EtatFlux>();
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    m_flux->overlay_possible = app && QGuiApplication::platformName() == QLatin1String("xcb");
+
+    const QString absolu = QFileInfo(chemin).absoluteFilePath();
+    gchar* uri = gst_filename_to_uri(QFile::encodeName(absolu).constData(), nullptr);
+    g_object_set(m_pipeline, "uri", uri, "flags", kFlagsPlaybin, nullptr);
+    g_free(uri);
+    // Always our own sinks: left to itself playbin may choose a video sink that cannot run
+    // here (no display).
+    try {
+        const bool affichage = !qEnvironmentVariableIsEmpty("DISPLAY");
+        g_object_set(m_pipeline, "audio-sink",
+                     creer_sink(description_sink("SONAVEL_AUDIO_SINK", "autoaudiosink")), nullptr);
+        g_object_set(m_pipeline, "video-sink",
+                     creer_sink(description_sink("SONAVEL_VIDEO_SINK",
+                                                 affichage ? "ximagesink" : "fakesink")),
+                     nullptr);
+    } catch (const Erreur& e) {
+        echouer(e.description());
+    }
+    g_signal_connect(m_pipeline, "deep-element-added", G_CALLBACK(element_ajoute), m_flux.get());
+    GstBus* bus = gst_element_get_bus(m_pipeline);
+    gst_bus_set_sync_handler(bus, message_bus, m_flux.get(), nullptr);
+    gst_object_unref(bus);
+
+    if (gst_element_set_state(m_pipeline, GST_STATE_PAUSED) == GST_STATE_CHANGE_SUCCESS) {
+        std::lock_guard<std::mutex> l(m_flux->m);
+        m_flux->pret = true;
+    }
+    attendre_chargement();
+
+    gint n_son = 0, n_image = 0;
+    g_object_get(m_pipeline, "n-audio", &n_son, "n-video", &n_image, nullptr);
+    m_son = n_son > 0;
+    m_image = n_image > 0;
+    QString type;
+    {
+        std::lock_guard<std::mutex> l(m_flux->m);
+        type = m_flux->type_conteneur;
+    }
+    if (type.startsWith(QLatin1String("image/")))
+        echouer(QStringLiteral("Ce fichier est une image, pas un son ni une vidéo : ") + chemin);
+    if (!m_son && !m_image)
+        echouer(QStringLiteral("Ce fichier ne contient ni son ni vidéo : ") + chemin);
+
+    // MPEG audio: count the frames, GStreamer only knows the length from a Xing/VBRI header.
+    std::optional<double> duree;
+    if (!m_image && (type == QLatin1String("audio/mpeg") || type == QLatin1String("application/x-id3") ||
+                     type == QLatin1String("application/x-apetag")))
+        duree = media_mpeg::duree_fichier(absolu);
+    if (!duree) {
+        gint64 ns = 0;
+        if (gst_element_query_duration(m_pipeline, GST_FORMAT_TIME, &ns) && ns > 0)
+            duree = double(ns) / GST_SECOND;
+    }
+    m_duree = duree.value_or(0);
+
+    if (m_fenetre) {
+        m_fenetre->resize(taille_video());
+        m_fenetre->setWindowTitle(m_titre.isEmpty() ? QFileInfo(chemin).fileName() : m_titre);
+    }
+    appliquer_volume();
+}
+
+// Waits, without running the Qt event loop, until the pipeline is ready to play or failed.
+// A video sink may ask for its window meanwhile: it is made here, on the GUI thread.
+void GrapheGst::attendre_chargement() {
+    const auto limite = std::chrono::steady_clock::now() + kDelaiChargement;
+    std::unique_lock<std::mutex> l(m_flux->m);
+    m_flux->gui_attend = true;
+    for (;;) {
+        if (m_flux->en_erreur || m_flux->pret) break;
+        if (m_flux->sink_demandeur && !m_flux->fenetre_fournie) {
+            l.unlock();
+            fournir_fenetre();
+            l.lock();
+            m_flux->fenetre_fournie = true;
+            m_flux->cv.notify_all();
+            continue;
+        }
+        if (m_flux->cv.wait_until(l, limite) == std::cv_status::timeout) break;
+    }
+    m_flux->gui_attend = false;
+    m_flux->cv.notify_all();
+    const bool pret = m_flux->pret && !m_flux->en_erreur;
+    const QString erreur = m_flux->erreur;
+    l.unlock();
+    if (!pret)
+        echouer(erreur.isEmpty() ? QStringLiteral("Délai de chargement dépassé") : erreur);
+}
+
+void GrapheGst::fournir_fenetre() {
+    GstElement* sink = m_flux->sink_demandeur;
+    if (!m_fenetre) {
+        m_fenetre = std::make_unique<FenetreVideo>(sink);
+        m_fenetre->resize(320, 240);
+    }
+    m_sink_video = sink;
+    gst_video_overlay_set_window_handle(GST_VIDEO_OVERLAY(sink),
+                                        static_cast<guintptr>(m_fenetre->winId()));
+}
+
+QSize GrapheGst::taille_video() const {
+    QSize taille(320, 240);
+    GstElement* sink = nullptr;
+    g_object_get(m_pipeline, "video-sink", &sink, nullptr);
+    if (!sink) return taille;
+    if (GstPad* pad = gst_element_get_static_pad(sink, "sink")) {
+        if (GstCaps* caps = gst_pad_get_current_caps(pad)) {
+            gint l = 0, h = 0;
+            const GstStructure* s = gst_caps_get_structure(caps, 0);
+            if (gst_structure_get_int(s, "width", &l) && gst_structure_get_int(s, "height", &h) &&
+                l > 0 && h > 0)
+                taille = QSize(l, h);
+            gst_caps_unref(caps);
+        }
+        gst_object_unref(pad);
+    }
+    gst_object_unref(sink);
+    return taille;
+}
+
+void GrapheGst::changer_etat(GstState cible, int32_t etat) {
+    if (cible == GST_STATE_PLAYING) m_position_figee.reset();
+    if (m_pipeline) {
+        if (gst_element_set_state(m_pipeline, cible) == GST_STATE_CHANGE_FAILURE) {
+            std::lock_guard<std::mutex> l(m_flux->m);
+            throw Erreur(err::RenduImpossible, m_flux->erreur.isEmpty()
+                                                   ? QStringLiteral("Changement d'état refusé")
+                                                   : m_flux->erreur);
+        }
+        // A pause takes effect when the sinks have stopped: wait for it, so that the position
+        // read next no longer moves. Starting needs no wait.
+        if (cible == GST_STATE_PAUSED && !m_position_figee) {
+            gst_element_get_state(m_pipeline, nullptr, nullptr, kDelaiEtat);
+            m_position_figee = CurrentPosition();
+        }
+    }
+    m_etat = etat;
+}
+
+void GrapheGst::Run() {
+    changer_etat(GST_STATE_PLAYING, etat_graphe::EnLecture);
+    if (m_fenetre && !m_fenetre->isVisible()) m_fenetre->show();
+}
+
+double GrapheGst::CurrentPosition() {
+    if (!m_pipeline) return m_position_voulue;
+    if (m_position_figee) return *m_position_figee;
+    {
+        std::lock_guard<std::mutex> l(m_flux->m);
+        if (m_flux->fin) return m_duree;
+    }
+    gint64 ns = 0;
+    double p = m_position_voulue;
+    if (gst_element_query_position(m_pipeline, GST_FORMAT_TIME, &ns) && ns >= 0)
+        p = double(ns) / GST_SECOND;
+    if (m_duree > 0 && p > m_duree) p = m_duree;
+    return p;
+}
+
+void GrapheGst::setCurrentPosition(double secondes) {
+    if (!std::isfinite(secondes))
+        throw Erreur(err::ArgumentMedia, QStringLiteral("Position non valide"));
+    if (secondes < 0) secondes = 0;
+    if (m_duree > 0 && secondes > m_duree) secondes = m_duree;
+    m_position_voulue = secondes;
+    if (!m_pipeline) return;
+    {
+        std::lock_guard<std::mutex> l(m_flux->m);
+        m_flux->fin = m_duree > 0 && secondes >= m_duree;
+    }
+    gst_element_seek_simple(m_pipeline, GST_FORMAT_TIME,
+                            GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
+                            gint64(std::llround(secondes * GST_SECOND)));
+    // The seek completes when the pipeline has prerolled again: wait for it (bounded) so that
+    // the position reads the new value at once.
+    gst_element_get_state(m_pipeline, nullptr, nullptr, kDelaiEtat);
+    if (m_position_figee) {
+        m_position_figee.reset();
+        if (m_etat != etat_graphe::EnLecture) m_position_figee = CurrentPosition();
+    }
+}
+
+int32_t GrapheGst::Volume() {
+    exiger_son(m_son);
+    return m_volume;
+}
+
+void GrapheGst::setVolume(int32_t niveau) {
+    exiger_son(m_son);
+    verifier_niveau(niveau);
+    m_volume = niveau;
+    appliquer_volume();
+}
+
+void GrapheGst::appliquer_volume() {
+    // Hundredths of a decibel to a linear gain.
+    if (m_pipeline) g_object_set(m_pipeline, "volume", std::pow(10.0, m_volume / 2000.0), nullptr);
+}
+
+void GrapheGst::setCaption(const QString& titre) {
+    m_titre = titre;
+    if (m_fenetre) m_fenetre->setWindowTitle(titre);
+}
+}  // namespace
+
+std::shared_ptr<GrapheFiltres> FilgraphManager::creer_graphe_gstreamer() {
+    return std::make_shared<GrapheGst>();
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Media files for the tests, made with GStreamer's encoders into the build folder and kept
+// there: a second run, or another test executable, reuses them. Lengths are multiples of 10 ms.
+// Encoders pad the end of a stream: allow about 60 ms on the length of what they make.
+#include <QString>
+
+namespace fixtures {
+enum class Debit { Constant, Variable };
+
+// Folder the files are kept in.
+QString dossier();
+
+// MP3, 44.1 kHz stereo. Constant: 128 kbit/s. Variable: a quiet start then loud noise, so that a
+// length guessed from the first frames is far off. A Xing header is written only when asked.
+QString mp3(double secondes, Debit debit = Debit::Constant, bool xing = false);
+QString wav(double secondes);
+QString wma(double secondes);
+// AVI with picture (JPEG) and, unless said otherwise, sound.
+QString avi(double secondes, bool son = true);
+// MPEG program stream, MPEG-1 picture and MPEG audio (layer II).
+QString mpeg(double secondes);
+QString wmv(double secondes);
+
+// Files that are not media, under a media name.
+QString texte_nomme_mp3();
+QString png_nomme_mp3();
+QString fichier_vide();
+}  // namespace fixtures
