@@ -8,6 +8,7 @@
 #include "platform/form.h"
 #include "platform/images.h"
 #include "platform/timer.h"
+#include "decks/lecteur.h"
 
 class QMenuBar;
 
@@ -165,6 +166,14 @@ public:
     MenuItem lect1_F{this, "Sur lecteur 1"}, lect2_F{this, "Sur lecteur 2"}, lect3_F{this, "Sur lecteur 3"};
 
     QMenuBar* barre_menus() const { return m_barre; }
+
+    // ---- The decks' graphs and their controls by deck number (1 to 3).
+    TypeLecteur lecteur1, lecteur2, lecteur3;
+    ControlesLecteur deck(int n);
+
+    // Line separators of journal and message texts.
+    QString saut_ligne;   // a carriage return alone
+    QString double_saut;  // LF CR LF CR
 
 private:
     void construire_menus();
