@@ -56,6 +56,15 @@ QString trouver_sans_casse(const QString& dossier, const QString& nom) {
     return QString();
 }
 
+QString trouver_fichier_sans_casse(const QString& dossier, const QString& nom) {
+    if (nom.isEmpty()) return QString();
+    const QStringList noms = QDir(dossier.isEmpty() ? QStringLiteral(".") : dossier).entryList(QDir::Files);
+    if (noms.contains(nom)) return nom;
+    for (const QString& n : noms)
+        if (n.compare(nom, Qt::CaseInsensitive) == 0) return n;
+    return QString();
+}
+
 QString chemin_sur_disque(const QString& chemin) {
     if (chemin.isEmpty()) return QString();
     if (QFileInfo::exists(chemin)) return chemin;

@@ -25,6 +25,8 @@ bool a_extension(const QString& chemin, const QString& ext);
 // The name of the file or folder of dossier whose name equals nom without regard to case,
 // as it is on disk ("" when there is none). An exact match is preferred.
 QString trouver_sans_casse(const QString& dossier, const QString& nom);
+// The same among the plain files of dossier only (no folder, no hidden file).
+QString trouver_fichier_sans_casse(const QString& dossier, const QString& nom);
 // The path as it is on disk, each part matched without regard to case ("" when some part
 // does not exist).
 QString chemin_sur_disque(const QString& chemin);

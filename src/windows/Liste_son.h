@@ -1,8 +1,18 @@
 #pragma once
 // The playlist window: the list and its commands. Its controls come with its own features.
+#include "platform/controles.h"
 #include "platform/form.h"
 
 class Liste_son : public FormInstance<Liste_son> {
 public:
     Liste_son();
+
+    // ---- What the decks show here: the file on air and its time.
+    Label Label2{this};  // short display name of the file on air
+    Label Label4{this};  // time left, hh:mm:ss
+    // List play: 1 continuous by the decks, 2 random, 3 defined end, 4 track duration.
+    OptionButton Option1{this, QStringLiteral("Lecture continue")};
+    OptionButton Option2{this, QStringLiteral("Lecture aléatoire")};
+    OptionButton Option3{this, QStringLiteral("Fin définie")};
+    OptionButton Option4{this, QStringLiteral("Durée piste")};
 };

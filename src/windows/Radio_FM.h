@@ -175,6 +175,94 @@ public:
     QString saut_ligne;   // a carriage return alone
     QString double_saut;  // LF CR LF CR
 
+    // ---- Deck loading, path check, file names, time displays and volume (src/decks/).
+    // Load the entry in hand (enreg_destinataire) after checking its file; the _F twins are
+    // the same load. Silent on failure; "Non trouvé" as title when the file is missing.
+    void charge_1();
+    void charge_2();
+    void charge_3();
+    void charge_1_F();
+    void charge_2_F();
+    void charge_3_F();
+    // Load the list entry chemin_entree_liste (or chemin_ecoute while charge_ecoute) without a
+    // check; a failure sets erreur_chargement_liste.
+    void charge_1_list();
+    void charge_2_list();
+    void charge_3_list();
+    void charger_fichier(int n);
+    void charger_liste(int n);
+    // Turn the entry's path into the path of an existing file on deck n, or "".
+    void recup_path1();
+    void recup_path2();
+    void recup_path3();
+    void recup_path(int n);
+    // The command-line file, played on deck 1 at once; the file manager's file on deck 1 with
+    // the entry's stored volume.
+    void charge_lire();
+    void charge_();
+
+    // chemin_fichier_charge -> nom_fichier_affiche and extension_fichier.
+    void nom_du_fich();
+    // Shortens nom_fichier_affiche for the deck titles.
+    void formate_nom();
+    // Remembers the folder of the file last opened on a deck (Chemin_dernier_fichier).
+    void ecrire_path_fichier();
+    QString chemin_fichier_depose;  // the file last dropped on a deck
+
+    // duree_fichier -> duree_texte (hh:mm:ss); one second less on Liste_son.Label4.
+    void format_heure();
+    void compteur();
+    // Title marquees of decks 1, 2, 3.
+    void Timer5_Timer();
+    void Timer6_Timer();
+    void Timer7_Timer();
+    void defiler_titre(int n);
+
+    // Volume: the slider of a deck is the one source of its level (-200 x value).
+    void AdjustVolume();
+    void AdjustVolume1();
+    void AdjustVolume2();
+    void ajuster_volume(int n);
+    void SetSliderText();
+    void SetSliderText1();
+    void SetSliderText2();
+    void texte_volume(int n);
+    void Slider_Change();
+    void Slider_Scroll();
+    void Slider_Click();
+    void Slider_MouseDown(int Button, int Shift, float X, float Y);
+    void Slider1_Change();
+    void Slider1_Scroll();
+    void Slider1_Click();
+    void Slider1_MouseDown(int Button, int Shift, float X, float Y);
+    void Slider2_Change();
+    void Slider2_Scroll();
+    void Slider2_Click();
+    void Slider2_MouseDown(int Button, int Shift, float X, float Y);
+    void AnyButton1_Click();
+    void AnyButton2_Click();
+    void AnyButton3_Click();
+    void AnyButton4_Click();
+    void AnyButton5_Click();
+    void AnyButton6_Click();
+    // The entry's stored level onto deck 1, 2, 3 (not in deck-to-deck mix).
+    void A_lire_volume();
+    void A_lire_volume1();
+    void A_lire_volume2();
+    void lire_volume(int n);
+    // Lower the deck on air for a special mix, and put it back.
+    void vol_pour_mix_spc();
+    void vol_pour_stop();
+    int16_t slider_sauve1 = 0, slider_sauve2 = 0, slider_sauve3 = 0;
+    // enreg_destinataire.volume from a level back to the percent a list stores.
+    void convertir_valeur_son_ecriture();
+
+    // Connects the marquee and volume handlers above to their controls (by the constructor).
+    void brancher_titres_et_volumes();
+
+    // Called here, built with the play branch (a stand-in lives in attente_decks1.cpp).
+    void Choix_mix();
+
 private:
     void construire_menus();
     void disposer();

@@ -1,8 +1,14 @@
 #pragma once
 // The file manager and its action panel. Its controls come with its own features.
 #include "platform/form.h"
+#include "platform/listes_fichiers.h"
 
 class ajout_fichier : public FormInstance<ajout_fichier> {
 public:
     ajout_fichier();
+
+    // ---- Browsing: the decks' path check points these at the folder of a deck's file.
+    DriveListBox Drive1{this};
+    DirListBox Dir1{this};
+    FileListBox File1{this};
 };

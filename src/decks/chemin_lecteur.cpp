@@ -1,0 +1,59 @@
+// The path check before a deck loads a file from the entry in hand: the full path of the file
+// as it is on disk, or "" when it is missing. The file manager is pointed at its folder.
+#include <QDir>
+
+#include "config/etat.h"
+#include "platform/boites.h"
+#include "platform/chaines.h"
+#include "platform/chemins.h"
+#include "platform/erreur.h"
+#include "windows/Radio_FM.h"
+#include "windows/ajout_fichier.h"
+#include "windows/err_form.h"
+
+void Radio_FM::recup_path(int n) {
+    using namespace Radio;
+    QString& chemin = deck(n).chemin;
+    try {
+        // A network file is taken as Text2 holds it, unchecked.
+        if (enreg_destinataire.genre == QStringLiteral("réseau")) {
+            chemin = Text2.Text();
+            return;
+        }
+        Text2.setText(enreg_destinataire.chemin);
+        const QString t = Text2.Text();
+        // There are no drives to make current here.
+        const int p = rt::InStrRev(t, QStringLiteral("/"));
+        chemin = rt::Mid(t, p + 1);
+        if (p == 0) return;  // a bare name: no check
+
+        QString dossier = rt::Left(t, p - 1);
+        if (dossier.isEmpty()) dossier = QStringLiteral("/");
+        Text2.setText(dossier);
+        Text2.setSelStart(0);
+        dossier = chemins::avec_separateur(dossier);
+        if (!QDir::setCurrent(dossier)) throw Erreur(err::CheminIntrouvable);
+        ajout_fichier& gestionnaire = ajout_fichier::instance();
+        gestionnaire.Dir1.setPath(dossier);
+        gestionnaire.File1.setPath(gestionnaire.Dir1.Path());
+
+        // The entry's spelling may differ in case from the name on disk, which is the one that
+        // opens.
+        const QString nom = chemins::trouver_fichier_sans_casse(dossier, chemin);
+        if (!nom.isEmpty()) {
+            chemin = dossier + nom;
+            return;
+        }
+        MsgBox(chemin + QStringLiteral(" n'existe pas ou plus"), boites::Critique);
+        chemin.clear();
+    } catch (const Erreur&) {
+        err_form& f = err_form::instance();
+        f.Label1.setCaption(QStringLiteral("Erreur !\n\r\n\r") + chemin + QStringLiteral("\rNON TROUVE !"));
+        f.Show();
+        chemin.clear();
+    }
+}
+
+void Radio_FM::recup_path1() { recup_path(1); }
+void Radio_FM::recup_path2() { recup_path(2); }
+void Radio_FM::recup_path3() { recup_path(3); }

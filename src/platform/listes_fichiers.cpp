@@ -1,0 +1,210 @@
+#include "platform/listes_fichiers.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStorageInfo>
+
+#include "platform/erreur.h"
+
+namespace {
+class ParCode {
+public:
+    explicit ParCode(bool& drapeau) : m_drapeau(drapeau), m_avant(drapeau) { m_drapeau = true; }
+    ~ParCode() { m_drapeau = m_avant; }
+
+private:
+    bool& m_drapeau;
+    bool m_avant;
+};
+
+void lancer(const Gestion& g) {
+    if (g) g();
+}
+
+const QString IndiceListeIncorrect = QStringLiteral("Indice de tableau de propriétés non valide");
+
+// The absolute folder a path names, or error 76.
+QString dossier_existant(const QString& path) {
+    const QFileInfo info(path.isEmpty() ? QStringLiteral(".") : path);
+    if (!info.isDir()) throw Erreur(err::CheminIntrouvable);
+    return QDir::cleanPath(info.absoluteFilePath());
+}
+
+// "*.*" means every file, with or without a dot in its name.
+QList<QRegularExpression> motifs(const QString& pattern) {
+    QList<QRegularExpression> r;
+    for (QString m : pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        m = m.trimmed();
+        if (m == QStringLiteral("*.*")) m = QStringLiteral("*");
+        r << QRegularExpression(QRegularExpression::wildcardToRegularExpression(m),
+                                QRegularExpression::CaseInsensitiveOption);
+    }
+    return r;
+}
+}  // namespace
+
+// ---- DriveListBox
+
+DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent), Couleurs(this, couleur::FondFenetre, couleur::TexteFenetre) {
+    Refresh();
+    connect(this, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        if (!m_par_code) evenement::utilisateur([&] { choisir(index); });
+    });
+}
+
+void DriveListBox::Refresh() {
+    const QString avant = Drive();
+    ParCode p(m_par_code);
+    clear();
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes())
+        if (v.isValid() && v.isReady()) addItem(v.rootPath());
+    int i = findText(avant.isEmpty() ? QStringLiteral("/") : avant);
+    if (i < 0) i = count() ? 0 : -1;
+    setCurrentIndex(i);
+    m_choisi = i;
+}
+
+QString DriveListBox::Drive() const { return m_choisi >= 0 ? itemText(m_choisi) : QString(); }
+
+void DriveListBox::setDrive(const QString& drive) {
+    int i = findText(drive);
+    if (i < 0 && !drive.isEmpty() && QFileInfo::exists(drive)) i = findText(QStorageInfo(drive).rootPath());
+    if (i < 0) throw Erreur(err::PeripheriqueNonDisponible);
+    choisir(i);
+}
+
+QString DriveListBox::List(int index) const {
+    if (index < 0 || index >= count()) throw Erreur(381, IndiceListeIncorrect);
+    return itemText(index);
+}
+
+void DriveListBox::setListIndex(int index) {
+    if (index < 0 || index >= count()) throw Erreur(err::ValeurPropriete);
+    choisir(index);
+}
+
+void DriveListBox::choisir(int index) {
+    {
+        ParCode p(m_par_code);
+        setCurrentIndex(index);
+    }
+    if (index == m_choisi) return;
+    m_choisi = index;
+    lancer(Change);
+}
+
+// ---- DirListBox
+
+DirListBox::DirListBox(QWidget* parent) : QListWidget(parent), Couleurs(this, couleur::FondFenetre, couleur::TexteFenetre) {
+    m_path = dossier_existant(QDir::currentPath());
+    remplir();
+    connect(this, &QListWidget::itemClicked, this, [this] { evenement::utilisateur(Click); });
+    connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        const int ligne = row(item) - int(m_ancetres.size());
+        evenement::utilisateur([&] { setPath(List(ligne)); });
+    });
+}
+
+void DirListBox::setPath(const QString& path) {
+    const QString nouveau = dossier_existant(path);
+    if (nouveau == m_path) {
+        Refresh();
+        return;
+    }
+    m_path = nouveau;
+    remplir();
+    lancer(Change);
+}
+
+void DirListBox::Refresh() { remplir(); }
+
+void DirListBox::remplir() {
+    m_ancetres.clear();
+    for (QDir d(m_path);; ) {
+        m_ancetres.prepend(d.absolutePath());
+        if (!d.cdUp()) break;
+    }
+    m_sous_dossiers.clear();
+    const QDir d(m_path);
+    for (const QString& n : d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
+        m_sous_dossiers << d.filePath(n);
+
+    ParCode p(m_par_code);
+    clear();
+    int retrait = 0;
+    for (const QString& a : m_ancetres) {
+        const QString nom = a == QStringLiteral("/") ? a : QFileInfo(a).fileName();
+        addItem(QString(retrait++ * 2, QLatin1Char(' ')) + QStringLiteral("▾ ") + nom);
+    }
+    for (const QString& s : m_sous_dossiers)
+        addItem(QString(retrait * 2, QLatin1Char(' ')) + QStringLiteral("▸ ") + QFileInfo(s).fileName());
+    setCurrentRow(ligne_de(-1));
+}
+
+QString DirListBox::List(int index) const {
+    const int ligne = ligne_de(index);
+    if (ligne < 0 || ligne >= count()) throw Erreur(381, IndiceListeIncorrect);
+    return index < 0 ? m_ancetres.at(ligne) : m_sous_dossiers.at(index);
+}
+
+int DirListBox::ListIndex() const { return currentRow() - int(m_ancetres.size()); }
+
+void DirListBox::setListIndex(int index) {
+    const int ligne = ligne_de(index);
+    if (ligne < 0 || ligne >= count()) throw Erreur(err::ValeurPropriete);
+    setCurrentRow(ligne);
+}
+
+// ---- FileListBox
+
+FileListBox::FileListBox(QWidget* parent) : QListWidget(parent), Couleurs(this, couleur::FondFenetre, couleur::TexteFenetre) {
+    m_path = dossier_existant(QDir::currentPath());
+    Refresh();
+    connect(this, &QListWidget::itemClicked, this, [this] { evenement::utilisateur(Click); });
+    connect(this, &QListWidget::itemDoubleClicked, this, [this] { evenement::utilisateur(DblClick); });
+}
+
+void FileListBox::setPath(const QString& path) {
+    const QString nouveau = dossier_existant(path);
+    const bool change = nouveau != m_path;
+    m_path = nouveau;
+    Refresh();
+    if (change) lancer(PathChange);
+}
+
+void FileListBox::setPattern(const QString& pattern) {
+    if (pattern == m_pattern) return;
+    m_pattern = pattern;
+    Refresh();
+    lancer(PatternChange);
+}
+
+void FileListBox::Refresh() {
+    const QList<QRegularExpression> m = motifs(m_pattern);
+    QStringList noms;
+    for (const QString& n : QDir(m_path).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase))
+        for (const QRegularExpression& r : m)
+            if (r.match(n).hasMatch()) {
+                noms << n;
+                break;
+            }
+    ParCode p(m_par_code);
+    clear();
+    addItems(noms);
+}
+
+QString FileListBox::FileName() const {
+    const QListWidgetItem* i = currentItem();
+    return i ? i->text() : QString();
+}
+
+QString FileListBox::List(int index) const {
+    if (index < 0 || index >= count()) throw Erreur(381, IndiceListeIncorrect);
+    return item(index)->text();
+}
+
+void FileListBox::setListIndex(int index) {
+    if (index < -1 || index >= count()) throw Erreur(err::ValeurPropriete);
+    setCurrentRow(index);
+}

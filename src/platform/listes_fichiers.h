@@ -1,0 +1,97 @@
+#pragma once
+// Drive, folder and file lists: the file manager's browsing controls. "Drives" are the
+// mounted volumes. Setting a property from code runs its change handler at once when the
+// value changes, as a choice by the user would.
+#include <QComboBox>
+#include <QListWidget>
+#include <QString>
+
+#include "platform/couleurs.h"
+#include "platform/evenements.h"
+
+// The mounted volumes; Drive is the root folder of the one chosen.
+class DriveListBox : public QComboBox, public Couleurs {
+    Q_OBJECT
+public:
+    explicit DriveListBox(QWidget* parent = nullptr);
+
+    QString Drive() const;
+    // A volume's root or any existing path on it chooses that volume; anything else is
+    // error 68 (device unavailable) and changes nothing.
+    void setDrive(const QString& drive);
+    int ListCount() const { return count(); }
+    QString List(int index) const;  // error 381 outside 0..ListCount()-1
+    int ListIndex() const { return currentIndex(); }
+    void setListIndex(int index);   // error 380 outside 0..ListCount()-1
+    // Reads the mounted volumes again.
+    void Refresh();
+
+    Gestion Change;
+
+private:
+    void choisir(int index);
+    int m_choisi = -1;
+    bool m_par_code = false;
+};
+
+// A folder and its neighbourhood: its ancestors (List(-1) is the folder itself, List(-2) its
+// parent, ...) above its subfolders (List(0) to List(ListCount()-1), full paths, by name).
+// ListIndex is -1 on the folder itself. A double click on a line opens that folder.
+class DirListBox : public QListWidget, public Couleurs {
+    Q_OBJECT
+public:
+    explicit DirListBox(QWidget* parent = nullptr);
+
+    // Absolute, without a trailing "/" (except the root "/").
+    QString Path() const { return m_path; }
+    // A relative path is taken from the current folder; a path that is not a folder is
+    // error 76 and changes nothing.
+    void setPath(const QString& path);
+    int ListCount() const { return int(m_sous_dossiers.size()); }
+    QString List(int index) const;  // error 381 outside the lines
+    int ListIndex() const;
+    void setListIndex(int index);   // selects a line without opening it
+    void Refresh();
+
+    Gestion Change;  // Path changed
+    Gestion Click;
+
+private:
+    void remplir();
+    int ligne_de(int index) const { return index + int(m_ancetres.size()); }
+
+    QString m_path;
+    QStringList m_ancetres;  // root first, the folder itself last
+    QStringList m_sous_dossiers;
+    bool m_par_code = false;
+};
+
+// The files of a folder that match a pattern ("*.mp3;*.wav", without regard to case);
+// folders and hidden files are not listed. Names are sorted without regard to case.
+class FileListBox : public QListWidget, public Couleurs {
+    Q_OBJECT
+public:
+    explicit FileListBox(QWidget* parent = nullptr);
+
+    QString Path() const { return m_path; }
+    void setPath(const QString& path);  // as DirListBox::setPath; PathChange when it changes
+    QString Pattern() const { return m_pattern; }
+    void setPattern(const QString& pattern);  // PatternChange when it changes
+    // The name of the selected file ("" when none).
+    QString FileName() const;
+    int ListCount() const { return count(); }
+    QString List(int index) const;  // file names; error 381 outside 0..ListCount()-1
+    int ListIndex() const { return currentRow(); }
+    void setListIndex(int index);   // -1 clears; error 380 outside -1..ListCount()-1
+    void Refresh();
+
+    Gestion PathChange;
+    Gestion PatternChange;
+    Gestion Click;
+    Gestion DblClick;
+
+private:
+    QString m_path;
+    QString m_pattern = QStringLiteral("*.*");
+    bool m_par_code = false;
+};

@@ -1,0 +1,13 @@
+#pragma once
+// A list entry stores its volume as a percent; a deck plays a level in hundredths of a decibel.
+// The list's scale is a fixed table, not the deck slider's: from 15 % upwards the level is
+// -4000 + 40 x percent, 10 % is -3800, 0 % is -4000, and there is no 5 % nor -3600. Numbers
+// outside the table pass through unchanged both ways (older lists hold other values).
+#include <cstdint>
+
+namespace volume_liste {
+// On reading an entry: the level of a stored percent.
+int16_t niveau_du_pourcent(int16_t pourcent);
+// Before writing an entry: the percent of a level.
+int16_t pourcent_du_niveau(int16_t niveau);
+}  // namespace volume_liste
