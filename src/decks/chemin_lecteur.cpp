@@ -20,7 +20,8 @@ void Radio_FM::recup_path(int n) {
             chemin = Text2.Text();
             return;
         }
-        Text2.setText(enreg_destinataire.chemin);
+        // Checked as the load took it, without the spaces around it.
+        Text2.setText(rt::Trim(enreg_destinataire.chemin));
         const QString t = Text2.Text();
         // There are no drives to make current here.
         const int p = rt::InStrRev(t, QStringLiteral("/"));

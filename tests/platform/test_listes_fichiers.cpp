@@ -1,0 +1,93 @@
+// Drive, folder and file lists.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/listes_fichiers.h"
+#include "support/sonavel_test.h"
+
+namespace {
+void creer(const QString& chemin) {
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+}
+}  // namespace
+
+class TestListesFichiers : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_racine;
+
+private slots:
+    void initTestCase() {
+        m_racine = QDir(m_dir.path()).canonicalPath();
+        QDir(m_racine).mkpath(QStringLiteral("Zeta/profond"));
+        QDir(m_racine).mkpath(QStringLiteral("alpha"));
+        for (const char* n : {"b.MP3", "a.mp3", "c.wav", ".cache.mp3", "sans_extension"})
+            creer(m_racine + QLatin1Char('/') + QLatin1String(n));
+    }
+
+    void dossiers() {
+        DirListBox d;
+        int changements = 0;
+        d.Change = [&] { ++changements; };
+        d.setPath(m_racine + QStringLiteral("/"));
+        QCOMPARE(d.Path(), m_racine);
+        QCOMPARE(changements, 1);
+        d.setPath(m_racine);  // the same folder: no change
+        QCOMPARE(changements, 1);
+        // Subfolders by name without regard to case; the folder itself and its ancestors below 0.
+        QCOMPARE(d.ListCount(), 2);
+        QCOMPARE(d.List(0), m_racine + QStringLiteral("/alpha"));
+        QCOMPARE(d.List(1), m_racine + QStringLiteral("/Zeta"));
+        QCOMPARE(d.List(-1), m_racine);
+        QCOMPARE(d.List(-2), QFileInfo(m_racine).absolutePath());
+        QCOMPARE(d.ListIndex(), -1);
+        d.setListIndex(1);
+        QCOMPARE(d.ListIndex(), 1);
+        QCOMPARE(sonavel_test::erreur_de([&] { d.List(2); }), 381);
+        // A missing folder changes nothing.
+        QCOMPARE(sonavel_test::erreur_de([&] { d.setPath(m_racine + QStringLiteral("/absent")); }), 76);
+        QCOMPARE(d.Path(), m_racine);
+        QCOMPARE(changements, 1);
+    }
+
+    void fichiers() {
+        FileListBox f;
+        int changements = 0;
+        f.PathChange = [&] { ++changements; };
+        f.setPath(m_racine);
+        QCOMPARE(changements, 1);
+        // Plain files only, hidden ones left out; "*.*" takes names without a dot too.
+        QCOMPARE(f.ListCount(), 4);
+        QCOMPARE(f.List(0), QStringLiteral("a.mp3"));
+        QCOMPARE(f.List(1), QStringLiteral("b.MP3"));
+        QCOMPARE(f.List(3), QStringLiteral("sans_extension"));
+        int motifs = 0;
+        f.PatternChange = [&] { ++motifs; };
+        f.setPattern(QStringLiteral("*.mp3;*.WAV"));
+        QCOMPARE(motifs, 1);
+        QCOMPARE(f.ListCount(), 3);
+        f.setListIndex(2);
+        QCOMPARE(f.FileName(), QStringLiteral("c.wav"));
+        f.setListIndex(-1);
+        QCOMPARE(f.FileName(), QString());
+        QCOMPARE(sonavel_test::erreur_de([&] { f.setListIndex(3); }), 380);
+        QCOMPARE(sonavel_test::erreur_de([&] { f.setPath(QStringLiteral("/absent/xyz")); }), 76);
+    }
+
+    void volumes() {
+        DriveListBox d;
+        QVERIFY(d.ListCount() >= 1);
+        int changements = 0;
+        d.Change = [&] { ++changements; };
+        // A path chooses the volume it lies on.
+        d.setDrive(m_racine);
+        QVERIFY(m_racine.startsWith(d.Drive()));
+        QCOMPARE(sonavel_test::erreur_de([&] { d.setDrive(QStringLiteral("/absent/xyz")); }), 68);
+        QVERIFY(changements <= 1);
+    }
+};
+
+SONAVEL_TEST_MAIN(TestListesFichiers)
+#include "test_listes_fichiers.moc"
