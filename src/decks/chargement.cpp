@@ -9,6 +9,16 @@
 #include "windows/Radio_FM.h"
 #include "windows/mini_lecteur.h"
 
+namespace {
+// The title of a loaded deck: its shortened name and duration, drawn at once.
+void titrer(Radio_FM& f, ControlesLecteur& d) {
+    f.format_heure();
+    f.formate_nom();
+    d.titre.setCaption(Radio::nom_fichier_affiche + QStringLiteral(" ( ") + Radio::duree_texte + QStringLiteral(" )"));
+    f.repaint();
+}
+}  // namespace
+
 void Radio_FM::charger_fichier(int n) {
     using namespace Radio;
     ControlesLecteur d = deck(n);
@@ -25,10 +35,7 @@ void Radio_FM::charger_fichier(int n) {
         nom_du_fich();
         d.lecteur.graphe.RenderFile(d.chemin);
         duree_fichier = d.lecteur.position.Duration();
-        format_heure();
-        formate_nom();
-        d.titre.setCaption(nom_fichier_affiche + QStringLiteral(" ( ") + duree_texte + QStringLiteral(" )"));
-        repaint();
+        titrer(*this, d);
         const int16_t secondes = decks::secondes_entieres(duree_fichier);
         d.duree.setCaption(QString::number(secondes));
         if (duree_fichier >= 1) {
@@ -70,10 +77,7 @@ void Radio_FM::charger_liste(int n) {
             d.duree.setCaption(QString::number(secondes));
         }
 
-        format_heure();
-        formate_nom();
-        d.titre.setCaption(nom_fichier_affiche + QStringLiteral(" ( ") + duree_texte + QStringLiteral(" )"));
-        repaint();
+        titrer(*this, d);
         mini_lecteur::instance().setCaption(nom_fichier_affiche);
         if (nom_fichier_affiche.size() > 16) nom_fichier_affiche = rt::Left(nom_fichier_affiche, 16) + QStringLiteral(" ...");
         if (ecoute_en_cours == Faux) {

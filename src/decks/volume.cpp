@@ -37,25 +37,21 @@ void Radio_FM::SetSliderText() { texte_volume(1); }
 void Radio_FM::SetSliderText1() { texte_volume(2); }
 void Radio_FM::SetSliderText2() { texte_volume(3); }
 
-void Radio_FM::Slider_Change() {
-    SetSliderText();
-    AdjustVolume();
+// A move applies the level; a click or a press only refreshes the text.
+void Radio_FM::curseur_deplace(int n) {
+    texte_volume(n);
+    ajuster_volume(n);
 }
-void Radio_FM::Slider_Scroll() { Slider_Change(); }
+void Radio_FM::Slider_Change() { curseur_deplace(1); }
+void Radio_FM::Slider_Scroll() { curseur_deplace(1); }
 void Radio_FM::Slider_Click() { SetSliderText(); }
 void Radio_FM::Slider_MouseDown(int, int, float, float) { SetSliderText(); }
-void Radio_FM::Slider1_Change() {
-    SetSliderText1();
-    AdjustVolume1();
-}
-void Radio_FM::Slider1_Scroll() { Slider1_Change(); }
+void Radio_FM::Slider1_Change() { curseur_deplace(2); }
+void Radio_FM::Slider1_Scroll() { curseur_deplace(2); }
 void Radio_FM::Slider1_Click() { SetSliderText1(); }
 void Radio_FM::Slider1_MouseDown(int, int, float, float) { SetSliderText1(); }
-void Radio_FM::Slider2_Change() {
-    SetSliderText2();
-    AdjustVolume2();
-}
-void Radio_FM::Slider2_Scroll() { Slider2_Change(); }
+void Radio_FM::Slider2_Change() { curseur_deplace(3); }
+void Radio_FM::Slider2_Scroll() { curseur_deplace(3); }
 void Radio_FM::Slider2_Click() { SetSliderText2(); }
 void Radio_FM::Slider2_MouseDown(int, int, float, float) { SetSliderText2(); }
 

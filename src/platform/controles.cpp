@@ -9,25 +9,11 @@
 #include <QPixmap>
 
 #include "platform/erreur.h"
+#include "platform/par_code.h"
 
 namespace {
-// Sets a flag for the duration of a change made by code, so that the Qt signal the change
-// emits is not taken for a user action.
-class ParCode {
-public:
-    explicit ParCode(bool& drapeau) : m_drapeau(drapeau), m_avant(drapeau) { m_drapeau = true; }
-    ~ParCode() { m_drapeau = m_avant; }
-
-private:
-    bool& m_drapeau;
-    bool m_avant;
-};
-
-void lancer(const Gestion& g) {
-    if (g) g();
-}
-
-const QString IndiceListeIncorrect = QStringLiteral("Indice de tableau de propriétés non valide");
+using controles_interne::lancer;
+using controles_interne::ParCode;
 }  // namespace
 
 bool charger_image(const QString& chemin, QPixmap& image) {
@@ -161,7 +147,7 @@ void ComboBox::setListIndex(int index) {
 }
 
 QString ComboBox::List(int index) const {
-    if (index < 0 || index >= count()) throw Erreur(381, IndiceListeIncorrect);
+    if (index < 0 || index >= count()) throw Erreur(381);
     return itemText(index);
 }
 
@@ -179,7 +165,7 @@ void ComboBox::AddItem(const QString& texte, int index) {
 }
 
 void ComboBox::RemoveItem(int index) {
-    if (index < 0 || index >= count()) throw Erreur(381, IndiceListeIncorrect);
+    if (index < 0 || index >= count()) throw Erreur(381);
     ParCode p(m_par_code);
     removeItem(index);
 }

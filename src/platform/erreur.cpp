@@ -35,6 +35,7 @@ QString Erreur::description_standard(int numero) {
         {76, QStringLiteral("Chemin d'accès introuvable")},
         {91, QStringLiteral("Variable objet ou variable bloc With non définie")},
         {380, QStringLiteral("Valeur de propriété non valide")},
+        {381, QStringLiteral("Indice de tableau de propriétés non valide")},
         {482, QStringLiteral("Erreur d'imprimante")},
         {32755, QStringLiteral("Annulation")},
     };

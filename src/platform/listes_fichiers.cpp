@@ -6,23 +6,11 @@
 #include <QStorageInfo>
 
 #include "platform/erreur.h"
+#include "platform/par_code.h"
 
 namespace {
-class ParCode {
-public:
-    explicit ParCode(bool& drapeau) : m_drapeau(drapeau), m_avant(drapeau) { m_drapeau = true; }
-    ~ParCode() { m_drapeau = m_avant; }
-
-private:
-    bool& m_drapeau;
-    bool m_avant;
-};
-
-void lancer(const Gestion& g) {
-    if (g) g();
-}
-
-const QString IndiceListeIncorrect = QStringLiteral("Indice de tableau de propriétés non valide");
+using controles_interne::lancer;
+using controles_interne::ParCode;
 
 // The absolute folder a path names, or error 76.
 QString dossier_existant(const QString& path) {
@@ -75,7 +63,7 @@ void DriveListBox::setDrive(const QString& drive) {
 }
 
 QString DriveListBox::List(int index) const {
-    if (index < 0 || index >= count()) throw Erreur(381, IndiceListeIncorrect);
+    if (index < 0 || index >= count()) throw Erreur(381);
     return itemText(index);
 }
 
@@ -144,7 +132,7 @@ void DirListBox::remplir() {
 
 QString DirListBox::List(int index) const {
     const int ligne = ligne_de(index);
-    if (ligne < 0 || ligne >= count()) throw Erreur(381, IndiceListeIncorrect);
+    if (ligne < 0 || ligne >= count()) throw Erreur(381);
     return index < 0 ? m_ancetres.at(ligne) : m_sous_dossiers.at(index);
 }
 
@@ -200,7 +188,7 @@ QString FileListBox::FileName() const {
 }
 
 QString FileListBox::List(int index) const {
-    if (index < 0 || index >= count()) throw Erreur(381, IndiceListeIncorrect);
+    if (index < 0 || index >= count()) throw Erreur(381);
     return item(index)->text();
 }
 

@@ -227,6 +227,7 @@ public:
     void SetSliderText1();
     void SetSliderText2();
     void texte_volume(int n);
+    void curseur_deplace(int n);
     void Slider_Change();
     void Slider_Scroll();
     void Slider_Click();
