@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
+#include <QTimer>
 #include <memory>
 
 #include "platform/erreur.h"
@@ -71,7 +72,13 @@ private slots:
         QFETCH(QString, chemin);
         QFETCH(double, attendue);
         QFETCH(double, tolerance);
+        // A load blocks without running the event loop: no timer ticks inside it.
+        QTimer minuterie;
+        int tics = 0;
+        connect(&minuterie, &QTimer::timeout, [&] { ++tics; });
+        minuterie.start(0);
         IMediaControl g = charge(chemin);
+        QCOMPARE(tics, 0);
         const double d = IMediaPosition(g).Duration();
         QVERIFY2(qAbs(d - attendue) <= tolerance, qPrintable(QString::number(d)));
         QCOMPARE(g.GetState(0), etat_graphe::Arrete);
