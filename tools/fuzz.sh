@@ -20,10 +20,20 @@ else
 fi
 cmake --build build-fuzz -j "${JOBS:-3}" --target "${cibles[@]}"
 
+# Seeds for the frame-header reader: the fuzzer rarely builds a whole XING or VBRI header alone.
+graines_entete_mpeg() {
+  local d=$1 zeros32
+  zeros32=$(printf '\\x00%.0s' {1..32})
+  printf "\xff\xfb\x90\x00${zeros32}Xing\x00\x00\x00\x03\x00\x00\x03\xe8\x00\x00\x10\x00" >"$d/xing"
+  printf "\xff\xf3\x80\x00${zeros32}VBRI\x00\x01\x02\x40\x00\x50\x00\x00\x10\x00\x00\x00\x00\x64" >"$d/vbri"
+  printf "\xff\xfd\x90\x00\xff\xfb\x90\xc0${zeros32}" >"$d/strict"
+}
+
 pids=()
 for c in "${cibles[@]}"; do
   sortie=fuzz-out/$c
   mkdir -p "$sortie/corpus" "$sortie/fautes"
+  [[ $c == fuzz_entete_mpeg ]] && graines_entete_mpeg "$sortie/corpus"
   options=(-max_total_time="$secondes" -artifact_prefix="$sortie/fautes/" -print_final_stats=1)
   [[ -f tests/fuzz/$c.dict ]] && options+=(-dict="tests/fuzz/$c.dict")
   echo "fuzz: $c for ${secondes}s (log in $sortie/log)"
