@@ -1,6 +1,6 @@
 #include "tags/TypeTagV1.h"
 
-#include "tags/windows1252.h"
+#include "platform/windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>

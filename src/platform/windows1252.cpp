@@ -1,4 +1,4 @@
-#include "tags/windows1252.h"
+#include "platform/windows1252.h"
 
 namespace {
 // 0x80 to 0x9F; the unassigned codes map to the control character of the same number.
