@@ -1,4 +1,5 @@
 #include "platform/enregistrements.h"
+#include "platform/windows1252.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -54,31 +55,12 @@ void FichierEnregistrements::ecrire(int numero, const QByteArray& enregistrement
 }
 
 namespace champ {
-namespace {
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F; its five unused codes map to the
-// control characters of the same value.
-constexpr char16_t cp1252_80_9f[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-}  // namespace
-
-QString depuis_windows1252(const QByteArray& octets) {
-    QString s(octets.size(), Qt::Uninitialized);
-    QChar* d = s.data();
-    for (qsizetype i = 0; i < octets.size(); ++i) {
-        const uchar c = uchar(octets[i]);
-        d[i] = (c >= 0x80 && c <= 0x9F) ? QChar(cp1252_80_9f[c - 0x80]) : QChar(c);
-    }
-    return s;
-}
-
 QString decoder(const QByteArray& octets) {
     const qsizetype nul = octets.indexOf('\0');
     const QByteArray utiles = nul < 0 ? octets : octets.left(nul);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString s = utf8.decode(utiles);
-    return utf8.hasError() ? depuis_windows1252(utiles) : s;
+    return utf8.hasError() ? windows1252::decoder(utiles) : s;
 }
 
 QByteArray texte(const QString& s, int largeur) {

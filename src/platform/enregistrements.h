@@ -50,7 +50,6 @@ namespace champ {
 QByteArray texte(const QString& s, int largeur);
 // The text of a field (padding kept; it ends at the first NUL byte).
 QString decoder(const QByteArray& octets);
-QString depuis_windows1252(const QByteArray& octets);
 
 // Field access inside a record. Reads beyond the record give empty text or zero; writes
 // beyond it grow the record.

@@ -129,7 +129,9 @@ GstBusSyncReply message_bus(GstBus*, GstMessage* msg, gpointer donnees) {
     default:
         break;
     }
-    return GST_BUS_DROP;  // nothing piles up on the bus
+    // Nothing piles up on the bus; a dropped message is the handler's to release.
+    gst_message_unref(msg);
+    return GST_BUS_DROP;
 }
 
 void typefind_trouve(GstElement*, guint, GstCaps* caps, gpointer donnees) {

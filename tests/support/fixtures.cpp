@@ -140,12 +140,6 @@ QString mpeg(double secondes) {
                        son(secondes) + " ! audioconvert ! avenc_mp2 ! mpegaudioparse ! m.");
 }
 
-QString wmv(double secondes) {
-    return encoder(nom_ms("wmv", secondes, "wmv"),
-                   image(secondes) + " ! videoconvert ! avenc_wmv2 ! asfmux name=m ! %1 " +
-                       son(secondes) + " ! audioconvert ! avenc_wmav2 ! m.");
-}
-
 QString texte_nomme_mp3() {
     return ecrire_octets(QStringLiteral("texte.mp3"),
                          QByteArray("Ceci n'est pas un son.\nJuste du texte.\n").repeated(40));

@@ -19,7 +19,7 @@ QString wma(double secondes);
 QString avi(double secondes, bool son = true);
 // MPEG program stream, MPEG-1 picture and MPEG audio (layer II).
 QString mpeg(double secondes);
-QString wmv(double secondes);
+// No WMV: the WMV picture encoders here produce no frames.
 
 // Files that are not media, under a media name.
 QString texte_nomme_mp3();
