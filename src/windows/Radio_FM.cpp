@@ -151,6 +151,7 @@ Radio_FM::Radio_FM() {
     construire_menus();
     disposer();
     habiller();
+    brancher_lecture();
 }
 
 void Radio_FM::construire_menus() {
