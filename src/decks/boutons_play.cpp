@@ -53,8 +53,6 @@ void Radio_FM::info_bulle_play(int n) {
 void Radio_FM::brancher_lecture() {
     Timer2.Tick = [this] { Timer2_Timer(); };
     Timer3.Tick = [this] { Timer3_Timer(); };
-    // Enabled at design: the fade ticks only while a zap gives it an interval.
-    Timer3.setEnabled(true);
     Command3.Click = [this] { Command3_Click(); };
     Command4.Click = [this] { Command4_Click(); };
     Command6.Click = [this] { Command6_Click(); };
