@@ -152,6 +152,7 @@ Radio_FM::Radio_FM() {
     disposer();
     habiller();
     brancher_titres_et_volumes();
+    brancher_lecture();
 }
 
 void Radio_FM::construire_menus() {

@@ -261,10 +261,81 @@ public:
     // Connects the marquee and volume handlers above to their controls (by the constructor).
     void brancher_titres_et_volumes();
 
-    // Called here, built with the play branch (a stand-in lives in attente_decks1.cpp).
+
+    // ---- Deck playback: play, stop and pause, supervision and hand-over, fade-out,
+    // special and manual mix, play buttons.
+    void play1();
+    void play2();
+    void play3();
+    void stop_play1();
+    void stop_play2();
+    void stop_play3();
+    void stop_play();
+    void A_pause();
+    void A_pause_1();
+    void A_pause_2();
+    void Mettre_en_pause();
+    void Pas_demix_audio();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void HLBSoftBttn8_Click();
+    void HLBSoftBttn6_Click();
+    void HLBSoftBttn7_Click();
+    void HLBSoftBttn8_info_bulle();
+    void HLBSoftBttn6_info_bulle();
+    void HLBSoftBttn7_info_bulle();
+    void manuel_mix();
+    void select_bouton();
+    void choix_mix_volume();
+    void Command3_Click();
+    void Command4_Click();
+    void Command6_Click();
+    void Command3_MouseDown();
+    void Command4_MouseDown();
+    void Command6_MouseDown();
+    void Command3_MouseMove();
+    void Command4_MouseMove();
+    void Command6_MouseMove();
+    void Command3_MouseUp();
+    void Command4_MouseUp();
+    void Command6_MouseUp();
+    // The same, by deck number (1 to 3).
+    void jouer(int n);
+    void reinitialiser_affichage(int n);
+    void pause_lecteur(int n);
+    void lancer_mix_special(int n);
+    void info_bulle_mix_special(int n);
+    void commande_play(int n);
+    void info_bulle_play(int n);
+    int16_t& drapeau_mix_special(int n);  // mix_special1..3
+    int16_t& valeur_slider_sauve(int n);  // slider_sauve1..3
+    // 1 while the deck was started by its special-mix button; its play clears it.
+    int16_t mix_special1 = 0, mix_special2 = 0, mix_special3 = 0;
+    // The new deck's whole second when a fade started.
+    int16_t seconde_debut_fondu = 0;
+
+    // ---- Automatic playback: overlap choice, list start and stop, deck-mix mode, zapping.
     void Choix_mix();
+    void Start_liste();
+    void stoppe_list();
+    void stoppe_liste();
+    void coche2_Click();
+    void Active_audio_zapping_Click();
+    void zap1();
+    void zap2();
+    void zap3();
+    void zapper(int depuis);
+
+    // ---- Used by deck playback, owned by the journal and the transport buttons.
+    QString ligne_journal;
+    void journal();
+    void HLBSoftBttn12_Click();
+    void HLBSoftBttn13_Click();
+    void HLBSoftBttn14_Click();
+    void Form_DblClick();
 
 private:
+    void brancher_lecture();
     void construire_menus();
     void disposer();
     void habiller();

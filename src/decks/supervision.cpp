@@ -1,0 +1,125 @@
+// The supervision tick: where the deck on air stands, the hand-over to the next deck of the
+// ring at the mix point in deck-to-deck mix, the end of a jingle mixed over the deck on air,
+// and the position bars in manual mode.
+#include <QApplication>
+
+#include "config/etat.h"
+#include "decks/lecture_outils.h"
+#include "platform/erreur.h"
+#include "windows/Liste_son.h"
+#include "windows/Radio_FM.h"
+#include "windows/err_form.h"
+#include "windows/mini_lecteur.h"
+
+using namespace Radio;
+
+namespace {
+const QString ChargementRapide = QStringLiteral("Chargement rapide");
+}
+
+void Radio_FM::Timer2_Timer() {
+    try {
+        saut_ligne = lecture::SautLigne;
+        double_saut = lecture::DoubleSaut;
+        if (lecture_gestionnaire != Faux || lecture_liste_auto != Faux) return;
+
+        if (!a_mode_manuel.Checked()) {
+            if (Active_audio_jingles.Checked()) {
+                // A jingle plays over the deck on air: watch the jingle's deck only.
+                Active_audio_zapping.setChecked(false);
+                const int s = lecteur_superpose;
+                if (s >= 1 && s <= 3) {
+                    ControlesLecteur j = deck(s);
+                    const int16_t p = lecture::secondes(j.lecteur.position.CurrentPosition());
+                    j.barre.setValue(p);
+                    if (p != lecture::secondes(j.lecteur.position.Duration())) return;
+                    j.barre.setValue(0);
+                    j.mix_special.setEnabled(true);
+                    if (lecteur_en_cours >= 1 && lecteur_en_cours <= 3)
+                        deck(lecteur_en_cours).volume.setValue(valeur_slider_sauve(lecteur_en_cours));
+                } else {
+                    Label10.setCaption(ChargementRapide);
+                }
+                Active_audio_jingles.setChecked(false);
+                Active_audio_zapping.setChecked(true);
+                return;
+            }
+
+            const int d = lecteur_en_cours;
+            int m = 0;
+            if (d >= 1 && d <= 3) {
+                ControlesLecteur c = deck(d);
+                const int16_t p = lecture::secondes(c.lecteur.position.CurrentPosition());
+                Label5.setCaption(QString::number(p));
+                c.barre.setValue(p);
+                if (p == prechargement_en_cours) c.zap.setEnabled(true);
+                if (p != 0)
+                    mini_lecteur::instance().Label1.setText(
+                        QString::number(lecture::secondes(c.lecteur.position.Duration()) - p));
+                m = rt::CInt(c.duree.Caption()) - superposition;
+            } else {
+                Label10.setCaption(ChargementRapide);
+            }
+            if (m <= 0) return;
+
+            if (coche2.Value()) {
+                const QString numero = QString::number(d);
+                Label10.setCaption(QStringLiteral(" Mix lecteur : Play ") + numero);
+                // The record of the hand-over begins with this line; the next deck's play
+                // adds its own lines and writes it.
+                ligne_journal = QStringLiteral("Mix lecteur : Play") + numero;
+                Label7.setCaption(QStringLiteral("Play ") + numero + QStringLiteral(" : player mix a ") +
+                                  QString::number(m));
+                ControlesLecteur c = deck(d);
+                const bool fin_barre = c.barre.Percent() == 100;
+                const bool point_mix = rt::CInt(Label5.Caption()) == m;
+                if (!fin_barre && !point_mix) {
+                    Liste_son::instance().Label11.setCaption(QStringLiteral("Play ") + numero +
+                                                             QStringLiteral(" Mix lecteur"));
+                    return;
+                }
+                // No tick may run while the next deck starts.
+                Timer2.setInterval(0);
+                c.titre.setCaption(QStringLiteral(" - En attente"));
+                commande_play(lecteur_suivant(d));
+                Timer2.setInterval(Valeur_vitesse_timer);
+                // The tick ends here whatever the new overlap: a hand-over never leads
+                // straight into another.
+                return;
+            }
+        }
+
+        // Manual display.
+        Label7.setCaption(Désactive_audio.Checked() ? QStringLiteral("Fondu audio désactivé")
+                                                    : QStringLiteral("Mode manuel"));
+        for (int n = 1; n <= 3; ++n) {
+            ControlesLecteur c = deck(n);
+            if (c.lecteur.position.estNul()) return;
+            if (!c.chemin.isEmpty()) c.barre.setValue(lecture::secondes(c.lecteur.position.CurrentPosition()));
+        }
+    } catch (const Erreur& e) {
+        // The description is taken before anything else runs, so the message names the fault.
+        const QString description = e.description();
+        try {
+            while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+            if (Liste_son::existe()) {
+                Liste_son::instance().setWindowState(Qt::WindowNoState);
+                Liste_son::decharger();
+            }
+            Timer2.setEnabled(false);
+            stoppe_liste();
+            err_form& f = err_form::instance();
+            f.setCaption(QStringLiteral("ATTENTION ERREUR"));
+            const QString& s = saut_ligne;
+            ligne_journal = QStringLiteral("ATTENTION ERREUR ! T2") + s + QStringLiteral("FICHIER NON TROUVEE , NON AUDIO ou ") +
+                            s + description + s + QStringLiteral("SI LISTE EN COURS : ARRETEE") + s +
+                            QStringLiteral("Tapez F2 dans le cas de lecture de liste") + s +
+                            QStringLiteral("Revoir la sélection");
+            f.Label1.setCaption(ligne_journal);
+            f.Show();
+            Form_DblClick();
+        } catch (const Erreur&) {
+            // Never out of a timer tick.
+        }
+    }
+}

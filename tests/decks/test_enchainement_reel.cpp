@@ -1,0 +1,45 @@
+// Deck-to-deck mix on the real media layer: two short generated files hand over at the mix
+// point, and both decks run during the overlap.
+#include "config/etat.h"
+#include "support/fixtures.h"
+#include "support/sonavel_test.h"
+#include "windows/Radio_FM.h"
+
+using namespace Radio;
+
+class TestEnchainementReel : public QObject {
+    Q_OBJECT
+private slots:
+    void deux_fichiers_se_recouvrent() {
+        sonavel_test::nouveau_programme();
+        Radio_FM& f = Radio_FM::instance();
+        Valeur_vitesse_timer = 100;
+        Forcer_Mix_Jingles = 2;
+        valeur_max_jingles = 30;
+        chemin_lecteur1 = fixtures::mp3(4);
+        chemin_lecteur2 = fixtures::wav(4);
+        f.Command3_Click();
+        QVERIFY(f.coche2.Value());
+        QCOMPARE(lecteur_en_cours, int16_t(1));
+        QCOMPARE(f.Label6.Caption(), QStringLiteral("4"));
+        QCOMPARE(superposition, int16_t(2));
+        QVERIFY(f.Timer2.actif());
+
+        QVERIFY(QTest::qWaitFor([] { return lecteur_en_cours == 2; }, 10000));
+        const double depart = f.lecteur1.position.CurrentPosition();
+        QVERIFY2(depart >= 1.5 && depart < 2.6, qPrintable(QString::number(depart)));
+        QCOMPARE(f.Label2.Caption(), QStringLiteral(" - En attente"));
+
+        // The overlap: deck 1 plays on beside deck 2.
+        QTest::qWait(600);
+        QCOMPARE(f.lecteur1.graphe.GetState(), etat_graphe::EnLecture);
+        QCOMPARE(f.lecteur2.graphe.GetState(), etat_graphe::EnLecture);
+        QVERIFY(f.lecteur1.position.CurrentPosition() > depart + 0.3);
+        QVERIFY(f.lecteur2.position.CurrentPosition() > 0.3);
+        QCOMPARE(f.Label7.Caption(), QStringLiteral("Play 2 : player mix a 2"));
+        f.Timer2.setEnabled(false);
+    }
+};
+
+SONAVEL_TEST_MAIN(TestEnchainementReel)
+#include "test_enchainement_reel.moc"

@@ -1,0 +1,284 @@
+// The supervision tick on the simulated graph and clock: the hand-over of deck-to-deck mix,
+// the special mix and its end, manual display and the error path.
+#include "config/etat.h"
+#include "decks/scene_decks.h"
+#include "support/repondeur.h"
+#include "windows/Liste_son.h"
+#include "windows/err_form.h"
+#include "windows/mini_lecteur.h"
+
+using namespace Radio;
+
+namespace {
+// Deck 1 on air in deck-to-deck mix with a 200 s file (overlap 6), deck 2 loaded.
+struct MixLecteur : SceneDecks {
+    explicit MixLecteur(double duree1 = 200, int16_t recouvrement_jingles = 2) {
+        Radio::Forcer_Mix_Jingles = recouvrement_jingles;
+        fichier(1, "un.mp3", duree1);
+        fichier(2, "deux.mp3", 180);
+        f.Command3_Click();  // empty playlist: deck-to-deck mix is selected first
+    }
+};
+}  // namespace
+
+class TestSupervision : public QObject {
+    Q_OBJECT
+private slots:
+    void passage_au_lecteur_suivant_au_point_de_mix() {
+        MixLecteur s;
+        QVERIFY(s.f.coche2.Value());
+        QCOMPARE(superposition, int16_t(6));
+        journal_actif = Vrai;
+        s.seconde();
+        QCOMPARE(s.f.Label7.Caption(), QStringLiteral("Play 1 : player mix a 194"));
+        QCOMPARE(s.f.Label10.Caption(), QStringLiteral(" Mix lecteur : Play 1"));
+        QCOMPARE(Liste_son::instance().Label11.Caption(), QStringLiteral("Play 1 Mix lecteur"));
+        QCOMPARE(mini_lecteur::instance().Label1.Text(), QStringLiteral("199"));
+        s.seconde(192);
+        QCOMPARE(lecteur_en_cours, int16_t(1));
+        QCOMPARE(s.f.picProgBack.Value(), 193);
+
+        s.seconde();  // 194 s
+        QCOMPARE(lecteur_en_cours, int16_t(2));
+        QCOMPARE(s.f.Label2.Caption(), QStringLiteral(" - En attente"));
+        QVERIFY(s.en_lecture(2));
+        QCOMPARE(s.f.Timer2.Interval(), 1000);
+        // An overlap, not a fade: deck 1 plays on at its own level.
+        QVERIFY(s.en_lecture(1));
+        QCOMPARE(s.lecteur(1).audio.Volume(), 0);
+        const QStringList j = s.journal();
+        QCOMPARE(j.size(), 1);
+        QVERIFY(j[0].startsWith(QStringLiteral("Mix lecteur : Play1\rNb_de_fichier_écouté 2\r")));
+        QVERIFY(j[0].endsWith(QStringLiteral(" Lecture de ") + chemin_lecteur2 + QStringLiteral(" (%1)").arg(index_liste_en_cours)));
+
+        // From the next tick the countdown follows deck 2.
+        s.seconde();
+        QCOMPARE(mini_lecteur::instance().Label1.Text(), QStringLiteral("179"));
+        QCOMPARE(s.f.Label7.Caption(), QStringLiteral("Play 2 : player mix a 174"));
+        QVERIFY(s.en_lecture(1));
+    }
+
+    void barre_pleine_passe_la_main_meme_si_la_seconde_du_mix_est_sautee() {
+        MixLecteur s;
+        s.seconde(193);
+        s.seconde(2);  // 195 s: the mix second went by between two ticks
+        QCOMPARE(lecteur_en_cours, int16_t(1));
+        s.seconde(5);  // the end of the file: the bar reads 100 %
+        QCOMPARE(s.f.picProgBack.Percent(), 0);  // reset by deck 2's start
+        QCOMPARE(lecteur_en_cours, int16_t(2));
+        QVERIFY(s.en_lecture(2));
+    }
+
+    void fichier_plus_court_que_le_recouvrement_ne_passe_jamais_la_main() {
+        MixLecteur s(5, 6);
+        QCOMPARE(superposition, int16_t(6));
+        s.f.Label7.setCaption(QStringLiteral("avant"));
+        for (int i = 0; i < 7; ++i) s.seconde();
+        QCOMPARE(lecteur_en_cours, int16_t(1));
+        QVERIFY(s.graphe(2) == nullptr || !s.en_lecture(2));
+        QCOMPARE(s.f.Label7.Caption(), QStringLiteral("avant"));
+        QCOMPARE(s.f.picProgBack.Percent(), 100);
+    }
+
+    // A hand-over to a file without overlap ends the tick: never a hand-over into another.
+    void passage_vers_un_recouvrement_nul_termine_le_tick() {
+        MixLecteur s;
+        s.fichier(2, "bip.mp3", 1);
+        s.seconde(194);
+        QCOMPARE(lecteur_en_cours, int16_t(2));
+        QCOMPARE(superposition, int16_t(0));
+        QCOMPARE(s.f.Timer2.Interval(), 1000);
+        QVERIFY(s.graphe(3) == nullptr);
+    }
+
+    void pas_de_lecteur_a_l_antenne() {
+        SceneDecks s;
+        s.f.coche2.setValue(true);
+        s.f.Label10.setCaption(QString());
+        s.seconde();
+        QCOMPARE(s.f.Label10.Caption(), QStringLiteral("Chargement rapide"));
+    }
+
+    void rien_pendant_le_gestionnaire_ou_la_liste_auto() {
+        MixLecteur s;
+        lecture_gestionnaire = Vrai;
+        s.seconde(194);
+        QCOMPARE(lecteur_en_cours, int16_t(1));
+        lecture_gestionnaire = Faux;
+        lecture_liste_auto = Vrai;
+        s.seconde();
+        QCOMPARE(lecteur_en_cours, int16_t(1));
+        QCOMPARE(s.f.Label5.Caption(), QStringLiteral("0"));
+    }
+
+    void bouton_zap_deverrouille_a_la_seconde_de_prechargement() {
+        MixLecteur s;
+        s.f.HLBSoftBttn1.setEnabled(false);
+        s.seconde(9);
+        QVERIFY(!s.f.HLBSoftBttn1.isEnabled());
+        s.seconde();  // 10 s, the preload lead
+        QVERIFY(s.f.HLBSoftBttn1.isEnabled());
+    }
+
+    void affichage_manuel() {
+        SceneDecks s;
+        s.fichier(1, "a.mp3", 60);
+        s.fichier(2, "b.mp3", 60);
+        s.f.play1();
+        s.f.play2();
+        s.f.a_mode_manuel.setChecked(true);
+        s.lecteur(1).graphe.Run();
+        s.seconde(5);
+        QCOMPARE(s.f.Label7.Caption(), QStringLiteral("Mode manuel"));
+        QCOMPARE(s.f.picProgBack.Value(), 5);
+        QCOMPARE(s.f.picProgBack1.Value(), 5);  // deck 3 never loaded: the tick ends there
+        s.f.Désactive_audio.setChecked(true);
+        s.seconde();
+        QCOMPARE(s.f.Label7.Caption(), QStringLiteral("Fondu audio désactivé"));
+    }
+
+    void erreur_nomme_ce_qui_a_echoue_et_arrete_la_supervision() {
+        MixLecteur s;
+        Liste_son::instance();
+        s.f.Label6.setCaption(QStringLiteral("abc"));  // not a number
+        s.seconde();
+        QVERIFY(!s.f.Timer2.Enabled());
+        QVERIFY(!Liste_son::existe());
+        QVERIFY(err_form::existe());
+        err_form& e = err_form::instance();
+        QCOMPARE(e.windowTitle(), QStringLiteral("ATTENTION ERREUR"));
+        const QStringList lignes = e.Label1.Caption().split('\r');
+        QCOMPARE(lignes.size(), 6);
+        QCOMPARE(lignes[0], QStringLiteral("ATTENTION ERREUR ! T2"));
+        QCOMPARE(lignes[2], Erreur::description_standard(err::TypeIncompatible));
+        QVERIFY(!lignes[2].isEmpty());
+        QCOMPARE(lignes[5], QStringLiteral("Revoir la sélection"));
+        QCOMPARE(s.f.Label7.Caption(), QStringLiteral("Play en attente"));
+    }
+
+    void mixage_special_puis_retour_du_lecteur_a_l_antenne() {
+        MixLecteur s;
+        s.fichier(2, "jingle.mp3", 7.6);
+        s.f.Slider.setValue(12);
+        s.f.HLBSoftBttn6_Click();
+        QCOMPARE(s.f.Slider.Value(), 15);
+        QCOMPARE(s.f.slider_sauve1, int16_t(12));
+        QCOMPARE(lecteur_en_cours, int16_t(1));
+        QCOMPARE(lecteur_superpose, int16_t(2));
+        QVERIFY(s.en_lecture(2));
+        QCOMPARE(s.f.Label1.Caption(), QStringLiteral("8"));
+        QCOMPARE(s.f.picProgBack1.Caption(), QStringLiteral("Mixage spécial en cours (8 S)"));
+        QVERIFY(s.f.Active_audio_jingles.Checked());
+        QVERIFY(!s.f.HLBSoftBttn6.isEnabled());
+        QCOMPARE(s.f.mix_special2, int16_t(1));
+        QCOMPARE(s.f.windowTitle(), QStringLiteral("Radio Test : ") + chemin_lecteur2);
+
+        for (int i = 0; i < 7; ++i) s.seconde();
+        QCOMPARE(s.f.picProgBack1.Value(), 7);
+        QVERIFY(!s.f.Active_audio_zapping.Checked());
+        QCOMPARE(s.f.Slider.Value(), 15);
+        s.seconde();  // the jingle has ended
+        QCOMPARE(s.f.Slider.Value(), 12);
+        QVERIFY(s.f.HLBSoftBttn6.isEnabled());
+        QCOMPARE(s.f.picProgBack1.Value(), 0);
+        QVERIFY(!s.f.Active_audio_jingles.Checked());
+        QVERIFY(s.f.Active_audio_zapping.Checked());
+        QCOMPARE(lecteur_en_cours, int16_t(1));
+    }
+
+    void mixage_special_refuse_ou_sans_fichier() {
+        MixLecteur s;
+        s.f.Slider.setValue(4);
+        GrapheSimule* a_l_antenne = s.graphe(1);
+        s.f.HLBSoftBttn8_Click();  // the deck on air: nothing at all
+        QCOMPARE(s.graphe(1), a_l_antenne);
+        QVERIFY(!s.f.Active_audio_jingles.Checked());
+
+        s.f.HLBSoftBttn7_Click();  // deck 3 holds no file
+        QCOMPARE(s.f.Label4.Caption(), QStringLiteral("(Aucun fichier en cours)"));
+        QCOMPARE(s.f.Slider.Value(), 4);
+        QVERIFY(!s.f.Active_audio_jingles.Checked());
+
+        chemin_lecteur3 = s.dossier.filePath("inconnu.mp3");
+        lecture_gestionnaire = Vrai;
+        s.f.HLBSoftBttn7_Click();  // cannot be rendered
+        QCOMPARE(s.f.Label4.Caption(), QStringLiteral("(Aucun fichier en cours)"));
+        QVERIFY(!s.f.HLBSoftBttn3.isEnabled());
+        QCOMPARE(lecture_gestionnaire, Faux);
+    }
+
+    void mixage_special_fin_immediate_hors_lecteurs() {
+        MixLecteur s;
+        s.f.Active_audio_jingles.setChecked(true);
+        lecteur_superpose = 0;
+        s.seconde();
+        QCOMPARE(s.f.Label10.Caption(), QStringLiteral("Chargement rapide"));
+        QVERIFY(!s.f.Active_audio_jingles.Checked());
+        QVERIFY(s.f.Active_audio_zapping.Checked());
+    }
+
+    void bulle_du_mixage_special() {
+        SceneDecks s;
+        chemin_lecteur3 = QStringLiteral("/musique/jingle.mp3");
+        s.f.HLBSoftBttn7_info_bulle();
+        QCOMPARE(s.f.HLBSoftBttn7.toolTip(),
+                 QStringLiteral("Mixage spécial sur lecteur en cours (F11) avec : /musique/jingle.mp3"));
+        s.f.HLBSoftBttn8_info_bulle();
+        QCOMPARE(s.f.HLBSoftBttn8.toolTip(), QStringLiteral("Mixage spécial sur lecteur en cours (F8) avec : "));
+    }
+
+    void select_bouton_data() {
+        QTest::addColumn<int>("en_cours");
+        QTest::addColumn<QString>("actifs");  // decks whose zap and play stay enabled
+        QTest::newRow("aucun") << 0 << "123";
+        QTest::newRow("1") << 1 << "1";
+        QTest::newRow("2") << 2 << "2";
+        QTest::newRow("3") << 3 << "3";
+        QTest::newRow("autre") << 5 << "13";
+    }
+    void select_bouton() {
+        QFETCH(int, en_cours);
+        QFETCH(QString, actifs);
+        SceneDecks s;
+        s.f.HLBSoftBttn2.setEnabled(false);
+        s.f.Command4.setEnabled(false);
+        lecteur_en_cours = int16_t(en_cours);
+        s.f.select_bouton();
+        for (int i = 1; i <= 3; ++i) {
+            const bool actif = actifs.contains(QString::number(i));
+            QCOMPARE(s.f.deck(i).zap.isEnabled(), actif);
+            QCOMPARE(s.f.deck(i).lire.isEnabled(), actif);
+        }
+    }
+
+    void manuel_mix_arrete_le_sequenceur() {
+        SceneDecks s;
+        s.f.Timer1.setEnabled(true);
+        s.f.coche4.setValue(1);
+        s.f.manuel_mix();
+        QVERIFY(!s.f.Timer1.Enabled());
+        QCOMPARE(s.f.coche4.Value(), 0);
+        QCOMPARE(s.f.Image13.Picture(), QString());
+    }
+
+    void boutons_play() {
+        SceneDecks s;
+        s.fichier(3, "c.mp3", 60);
+        index_fin_jingle_auto = 7;
+        index_liste_en_cours = 3;
+        s.f.Command6_MouseMove();
+        QCOMPARE(s.f.Command6.toolTip(), QStringLiteral("Chargé : ") + chemin_lecteur3);
+        s.f.Command6_Click();
+        QCOMPARE(index_fin_jingle_auto, int16_t(7));
+        QCOMPARE(index_fin_new_auto, int16_t(3));
+        QVERIFY(s.f.coche2.Value());
+        QCOMPARE(s.f.windowTitle(), QStringLiteral("Radio Test : c"));
+        QVERIFY(s.en_lecture(3));
+        s.seconde(4);
+        s.f.Command6_MouseMove();
+        QCOMPARE(s.f.Command6.toolTip(), QStringLiteral("Lecture de : ") + chemin_lecteur3);
+    }
+};
+
+SONAVEL_TEST_MAIN(TestSupervision)
+#include "test_supervision.moc"
