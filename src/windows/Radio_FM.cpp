@@ -151,6 +151,7 @@ Radio_FM::Radio_FM() {
     construire_menus();
     disposer();
     habiller();
+    relier_ouverture_transport();
 }
 
 void Radio_FM::construire_menus() {
