@@ -6,25 +6,22 @@
 
 using namespace Radio;
 
-void Radio_FM::Combo1_Click() {
+namespace {
+// The chosen item is record index + 1 of the box's list file; the decks are offered even
+// when the record could not be read.
+void choisir_entree(Radio_FM& f, const ComboBox& boite, const QString& fichier, MenuItem& menu) {
     try {
-        chemin_liste_lire = Load_combo1;
-        num_enreg_destinataire = int16_t(Combo1.ListIndex() + 1);
-        lire();
-        cha.PopupMenu();
+        f.chemin_liste_lire = fichier;
+        num_enreg_destinataire = int16_t(boite.ListIndex() + 1);
+        f.lire();
+        menu.PopupMenu();
     } catch (const Erreur&) {
     }
 }
+}  // namespace
 
-void Radio_FM::Combo2_Click() {
-    try {
-        chemin_liste_lire = Load_combo2;
-        num_enreg_destinataire = int16_t(Combo2.ListIndex() + 1);
-        lire();
-        char_F.PopupMenu();
-    } catch (const Erreur&) {
-    }
-}
+void Radio_FM::Combo1_Click() { choisir_entree(*this, Combo1, Load_combo1, cha); }
+void Radio_FM::Combo2_Click() { choisir_entree(*this, Combo2, Load_combo2, char_F); }
 
 // Space offers the decks for the entry last read; the key still reaches the box.
 void Radio_FM::Combo1_KeyPress(int16_t& KeyAscii) {
