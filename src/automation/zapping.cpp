@@ -13,8 +13,13 @@ using namespace Radio;
 void Radio_FM::zap1() { zapper(1); }
 void Radio_FM::zap2() { zapper(2); }
 void Radio_FM::zap3() { zapper(3); }
+// The list-order zaps leave seconde_debut_fondu alone: the fade then ends at the second the
+// last plain zap stored.
+void Radio_FM::zap11() { zapper(1, false); }
+void Radio_FM::zap12() { zapper(2, false); }
+void Radio_FM::zap13() { zapper(3, false); }
 
-void Radio_FM::zapper(int depuis) {
+void Radio_FM::zapper(int depuis, bool noter_debut_fondu) {
     const int n = lecteur_suivant(depuis);
     ControlesLecteur entrant = deck(n);
     lecture::nouveau_graphe(entrant.lecteur);
@@ -35,7 +40,8 @@ void Radio_FM::zapper(int depuis) {
         if (journal_actif != Faux) journal();
         ligne_journal.clear();
         jouer(n);
-        seconde_debut_fondu = lecture::secondes(entrant.lecteur.position.CurrentPosition());
+        if (noter_debut_fondu)
+            seconde_debut_fondu = lecture::secondes(entrant.lecteur.position.CurrentPosition());
         // The fade tick lowers the outgoing deck from now on.
         Timer3.setInterval(Mix_audio_vitesse);
     } catch (const Erreur& e) {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -126,6 +127,22 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), Couleurs(this, couleur:
         if (!m_par_code) evenement::utilisateur(Click);
     });
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { evenement::utilisateur(Change); });
+    // The keys reach the edit part first.
+    lineEdit()->installEventFilter(this);
+}
+
+bool ComboBox::eventFilter(QObject* objet, QEvent* e) {
+    if (objet == lineEdit() && e->type() == QEvent::KeyPress && KeyPress) {
+        const int code = evenement::code_caractere(static_cast<QKeyEvent*>(e));
+        if (code != 0) {
+            int16_t k = int16_t(code);
+            evenement::utilisateur([&] { KeyPress(k); });
+            if (k == 0) return true;
+        }
+    } else if (objet == lineEdit() && e->type() == QEvent::KeyRelease && KeyUp) {
+        evenement::utilisateur(KeyUp);
+    }
+    return QComboBox::eventFilter(objet, e);
 }
 
 QString ComboBox::Text() const { return currentText(); }

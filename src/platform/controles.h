@@ -109,6 +109,13 @@ public:
 
     Gestion Click;
     Gestion Change;  // the user edits the text
+    // A key giving a character is pressed in the box: the handler may change the code, 0
+    // swallows the key. Any other code goes on to the box as the key pressed.
+    std::function<void(int16_t& KeyAscii)> KeyPress;
+    Gestion KeyUp;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
     bool m_par_code = false;

@@ -87,22 +87,29 @@ void Image::mouseDoubleClickEvent(QMouseEvent*) {
 
 void Image::mouseMoveEvent(QMouseEvent* e) { evenement::souris(MouseMove, e); }
 
+// A drag from one of our own widgets has a source; data from another program has none.
+bool Image::accepte(const QDropEvent* e) const { return e->source() ? bool(DragDrop) : bool(OLEDragDrop); }
+
 void Image::dragEnterEvent(QDragEnterEvent* e) {
-    const QStringList f = fichiers_deposes(e->mimeData());
-    if (!DragDrop || f.isEmpty()) return;
+    if (!accepte(e)) return;
     e->acceptProposedAction();
+    const QStringList f = fichiers_deposes(e->mimeData());
     if (DragOver) evenement::utilisateur([&] { DragOver(f); });
 }
 
 void Image::dragMoveEvent(QDragMoveEvent* e) {
-    if (DragDrop && !fichiers_deposes(e->mimeData()).isEmpty()) e->acceptProposedAction();
+    if (accepte(e)) e->acceptProposedAction();
 }
 
 void Image::dropEvent(QDropEvent* e) {
-    const QStringList f = fichiers_deposes(e->mimeData());
-    if (!DragDrop || f.isEmpty()) return;
+    if (!accepte(e)) return;
     e->acceptProposedAction();
-    evenement::utilisateur([&] { DragDrop(f); });
+    if (e->source()) {
+        evenement::utilisateur(DragDrop);
+        return;
+    }
+    const QStringList f = fichiers_deposes(e->mimeData());
+    evenement::utilisateur([&] { OLEDragDrop(f); });
 }
 
 // ---- OwnerDrawnButton

@@ -33,10 +33,14 @@ public:
     GestionSouris MouseDown;
     GestionSouris MouseUp;
     GestionSouris MouseMove;
-    // Files dragged over or dropped on the control (local paths). Drops are accepted only
-    // while a DragDrop handler is set.
+    // A drag that started in this program dropped on the control: what is dragged is the
+    // program's own state, so the data is not handed over. Accepted while DragDrop is set.
+    Gestion DragDrop;
+    // Data dropped from another program: the local files it carries (none when it carries
+    // text or anything else). Accepted, whatever the data, while OLEDragDrop is set.
+    std::function<void(const QStringList& fichiers)> OLEDragDrop;
+    // Something that would be accepted passes over the control (local files, if any).
     std::function<void(const QStringList& fichiers)> DragOver;
-    std::function<void(const QStringList& fichiers)> DragDrop;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -49,6 +53,8 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    bool accepte(const QDropEvent* e) const;
+
     QPixmap m_image;
     QString m_chemin;
     QString m_legende;

@@ -23,4 +23,5 @@ public:
     OptionButton Option2{this, QStringLiteral("Lecture aléatoire")};
     OptionButton Option3{this, QStringLiteral("Fin définie")};
     OptionButton Option4{this, QStringLiteral("Durée piste")};
+    void Option1_Click();
 };

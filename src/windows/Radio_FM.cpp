@@ -153,6 +153,7 @@ Radio_FM::Radio_FM() {
     habiller();
     brancher_titres_et_volumes();
     brancher_lecture();
+    relier_ouverture_transport();
 }
 
 void Radio_FM::construire_menus() {
@@ -463,4 +464,9 @@ void Radio_FM::habiller() {
     Label11.setToolTip(QStringLiteral("Niveau lecteur 1"));
 
     resize(1080, sizeHint().height());
+}
+
+// Brings the classic menu bar back.
+void Radio_FM::Form_DblClick() {
+    if (m_barre) m_barre->setVisible(true);
 }

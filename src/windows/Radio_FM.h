@@ -324,7 +324,7 @@ public:
     void zap1();
     void zap2();
     void zap3();
-    void zapper(int depuis);
+    void zapper(int depuis, bool noter_debut_fondu = true);
 
     // ---- Used by deck playback, owned by the journal and the transport buttons.
     QString ligne_journal;
@@ -334,8 +334,117 @@ public:
     void HLBSoftBttn14_Click();
     void Form_DblClick();
 
+    // ---- Opening files onto decks, transport, seeking, quick-load lists and deck menus.
+    // Open buttons: the file dialog, a file dragged from the file manager, data dropped from
+    // another program, and the pressed picture.
+    void Command1_Click();
+    void Command2_Click();
+    void Command7_Click();
+    void Command1_DragDrop();
+    void Command2_DragDrop();
+    void Command7_DragDrop();
+    void Command1_OLEDragDrop(const QStringList& fichiers);
+    void Command2_OLEDragDrop(const QStringList& fichiers);
+    void Command7_OLEDragDrop(const QStringList& fichiers);
+    // Transport: zap, stop, pause, keep the volume in the list entry, fill a quick-load list.
+    void HLBSoftBttn1_Click();
+    void HLBSoftBttn2_Click();
+    void HLBSoftBttn3_Click();
+    void HLBSoftBttn9_Click();
+    void HLBSoftBttn10_Click();
+    void HLBSoftBttn11_Click();
+    void HLBSoftBttn15_Click();
+    void HLBSoftBttn16_Click();
+    void HLBSoftBttn17_Click();
+    void HLBSoftBttn15_info_bulle();
+    void HLBSoftBttn16_info_bulle();
+    void HLBSoftBttn17_info_bulle();
+    void HLBSoftBttn4_Click();
+    void HLBSoftBttn5_Click();
+    // Seeking: rewind, skip, click on the position bar, pointer over it.
+    void HLBSoftBttn18_Click();
+    void HLBSoftBttn19_Click();
+    void HLBSoftBttn20_Click();
+    void ReyCommand1_Click();
+    void ReyCommand2_Click();
+    void ReyCommand3_Click();
+    void picProgBack_positionner(int Button, int Shift, float X, float Y);
+    void picProgBack1_positionner(int Button, int Shift, float X, float Y);
+    void picProgBack2_positionner(int Button, int Shift, float X, float Y);
+    void picProgBack_info_bulle(int Button, int Shift, float X, float Y);
+    void picProgBack1_info_bulle(int Button, int Shift, float X, float Y);
+    void picProgBack2_info_bulle(int Button, int Shift, float X, float Y);
+    // Quick-load lists, their deck pop-ups and the unload menu.
+    void Combo1_Click();
+    void Combo2_Click();
+    void Combo1_KeyPress(int16_t& KeyAscii);
+    void Combo2_KeyPress(int16_t& KeyAscii);
+    void Combo1_KeyUp();
+    void cha_Click();
+    void char_F_Click();
+    void A_décharge_1_Click();
+    void A_décharge_2_Click();
+    void A_décharge_3_Click();
+    // Deck menus.
+    void lect1_Click();
+    void lect2_Click();
+    void lect3_Click();
+    void lect1_F_Click();
+    void lect2_F_Click();
+    void lect3_F_Click();
+    void lire_1_Click();
+    void lire_2_Click();
+    void lire_3_Click();
+    void Mix1_Click();
+    void Mix2_Click();
+    void Mix3_Click();
+    void lire_play_Click();
+    void liste__Click();
+    void live__Click();
+    // The main window's own access to list files: read the entry chosen in a quick-load
+    // list, fill a quick-load list, show the lists' captions.
+    void lire();
+    void Charge_combo();
+    void active_text_combo();
+
+    // The deck routines behind the per-deck handlers (n = 1 to 3).
+    void ouvrir_fichier(int n);
+    void deposer_depuis_gestionnaire(int n);
+    void deposer_donnees(int n, const QStringList& fichiers);
+    void arreter_lecteur(int n);
+    void garder_volume(int n);
+    void reculer(int n);
+    void avancer(int n);
+    void positionner(int n, float X);
+    void info_bulle_barre(int n, float X);
+    void charger_rapide(int n, bool jingles);
+    void decharger_lecteur(int n);
+    // The zap that the deck's zap button runs now: the list-order zap when the playlist
+    // plays in random order or to a defined end or duration, the plain zap otherwise; none in
+    // manual mode.
+    using Procedure = void (Radio_FM::*)();
+    Procedure zap_choisi(int n) const;
+
+    // Which quick-load list Charge_combo fills: 1 / 2 Combo1 / Combo2 through the file
+    // dialog, 3 / 4 Combo1 / Combo2 from the stored Load_combo1 / Load_combo2.
+    int16_t choix_combo = 0;
+    int16_t& mode_combo = choix_combo;
+    // The list file whose record lire reads.
+    QString chemin_liste_lire;
+    QString& chemin_combo = chemin_liste_lire;
+    // The file last dropped on an open button from another program.
+
+    // Procedures of the neighbouring features that the handlers above call.
+    void zap11();
+    void zap12();
+    void zap13();
+    void A_sauve();
+    void Image12_Click();
+    // ---- end of opening, transport, seeking, quick-load lists and deck menus
+
 private:
     void brancher_lecture();
+    void relier_ouverture_transport();
     void construire_menus();
     void disposer();
     void habiller();
