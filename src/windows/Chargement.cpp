@@ -1,6 +1,50 @@
 #include "windows/Chargement.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+
+#include "config/reglages_radio.h"
+#include "platform/programme.h"
+#include "windows/Radio_FM.h"
+
 Chargement::Chargement() {
     setWindowTitle(QStringLiteral("Sonavel"));
-    resize(480, 300);
+    setWindowFlag(Qt::FramelessWindowHint, true);
+    resize(480 + 100 / TwipsParPixel, 300 + 490 / TwipsParPixel);
+    Image1.setStretch(true);
+}
+
+void Chargement::Form_Load() {
+    programme::aller_au_dossier();
+    Image1.setGeometry(0, 0, (Width() - 100) / TwipsParPixel, (Height() - 490) / TwipsParPixel);
+}
+
+void Chargement::Form_Activate() {
+    if (m_active) return;
+    m_active = true;
+    Radio::ReprendreSurErreur essayer;
+    essayer([] { programme::aller_au_dossier(); });
+    if (!QApplication::overrideCursor()) QApplication::setOverrideCursor(Qt::BusyCursor);
+    repaint();
+    essayer([] { Radio_FM::instance().Show(); });
+    m_active = false;
+    if (Radio_FM::existe() && Radio_FM::instance().isVisible()) {
+        QApplication::restoreOverrideCursor();
+        // Unloaded once this event is over: the window must not go while its handler runs.
+        QTimer::singleShot(0, qApp, [] {
+            if (!Chargement::existe()) return;
+            int16_t annuler = -1;
+            Chargement::instance().Form_Unload(annuler);
+            if (!annuler) Chargement::decharger();
+        });
+    }
+}
+
+void Chargement::Form_Unload(int16_t& Cancel) { Cancel = 0; }
+
+void Chargement::changeEvent(QEvent* e) {
+    Form::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, [this] { Form_Activate(); });
 }

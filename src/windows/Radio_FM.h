@@ -167,6 +167,46 @@ public:
 
     QMenuBar* barre_menus() const { return m_barre; }
 
+    // ==== Start-up, close, settings and journal (configuration) ====
+    QString retour_ligne;     // a carriage return alone: line break of messages
+    QString saut_paragraphe;  // LF CR LF CR: paragraph break of messages
+    QString ligne_journal;    // the pending journal record
+    int32_t resultat_api = 0;
+    int16_t micro_actif = 0;
+    int16_t mode_combo = 0;   // what Charge_combo fills: 1, 2 ask for a list, 3, 4 reload
+
+    // Creation and load of the running program (a main window made for a test of another
+    // part skips them: see Radio::demarrage_en_cours).
+    void Form_Initialize();
+    void Form_Load() override;
+    // The close box: saves the position, cancels the unload (Cancel = -1) and quits.
+    void Form_Unload(int16_t& Cancel);
+    // The final unload by the closing sequence: saves the position once more.
+    void Form_Unload() override;
+    void Quitter__Click();
+    void A_purger_registre_Click();
+    void pre_char_Click();
+    void A_centre_lecteur_Click();
+    void A_centre_lecteur_haut_Click();
+    void A_Ouvrir_CD_Click();
+    void A_fermer_CD_Click();
+    // Appends ligne_journal to "journal.doc" (callers test journal_actif for event records).
+    void journal();
+
+    // Called by the load, built by the deck, list and skin subsystems.
+    void Charge_combo();
+    void active_text_combo();
+    void détecte_ext();
+    void charge_lire();
+    void Image13_Click();
+    void A_Rafraichir_Click();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+public:
+    // ==== end of the configuration block ====
+
     // ---- The decks' graphs and their controls by deck number (1 to 3).
     TypeLecteur lecteur1, lecteur2, lecteur3;
     ControlesLecteur deck(int n);
