@@ -11,13 +11,14 @@
 Chargement::Chargement() {
     setWindowTitle(QStringLiteral("Sonavel"));
     setWindowFlag(Qt::FramelessWindowHint, true);
-    resize(480 + 100 / TwipsParPixel, 300 + 490 / TwipsParPixel);
+    resize(480, 300);
     Image1.setStretch(true);
 }
 
 void Chargement::Form_Load() {
     programme::aller_au_dossier();
-    Image1.setGeometry(0, 0, (Width() - 100) / TwipsParPixel, (Height() - 490) / TwipsParPixel);
+    // A frameless splash: the picture fills the whole window.
+    Image1.setGeometry(rect());
 }
 
 void Chargement::Form_Activate() {

@@ -61,7 +61,6 @@ void Form_options::disposer() {
     Image1.setFixedSize(64, 40);
     Image1.setStretch(true);
     Image1.setLegende(QStringLiteral("Fermer"));
-    for (Label* l : {&Label1, &Label2}) l->setBackStyle(0);
 
     Check1.setCaption(QStringLiteral("Insérer un jingle tous les :"));
     Check2.setCaption(QStringLiteral("Insérer un fichier autres tous les :"));
@@ -88,6 +87,12 @@ void Form_options::disposer() {
     Label11.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label11.setMinimumWidth(300);
     Label11.setMouseTracking(true);
+    // Labels let the window's picture show through.
+    for (Label* l : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9, &Label10,
+                     &Label11, &Label12, &Label13})
+        l->setBackStyle(0);
+    Text2.setMinimumWidth(220);
+    Text12.setMinimumWidth(220);
 
     // Design texts.
     Text1.setText(QStringLiteral("1"));
@@ -173,11 +178,12 @@ void Form_options::paintEvent(QPaintEvent* e) {
     Form::paintEvent(e);
     if (m_fond.isNull()) return;
     QPainter p(this);
-    p.drawPixmap(0, 0, m_fond);
+    p.drawPixmap(rect(), m_fond);
 }
 
 void Form_options::mouseMoveEvent(QMouseEvent* e) {
-    evenement::utilisateur([this] { Form_MouseMove(); });
+    // Moves over a control that passes them on are not moves over the background.
+    if (!childAt(e->position().toPoint())) evenement::utilisateur([this] { Form_MouseMove(); });
     Form::mouseMoveEvent(e);
 }
 
