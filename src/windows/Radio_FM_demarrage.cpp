@@ -140,6 +140,7 @@ void Radio_FM::Form_Load() {
 
         Chemin_programme = programme::dossier();
         ecrire_reglage(cle::Config, cle::Chemin_programme, Chemin_programme);
+        coche2.setValue(true);  // deck-to-deck mixing to start with
         update();
 
         fichier_ligne_commande = fichier_de_ligne_commande(Command());
