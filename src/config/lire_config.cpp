@@ -200,13 +200,7 @@ void lire_config() {
     for (const auto& c : couleurs) essayer([&] { c.variable = rt::CLng(lire_reglage(Couleur_liste, c.cle)); });
     if (essayer.Number() > 0) {
         reglages_table::ecrire_serie(reglages_table::couleurs_par_defaut());
-        coul_texte_liste = 0xF0F0F;
-        coul_text_bouton = couleur::TexteBouton;
-        coul_label = 0xFFFFFF;
-        coul_fond_liste = 0x8F8F8F;
-        coul_fenètre = 0x8F8F8F;
-        coul_bouton = 0x9F9F9F;
-        coul_bouton_groupe_lecture = QStringLiteral("noir");
+        reglages_table::couleurs_par_defaut_en_memoire();
     }
 
     // 17.

@@ -253,27 +253,31 @@ void Form_options::Command3_Click() {
     }
 }
 
-void Form_options::Command1_Click() {
+namespace {
+// Asks for a list file in the playlist window's dialog; "" when cancelled.
+QString choisir_liste() {
     DialogueCommun& d = Liste_son::instance().CommonDialog1;
     d.DialogTitle = QStringLiteral("Ouvrir un fichier liste");
     d.InitDir = Chemin_programme;
     d.FileName = QStringLiteral("*.dfm");
     d.Filter = QStringLiteral("fichier (*.dfm)|*.dfm");
-    if (!d.ShowOpen()) return;
-    Text2.setText(d.FileName);
-    Chemin_fichier_aleatoire = d.FileName;
+    return d.ShowOpen() ? d.FileName : QString();
+}
+}  // namespace
+
+void Form_options::Command1_Click() {
+    const QString liste = choisir_liste();
+    if (liste.isEmpty()) return;
+    Text2.setText(liste);
+    Chemin_fichier_aleatoire = liste;
     recup_nom1();
 }
 
 void Form_options::Command4_Click() {
-    DialogueCommun& d = Liste_son::instance().CommonDialog1;
-    d.DialogTitle = QStringLiteral("Ouvrir un fichier liste");
-    d.InitDir = Chemin_programme;
-    d.FileName = QStringLiteral("*.dfm");
-    d.Filter = QStringLiteral("fichier (*.dfm)|*.dfm");
-    if (!d.ShowOpen()) return;
-    Text12.setText(d.FileName);
-    Chemin_fichier_aleatoire1 = d.FileName;
+    const QString liste = choisir_liste();
+    if (liste.isEmpty()) return;
+    Text12.setText(liste);
+    Chemin_fichier_aleatoire1 = liste;
     recup_nom2();
 }
 

@@ -2,6 +2,7 @@
 
 #include "config/etat.h"
 #include "config/reglages_radio.h"
+#include "platform/couleurs.h"
 #include "platform/programme.h"
 
 namespace reglages_table {
@@ -129,29 +130,21 @@ constexpr Ecriture k_usine[] = {
     {Config, banniere, P("bandeau_Flash.swf")},
     {Config, Load_combo1, T("")},
     {Config, Load_combo2, T("")},
-    // then the ten colours, as the defaults but the window back colour
-    {Couleur_liste, coul_texte_liste, T("986895")},
-    {Couleur_liste, coul_label, T("16777215")},
-    {Couleur_liste, coul_text_cadre, T("-2147483630")},
-    {Couleur_liste, coul_text_bouton, T("-2147483630")},
-    {Couleur_liste, coul_fond_liste, T("9408399")},
-    {Couleur_liste, coul_fond_label, T("-2147483630")},
-    {Couleur_liste, coul_fenetre, T("9408399")},
-    {Couleur_liste, coul_cadre, T("-2147483630")},
-    {Couleur_liste, coul_bouton, T("10461087")},
-    {Couleur_liste, coul_bouton_groupe_lecture, T("noir")},
+    // then the ten default colours
 };
 
-// The purge ends with the default colours: one table, built once.
-struct PurgeComplete {
-    Ecriture lignes[std::size(k_purge) + std::size(k_couleurs)];
-    constexpr PurgeComplete() : lignes{} {
+// The purge and the factory reset end with the default colours: one table each, built once.
+template <std::size_t N>
+struct AvecCouleurs {
+    Ecriture lignes[N + std::size(k_couleurs)];
+    constexpr explicit AvecCouleurs(const Ecriture (&debut)[N]) : lignes{} {
         std::size_t n = 0;
-        for (const Ecriture& e : k_purge) lignes[n++] = e;
+        for (const Ecriture& e : debut) lignes[n++] = e;
         for (const Ecriture& e : k_couleurs) lignes[n++] = e;
     }
 };
-constexpr PurgeComplete k_purge_complete{};
+constexpr AvecCouleurs k_purge_complete{k_purge};
+constexpr AvecCouleurs k_usine_complete{k_usine};
 
 constexpr Theme k_themes[] = {
     {"T_Automne",
@@ -169,7 +162,7 @@ constexpr Theme k_themes[] = {
 Serie premier_lancement() { return {k_premier_lancement, std::size(k_premier_lancement)}; }
 Serie couleurs_par_defaut() { return {k_couleurs, std::size(k_couleurs)}; }
 Serie purge() { return {k_purge_complete.lignes, std::size(k_purge_complete.lignes)}; }
-Serie usine() { return {k_usine, std::size(k_usine)}; }
+Serie usine() { return {k_usine_complete.lignes, std::size(k_usine_complete.lignes)}; }
 const Theme& theme(Saison saison) { return k_themes[saison]; }
 
 QString texte(const Valeur& v) {
@@ -182,6 +175,16 @@ QString texte(const Valeur& v) {
         break;
     }
     return QString::fromUtf8(v.texte);
+}
+
+void couleurs_par_defaut_en_memoire() {
+    Radio::coul_texte_liste = 0x0F0F0F;
+    Radio::coul_text_bouton = couleur::TexteBouton;
+    Radio::coul_label = 0xFFFFFF;
+    Radio::coul_fond_liste = 0x8F8F8F;
+    Radio::coul_fenètre = 0x8F8F8F;
+    Radio::coul_bouton = 0x9F9F9F;
+    Radio::coul_bouton_groupe_lecture = QStringLiteral("noir");
 }
 
 int ecrire_serie(const Serie& serie) {

@@ -126,6 +126,8 @@ constexpr const char* cles_couleurs_theme[10] = {
 enum Saison { Automne, Ete, Hiver, Printemps };
 const Theme& theme(Saison saison);
 
+// The six theme colours and the play-group colour name as the default colours set them.
+void couleurs_par_defaut_en_memoire();
 // The text of a value for the program now running.
 QString texte(const Valeur& v);
 // Writes each entry of the series in order; a failing write is ignored, as the store's

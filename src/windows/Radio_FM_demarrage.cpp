@@ -251,13 +251,7 @@ void Radio_FM::A_purger_registre_Click() {
     chemin_logo = Chemin_programme + QStringLiteral("Logo_liste1.gif");
     chemin_banniere = Chemin_programme + QStringLiteral("bandeau_Flash.swf");
     Chemin_dernier_fichier = Chemin_programme;
-    coul_texte_liste = 0x0F0F0F;
-    coul_text_bouton = couleur::TexteBouton;
-    coul_label = 0xFFFFFF;
-    coul_fond_liste = 0x8F8F8F;
-    coul_fenètre = 0x8F8F8F;
-    coul_bouton = 0xC08000;
-    coul_bouton_groupe_lecture = QStringLiteral("noir");
+    reglages_table::couleurs_par_defaut_en_memoire();
 
     if (premier_lancement == Vrai) End();
     MsgBox(QStringLiteral("Purge éffectué avec succés") + QStringLiteral("\n\r\n\r") +
