@@ -231,9 +231,15 @@ void Radio_FM::Quitter__Click() {
                boites::Critique);
         return;
     }
-    // Every window goes, the last loaded first; the decks' playback goes with this window.
+    // The decks' playback views are released first: they live in this window, which goes
+    // with every other window, the last loaded first.
+    for (TypeLecteur* l : {&lecteur1, &lecteur2, &lecteur3}) {
+        l->graphe = IMediaControl();
+        l->position = IMediaPosition();
+        l->audio = IBasicAudio();
+    }
     element_courant = nullptr;
-    Form::decharger_tout();
+    Form::decharger_tout();  // this window included: nothing of it is touched afterwards
     End();
 }
 
