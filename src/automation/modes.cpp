@@ -53,3 +53,6 @@ void Radio_FM::Image12_Click() {
     Timer3.setEnabled(true);
     ordre_aleatoire = Faux;
 }
+
+// Playing the list from the playlist window comes with the list sequencer.
+void Liste_son::Image1_Click() {}

@@ -167,6 +167,40 @@ public:
 
     QMenuBar* barre_menus() const { return m_barre; }
 
+    // ==== Start-up, close, settings and journal (configuration) ====
+    QString ligne_journal;    // the pending journal record
+    int32_t resultat_api = 0;
+    int16_t micro_actif = 0;
+
+    // Creation and load of the running program (a main window made for a test of another
+    // part skips them: see Radio::demarrage_en_cours).
+    void Form_Initialize();
+    void Form_Load() override;
+    // The close box: saves the position, cancels the unload (Cancel = -1) and quits.
+    void Form_Unload(int16_t& Cancel);
+    // The final unload by the closing sequence: saves the position once more.
+    void Form_Unload() override;
+    void Quitter__Click();
+    void A_purger_registre_Click();
+    void pre_char_Click();
+    void A_centre_lecteur_Click();
+    void A_centre_lecteur_haut_Click();
+    void A_Ouvrir_CD_Click();
+    void A_fermer_CD_Click();
+    // Appends ligne_journal to "journal.doc" (callers test journal_actif for event records).
+    void journal();
+
+    // Called by the load, built by the deck, list and skin subsystems.
+    void détecte_ext();
+    void Image13_Click();
+    void A_Rafraichir_Click();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+public:
+    // ==== end of the configuration block ====
+
     // ---- The decks' graphs and their controls by deck number (1 to 3).
     TypeLecteur lecteur1, lecteur2, lecteur3;
     ControlesLecteur deck(int n);
@@ -326,9 +360,7 @@ public:
     void zap3();
     void zapper(int depuis, bool noter_debut_fondu = true);
 
-    // ---- Used by deck playback, owned by the journal and the transport buttons.
-    QString ligne_journal;
-    void journal();
+    // ---- Used by deck playback, owned by the transport buttons and the menu bar.
     void HLBSoftBttn12_Click();
     void HLBSoftBttn13_Click();
     void HLBSoftBttn14_Click();

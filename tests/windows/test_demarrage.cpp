@@ -1,0 +1,277 @@
+// The main window's start-up load, its close sequence, the settings purge and the notice
+// window's life.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "config/Radio.h"
+#include "config/etat.h"
+#include "config/reglages_radio.h"
+#include "config/table_reglages.h"
+#include "platform/boites.h"
+#include "platform/conversions.h"
+#include "platform/programme.h"
+#include "support/configuration.h"
+#include "support/fixtures.h"
+#include "support/repondeur.h"
+#include "support/sonavel_test.h"
+#include "windows/Chargement.h"
+#include "windows/Form_options.h"
+#include "windows/Liste_son.h"
+#include "windows/Radio_FM.h"
+#include "windows/err_form.h"
+#include "windows/mini_lecteur.h"
+
+using namespace Radio;
+using sonavel_test::reglage;
+using sonavel_test::termine;
+
+namespace {
+QString journal() {
+    QFile f(programme::dossier() + QStringLiteral("journal.doc"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QStringLiteral("<absent>");
+}
+
+// The pictures the load shows, in the test's program folder.
+void copier_images() {
+    for (const char* nom : {"fond_noir1.jpg", "Liste_sonavel1.jpg", "Logo_liste1.gif", "Menu_fichier_noir.gif",
+                            "Open_noir.gif", "bouton_fleche_noir.gif", "tplay_noir.gif"}) {
+        QImage(8, 8, QImage::Format_RGB32).save(programme::dossier() + QString::fromUtf8(nom), "PNG");
+    }
+}
+
+// A store as the first start leaves it.
+void apres_premier_lancement() {
+    Chemin_programme = programme::dossier();
+    reglages_table::ecrire_serie(reglages_table::purge());
+    Chemin_programme.clear();
+}
+
+Radio_FM& charger() { return Radio_FM::instance(); }
+}  // namespace
+
+class TestDemarrage : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        sonavel_test::nouveau_programme();
+        sonavel_test::vider_reglages();
+        definir_ligne_commande(QString());
+        definir_demarrage(true);
+    }
+    void cleanup() {
+        definir_demarrage(false);
+        sonavel_test::FinInterceptee fin;  // the main window's unload must not end the tests
+        Form::decharger_tout();
+    }
+
+    void premier_demarrage() {
+        Repondeur rep;
+        rep.attendre_message();
+        QVERIFY(termine([] { charger(); }));
+        QCOMPARE(rep.messages().size(), 1);
+        QCOMPARE(rep.messages()[0].style, 64);
+        QCOMPARE(rep.messages()[0].texte,
+                 QStringLiteral("Ecrirure dans la base de registre éffectuée! \n\r\n\rLes paramètre de Sonavel ont étés "
+                                "mis a jour\rVeuillez vérifier toutes les valeurs dans le menu options puis Paramètre du "
+                                "programme\rEt les modifier si il y a lieu\n\r\n\rVérifier également vos paramètres "
+                                "régionaux si erreur type incompatible\rLa séparation des décimales pour les nombres doit "
+                                "ètre un point\n\r\n\rVous pouvez relancer Sonavel_V5 pour valider "));
+        // The store holds the purge's values, not the loader's.
+        QCOMPARE(reglage(cle::Config, cle::Mix_audio), QStringLiteral("10"));
+        QCOMPARE(reglage(cle::Config, cle::Mix_audio_vitesse), QStringLiteral("35"));
+        QCOMPARE(reglage(cle::Config, cle::Mix_audio_attenuation), QStringLiteral("2"));
+        QCOMPARE(reglage(cle::Config, cle::Logo_liste), programme::dossier() + QStringLiteral("Liste_sonavel1.jpg"));
+        QCOMPARE(reglage(cle::Config, cle::banniere), programme::dossier() + QStringLiteral("bandeau_Flash.swf"));
+        QCOMPARE(reglage(cle::Config, cle::Chemin_editeur_audio), QStringLiteral("<absent>"));
+        QCOMPARE(reglage(cle::Position, cle::Position_haut), QStringLiteral("100"));
+        QCOMPARE(journal(), QStringLiteral("<absent>"));
+        QVERIFY(!Radio_FM::instance().isVisible());
+    }
+
+    void deuxieme_lancement() {
+        apres_premier_lancement();
+        copier_images();
+        ecrire_reglage(cle::Position, cle::Position_haut, QStringLiteral("1500"));
+        ecrire_reglage(cle::Position, cle::Position_gauche, QStringLiteral("3000"));
+        rt::definir_horloge([] { return QDateTime(QDate(2025, 3, 4), QTime(9, 5, 7)); });
+        Radio_FM& r = charger();
+        rt::definir_horloge({});
+        QCOMPARE(Radio::premier_lancement, Faux);
+        QCOMPARE(journal(), QStringLiteral("\r\n04/03/2025 - 09:05:07 Exécution de Sonavel_V5\r\n"));
+        // The version caption, then the deck-to-deck mix selected at the end of the load.
+        QCOMPARE(r.Caption(), QStringLiteral("Sonavel ( Mix lecteur )"));
+        QCOMPARE(Liste_son::instance().Label24.Caption(), QStringLiteral("Sonavel V 5.8.0"));
+        QCOMPARE(r.Top(), 1500);
+        QCOMPARE(r.Left(), 3000);
+        QCOMPARE(r.Label7.Caption(), QStringLiteral("Lecture en attente"));
+        QCOMPARE(r.Timer4.Interval(), 1000);
+        QCOMPARE(journal_actif, Faux);
+        QCOMPARE(int(mode_insertion), 2);
+        QVERIFY(r.coche2.Value());
+        QCOMPARE(r.Combo1.Text(), QStringLiteral("Favoris Sonavel"));
+        QCOMPARE(chemin_logo_fond, programme::dossier() + QStringLiteral("fond_noir1.jpg"));
+        QCOMPARE(reglage(cle::Config, cle::Chemin_programme), programme::dossier());
+        QCOMPARE(Form_options::instance().Text6.Text(), QStringLiteral("35"));
+    }
+
+    void nom_de_radio_dans_les_titres() {
+        apres_premier_lancement();
+        copier_images();
+        ecrire_reglage(cle::Config, cle::Nom_radio_fm, QStringLiteral("Radio Bleue"));
+        Radio_FM& r = charger();
+        QCOMPARE(r.Caption(), QStringLiteral("Radio Bleue ( Mix lecteur )"));
+        QCOMPARE(mini_lecteur::instance().Caption(), QStringLiteral("Radio Bleue"));
+        QCOMPARE(Liste_son::instance().Label24.Caption(), QStringLiteral("Radio Bleue"));
+    }
+
+    void image_manquante_au_chargement() {
+        apres_premier_lancement();  // no pictures in the program folder
+        Repondeur rep;
+        rep.attendre_message();
+        Radio_FM& r = charger();
+        QCOMPARE(rep.messages()[0].style, 48);
+        QVERIFY(rep.messages()[0].texte.startsWith(QStringLiteral("Attention  !\n\r\n\rErreur Sonavel_V5  ")));
+        QVERIFY(rep.messages()[0].texte.contains(QStringLiteral(" Erreur N°  53\rDes paramètres ou des fichiers sont manquants!!!")));
+        QCOMPARE(journal(), QStringLiteral("\r\n"));  // the start line is skipped
+        QVERIFY(Radio_FM::existe());
+        Q_UNUSED(r);
+    }
+
+    // The file of the command line: a one-character argument is an ordinary file, handed to
+    // the deck load like any other.
+    void fichier_en_ligne_de_commande_data() {
+        QTest::addColumn<QString>("ligne");
+        QTest::addColumn<QString>("fichier");
+        QTest::addColumn<bool>("liste");
+        const QString piste = fixtures::mp3(3);
+        QTest::newRow("quoted audio file") << "\"" + piste + "\"" << piste << false;
+        QTest::newRow("plain audio file") << piste << piste << false;
+        QTest::newRow("one character") << "x" << "x" << false;
+        QTest::newRow("list, any case") << "\"/l/Soir.DFM\"" << "/l/Soir.DFM" << true;
+        QTest::newRow("plain list") << "/l/soir.dfm" << "/l/soir.dfm" << true;
+    }
+    void fichier_en_ligne_de_commande() {
+        QFETCH(QString, ligne);
+        QFETCH(QString, fichier);
+        QFETCH(bool, liste);
+        apres_premier_lancement();
+        copier_images();
+        definir_ligne_commande(ligne);
+        // A file that cannot be opened says so, and the program goes on in the mini player.
+        Repondeur rep;
+        if (!liste && !QFileInfo::exists(fichier)) rep.attendre_message(boites::OK);
+        Radio_FM& r = charger();
+        if (!liste && QFileInfo::exists(fichier))
+            QCOMPARE(r.lecteur1.graphe.GetState(0), etat_graphe::EnLecture);
+        QCOMPARE(fichier_ligne_commande, fichier);
+        QCOMPARE(extension_fichier == QLatin1String("dfm"), liste);
+        QCOMPARE(r.Command1.isEnabled(), liste);
+        QCOMPARE(mini_lecteur::instance().isVisible(), !liste);
+        QCOMPARE(bool(mini_lecteur::instance().windowFlags() & Qt::WindowStaysOnTopHint), !liste);
+    }
+
+    void fermeture_refusee() {
+        apres_premier_lancement();
+        copier_images();
+        Radio_FM& r = charger();
+        r.setLeft(40000 * 15);  // far right on a very wide desktop
+        Repondeur rep;
+        rep.attendre_message(boites::Non);
+        int16_t annuler = 0;
+        QVERIFY(!termine([&] { r.Form_Unload(annuler); }));
+        QCOMPARE(annuler, int16_t(-1));
+        QCOMPARE(rep.messages()[0].texte, QStringLiteral("Confirmer la fermeture de Sonavel_V5"));
+        QCOMPARE(rep.messages()[0].style, 292);
+        QCOMPARE(rep.messages()[0].titre, QStringLiteral("Sonavel_V5"));
+        QCOMPARE(Radio::fermeture_confirmee, Faux);
+        QVERIFY(Radio_FM::existe());
+        QVERIFY(!journal().contains(QStringLiteral("Fermeture")));
+        // The position is kept within 16 bits, so the next start reads it.
+        QCOMPARE(reglage(cle::Position, cle::Position_gauche), QStringLiteral("32767"));
+    }
+
+    // Yes: the closing line, the journal kept only under "Activer  conserver", every window
+    // unloaded, the end.
+    void fermeture_acceptee_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<bool>("conserve");
+        QTest::newRow("Activer  conserver") << "Active_journal" << true;
+        QTest::newRow("Activer et ne pas conserver") << "Active_journal1" << false;
+        QTest::newRow("Désactiver") << "A_desacive_J" << false;
+    }
+    void fermeture_acceptee() {
+        QFETCH(QString, option);
+        QFETCH(bool, conserve);
+        apres_premier_lancement();
+        copier_images();
+        Radio_FM& r = charger();
+        err_form::instance();
+        r.Active_journal.setChecked(option == "Active_journal");
+        r.Active_journal1.setChecked(option == "Active_journal1");
+        r.A_desacive_J.setChecked(option == "A_desacive_J");
+        r.ligne_journal = QStringLiteral("en attente");
+        Repondeur rep;
+        rep.attendre_message(boites::Oui);
+        QVERIFY(termine([&] { r.Quitter__Click(); }));
+        QCOMPARE(Radio::fermeture_confirmee, Vrai);
+        QVERIFY(Form::fenetres_chargees().empty());
+        QCOMPARE(QFile::exists(programme::dossier() + QStringLiteral("journal.doc")), conserve);
+        if (conserve) QVERIFY(journal().contains(QStringLiteral("en attente\r")) && journal().contains(QStringLiteral(" Fermeture de Sonavel_V5\r\n")));
+    }
+
+    void fermeture_apres_premier_lancement() {
+        definir_demarrage(false);
+        Radio_FM& r = Radio_FM::instance();
+        Radio::premier_lancement = Vrai;
+        QVERIFY(termine([&] { r.Quitter__Click(); }));
+        QCOMPARE(journal(), QStringLiteral("<absent>"));
+    }
+
+    void purge_depuis_le_menu() {
+        apres_premier_lancement();
+        copier_images();
+        ecrire_reglage(cle::Config, cle::Chemin_editeur_audio, QStringLiteral("/usr/bin/audacieux"));
+        ecrire_reglage(cle::Config, cle::Mix_audio, QStringLiteral("17"));
+        Radio_FM& r = charger();
+        r.setTop(3000);
+        Repondeur rep;
+        rep.attendre_message().attendre_message(boites::Non);
+        QVERIFY(termine([&] { r.A_purger_registre_Click(); }));  // ends even after No
+        QCOMPARE(rep.messages()[0].texte,
+                 QStringLiteral("Purge éffectué avec succés\n\r\n\rPour prendre effet..le redémarrage de Sonavel_V5 est nécessaire"));
+        QCOMPARE(rep.messages()[1].style, 292);
+        QCOMPARE(reglage(cle::Config, cle::Mix_audio), QStringLiteral("10"));
+        QCOMPARE(reglage(cle::Position, cle::Position_haut), QStringLiteral("3000"));
+        QCOMPARE(reglage(cle::Config, cle::Chemin_editeur_audio), QStringLiteral("/usr/bin/audacieux"));
+        QCOMPARE(Chemin_editeur_audio, QStringLiteral("X"));
+    }
+
+    void fenetre_d_information_cachee_jamais_dechargee() {
+        err_form& e = err_form::instance();
+        e.Label1.setCaption(QStringLiteral("Fichier introuvable"));
+        e.Show();
+        e.close();
+        QVERIFY(err_form::existe() && !e.isVisible());
+        e.Show();
+        e.Form_KeyPress(27);
+        QVERIFY(err_form::existe() && !e.isVisible());
+        e.AnyButton2_Click();
+        QVERIFY(e.isVisible());
+        QVERIFY(e.Label1.Caption().endsWith(QStringLiteral("Nb : 0")));
+        QCOMPARE(texte_message, QString());
+    }
+
+    void ecran_de_demarrage() {
+        apres_premier_lancement();
+        copier_images();
+        demarrer();
+        Chargement& c = Chargement::instance();
+        c.Form_Activate();
+        QVERIFY(Radio_FM::instance().isVisible());
+        QTRY_VERIFY(!Chargement::existe());
+    }
+};
+
+SONAVEL_TEST_MAIN(TestDemarrage)
+#include "test_demarrage.moc"
