@@ -1,7 +1,8 @@
 // The overlap and preload chosen from the length of the track on air, and the start and stop
 // of a list run (so far only what the decks need of them).
 #include "config/etat.h"
-#include "decks/lecture_outils.h"
+#include "decks/commun.h"
+#include "platform/conversions.h"
 #include "platform/erreur.h"
 #include "windows/Radio_FM.h"
 
@@ -39,7 +40,7 @@ void Radio_FM::Choix_mix() {
 
 // Deck 1 starts the list with the entry in hand.
 void Radio_FM::Start_liste() {
-    lecture::nouveau_graphe(lecteur1);
+    decks::nouveau_graphe(lecteur1);
     try {
         if (chemin_lecteur1.isEmpty()) {
             update();
@@ -60,13 +61,13 @@ void Radio_FM::Start_liste() {
         formate_nom();
         Label2.setCaption(nom_fichier_affiche + QStringLiteral(" - "));
         Timer5.setEnabled(true);
-        if (lecture::extension_video_arret(extension_fichier)) {
+        if (decks::extension_video_arret(extension_fichier)) {
             lecteur1.video = lecteur1.graphe;
             lecteur1.video.setCaption(nom_fichier_affiche);
         }
         setCaption(Nom_radio_fm + QStringLiteral(" : ") + chemin_lecteur1);
-        Label7.setCaption(lecture::ligne_etat());
-        const QString& cr = lecture::SautLigne;
+        Label7.setCaption(decks::ligne_etat());
+        const QString& cr = saut_ligne;
         ligne_journal = cr + QStringLiteral(" Démmarage lecture liste a ") + rt::Time() + cr +
                         QStringLiteral("Nb_de_fichier_écouté ") + QString::number(nb_fichiers_joues) + cr + rt::Time() +
                         QStringLiteral(" Lecture de ") + chemin_lecteur1;
@@ -88,7 +89,7 @@ void Radio_FM::stoppe_list() {
         Image12.setPicture(Chemin_programme + QStringLiteral("bouton_noir_petitdoux.jpg"));
         Image13.setPicture(QString());
         coche2.setValue(true);
-        ligne_journal += lecture::SautLigne + QStringLiteral("Liste soppée a ") + rt::Time();
+        ligne_journal += saut_ligne + QStringLiteral("Liste soppée a ") + rt::Time();
         if (journal_actif != Faux) journal();
         ligne_journal.clear();
         Label10.setCaption(QStringLiteral("Chargement rapide"));

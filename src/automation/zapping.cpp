@@ -3,7 +3,8 @@
 #include <QFileInfo>
 
 #include "config/etat.h"
-#include "decks/lecture_outils.h"
+#include "decks/commun.h"
+#include "platform/conversions.h"
 #include "platform/boites.h"
 #include "platform/erreur.h"
 #include "windows/Radio_FM.h"
@@ -22,7 +23,7 @@ void Radio_FM::zap13() { zapper(3, false); }
 void Radio_FM::zapper(int depuis, bool noter_debut_fondu) {
     const int n = lecteur_suivant(depuis);
     ControlesLecteur entrant = deck(n);
-    lecture::nouveau_graphe(entrant.lecteur);
+    decks::nouveau_graphe(entrant.lecteur);
     try {
         if (lecture_liste_auto == Faux) {
             if (Désactive_audio.Checked())
@@ -41,7 +42,7 @@ void Radio_FM::zapper(int depuis, bool noter_debut_fondu) {
         ligne_journal.clear();
         jouer(n);
         if (noter_debut_fondu)
-            seconde_debut_fondu = lecture::secondes(entrant.lecteur.position.CurrentPosition());
+            seconde_debut_fondu = decks::secondes_entieres(entrant.lecteur.position.CurrentPosition());
         // The fade tick lowers the outgoing deck from now on.
         Timer3.setInterval(Mix_audio_vitesse);
     } catch (const Erreur& e) {

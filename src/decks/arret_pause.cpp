@@ -1,7 +1,8 @@
 // Stopping and pausing a deck: the display reset of a deck, the pause toggle, and the release
 // of the deck before the one on air when mixing is off.
 #include "config/etat.h"
-#include "decks/lecture_outils.h"
+#include "decks/commun.h"
+#include "platform/conversions.h"
 #include "platform/boites.h"
 #include "platform/erreur.h"
 #include "windows/Radio_FM.h"
@@ -22,7 +23,7 @@ void Radio_FM::reinitialiser_affichage(int n) {
         d.barre.setValue(0);
         d.ouvrir.setEnabled(true);
         // The last reference that keeps a video deck's graph alive.
-        if (lecture::extension_video_arret(extension_fichier)) d.lecteur.video = nullptr;
+        if (decks::extension_video_arret(extension_fichier)) d.lecteur.video = nullptr;
     } catch (const Erreur&) {
     }
 }
@@ -94,5 +95,5 @@ void Radio_FM::Pas_demix_audio() {
         } catch (const Erreur&) {
         }
     }
-    lecture::liberer(l, false);
+    decks::liberer(l, false);
 }

@@ -2,6 +2,7 @@
 // deck 1 from the command line and from the file manager.
 #include "config/etat.h"
 #include "decks/commun.h"
+#include "platform/conversions.h"
 #include "platform/boites.h"
 #include "platform/chaines.h"
 #include "platform/erreur.h"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "config/etat.h"
 #include "platform/chaines.h"
 #include "platform/conversions.h"
 #include "windows/Radio_FM.h"
@@ -22,5 +23,25 @@ void nouveau_graphe(TypeLecteur& lecteur) {
     lecteur.audio = lecteur.graphe;
 }
 
+void liberer(TypeLecteur& lecteur, bool avec_video) {
+    lecteur.graphe = nullptr;
+    lecteur.position = nullptr;
+    lecteur.audio = nullptr;
+    if (avec_video) lecteur.video = nullptr;
+}
+
 int16_t secondes_entieres(double secondes) { return rt::CInt(secondes); }
+
+int16_t plus_un(int16_t compteur) { return rt::CInt(double(compteur) + 1.0); }
+
+bool extension_video_lecture(const QString& ext) {
+    return ext == QLatin1String("mpeg") || ext == QLatin1String("avi") || ext == QLatin1String("mpg") ||
+           ext == QLatin1String("wmv") || ext == QLatin1String(".wm");
+}
+
+bool extension_video_arret(const QString& ext) {
+    return ext == QLatin1String("mpeg") || ext == QLatin1String("avi") || ext == QLatin1String("mpg");
+}
+
+QString ligne_etat() { return QStringLiteral("- - ") + Radio::Nom_radio_fm + QStringLiteral(" - -"); }
 }  // namespace decks

@@ -15,6 +15,18 @@ void ecrire_separateurs(Radio_FM& f);
 int dernier_separateur(const QString& chemin);
 // A new, empty graph for a deck: graphe, position and audio become its views; video stays.
 void nouveau_graphe(TypeLecteur& lecteur);
+// Drops the deck's views, and with them its graph (the video view too unless told not to).
+void liberer(TypeLecteur& lecteur, bool avec_video = true);
 // A duration or position in whole seconds: nearest, halves to even; error 6 past 16 bits.
 int16_t secondes_entieres(double secondes);
+// A 16-bit counter plus one; past 32767 it raises the overflow error.
+int16_t plus_un(int16_t compteur);
+
+// Extensions that play opens a video window for (exact, case-sensitive: the extension is the
+// last three characters of the path in lower case, so "mpeg" and ".wm" stand for longer names).
+bool extension_video_lecture(const QString& ext);
+// Extensions whose video view the display reset drops.
+bool extension_video_arret(const QString& ext);
+// The status line while a deck is on air.
+QString ligne_etat();
 }  // namespace decks

@@ -2,7 +2,8 @@
 // its slider following, then stopped and released once the new deck has played Mix_audio
 // seconds.
 #include "config/etat.h"
-#include "decks/lecture_outils.h"
+#include "decks/commun.h"
+#include "platform/conversions.h"
 #include "platform/erreur.h"
 #include "platform/programme.h"
 #include "windows/Liste_son.h"
@@ -27,7 +28,7 @@ void Radio_FM::Timer3_Timer() {
         if (n < 1 || n > 3) return;
         ControlesLecteur nouveau = deck(n);
         ControlesLecteur sortant = deck(lecteur_precedent(n));
-        Label5.setCaption(QString::number(lecture::secondes(nouveau.lecteur.position.CurrentPosition())));
+        Label5.setCaption(QString::number(decks::secondes_entieres(nouveau.lecteur.position.CurrentPosition())));
         const int16_t fin = rt::CInt(double(seconde_debut_fondu) + Mix_audio);
         // A deck released during the fade has nothing left to lower or stop.
         const bool a_un_graphe = !sortant.lecteur.graphe.estNul();
@@ -48,7 +49,7 @@ void Radio_FM::Timer3_Timer() {
         if (a_un_graphe) sortant.lecteur.graphe.Stop();
         sortant.barre.setValue(0);
         sortant.duree.setCaption(QStringLiteral("0"));
-        Label7.setCaption(lecture::ligne_etat());
+        Label7.setCaption(decks::ligne_etat());
         sortant.zap.setEnabled(false);
         nouveau.zap.setEnabled(true);
         lecteur_en_cours = int16_t(n);
@@ -59,7 +60,7 @@ void Radio_FM::Timer3_Timer() {
         l.Label12.setCaption(QStringLiteral("Zapping autorisé"));
         mini_lecteur::instance().Command2.setEnabled(true);
         // In manual mode the outgoing deck keeps its file.
-        if (!a_mode_manuel.Checked() && a_un_graphe) lecture::liberer(sortant.lecteur);
+        if (!a_mode_manuel.Checked() && a_un_graphe) decks::liberer(sortant.lecteur);
     } catch (const Erreur& e) {
         ligne_journal = programme::nom() + QStringLiteral(" ") + e.description() + QStringLiteral(" N° ") +
                         QString::number(e.numero());

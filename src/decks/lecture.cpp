@@ -2,7 +2,7 @@
 // overlap for the new file, every caption that names the file on air, and outside manual mode
 // the journal record and the hand-on of the ring.
 #include "config/etat.h"
-#include "decks/lecture_outils.h"
+#include "decks/commun.h"
 #include "platform/conversions.h"
 #include "platform/erreur.h"
 #include "windows/Liste_son.h"
@@ -33,9 +33,8 @@ void Radio_FM::jouer(int n) {
     // A deck whose bar has moved is already running.
     if (d.barre.Value() > 0) return;
     // Any graph the deck held (the one a load built to measure the file) goes here.
-    lecture::nouveau_graphe(d.lecteur);
-    saut_ligne = lecture::SautLigne;
-    double_saut = lecture::DoubleSaut;
+    decks::nouveau_graphe(d.lecteur);
+    decks::ecrire_separateurs(*this);
     try {
         if (d.chemin.isEmpty()) return;
         const bool manuel = a_mode_manuel.Checked();
@@ -58,8 +57,8 @@ void Radio_FM::jouer(int n) {
         (this->*volume_stocke[n - 1])();
 
         if (lecture_liste_auto == Vrai) {
-            if (jingle_auto_actif == Vrai) compteur_jingle_auto = lecture::plus_un(compteur_jingle_auto);
-            if (new_auto_actif == Vrai) compteur_new_auto = lecture::plus_un(compteur_new_auto);
+            if (jingle_auto_actif == Vrai) compteur_jingle_auto = decks::plus_un(compteur_jingle_auto);
+            if (new_auto_actif == Vrai) compteur_new_auto = decks::plus_un(compteur_new_auto);
             if (preecoute_active == Vrai) {
                 // The smaller of the pre-listen length and the file's length.
                 QString texte = QString::number(duree_preecoute);
@@ -106,32 +105,32 @@ void Radio_FM::jouer(int n) {
         d.titre.setCaption(QStringLiteral(" - ") + nom_fichier_affiche);
         mini_lecteur::instance().setCaption(nom_fichier_affiche);
         l.Label2.setCaption(nom_fichier_affiche);
-        if (lecture::extension_video_lecture(extension_fichier)) {
+        if (decks::extension_video_lecture(extension_fichier)) {
             d.lecteur.video = d.lecteur.graphe;
             d.lecteur.video.setCaption(nom_fichier_affiche);
         }
-        nb_fichiers_joues = lecture::plus_un(nb_fichiers_joues);
+        nb_fichiers_joues = decks::plus_un(nb_fichiers_joues);
         Shape* marqueurs[] = {&Shape1, &Shape2, &Shape3};
         for (int i = 1; i <= 3; ++i) marqueurs[i - 1]->setVisible(i == n);
-        Label7.setCaption(lecture::ligne_etat());
+        Label7.setCaption(decks::ligne_etat());
         drapeau_mix_special(n) = 0;
 
         if (manuel) return;
         // With mixing off the deck before this one stops now (the same for the three decks).
         if (Désactive_audio.Checked()) Pas_demix_audio();
-        ligne_journal += lecture::SautLigne + QStringLiteral("Nb_de_fichier_écouté ") + QString::number(nb_fichiers_joues);
-        ligne_journal += lecture::SautLigne + rt::Time() + QStringLiteral(" Lecture de ") + d.chemin + QStringLiteral(" (") +
+        ligne_journal += saut_ligne + QStringLiteral("Nb_de_fichier_écouté ") + QString::number(nb_fichiers_joues);
+        ligne_journal += saut_ligne + rt::Time() + QStringLiteral(" Lecture de ") + d.chemin + QStringLiteral(" (") +
                          QString::number(index_liste_en_cours) + QStringLiteral(")");
         if (journal_actif != Faux) journal();
         ligne_journal.clear();
         // The next deck is emptied for the sequencer, which loads it afresh.
-        lecture::liberer(deck(lecteur_suivant(n)).lecteur);
+        decks::liberer(deck(lecteur_suivant(n)).lecteur);
         dernier_chemin_liste = chemin_entree_liste;
         entree_tiree_au_hasard = Faux;
         info_entree_a_afficher = Faux;
         liste::instance().Label11.setCaption(QStringLiteral("Info fichier chargé"));
     } catch (const Erreur&) {
         d.zap.setEnabled(false);
-        lecture::liberer(d.lecteur);
+        decks::liberer(d.lecteur);
     }
 }

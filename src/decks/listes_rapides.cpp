@@ -1,6 +1,8 @@
 // The quick-load lists of the main window (favourites, jingles): choosing an entry reads its
 // record and offers the decks to load it onto; and the unload menu of the decks.
 #include "config/etat.h"
+#include "decks/commun.h"
+#include "platform/conversions.h"
 #include "platform/erreur.h"
 #include "windows/Radio_FM.h"
 
@@ -36,10 +38,7 @@ void Radio_FM::decharger_lecteur(int n) {
     if (lecteur_en_cours == n) return;
     const ControlesLecteur d = deck(n);
     // No stop first: dropping the last views ends the graph.
-    d.lecteur.graphe = nullptr;
-    d.lecteur.position = nullptr;
-    d.lecteur.audio = nullptr;
-    d.lecteur.video = nullptr;
+    decks::liberer(d.lecteur);
     d.titre.setCaption(QStringLiteral(" - En attente"));
     d.chemin.clear();
 }

@@ -2,7 +2,8 @@
 // air is lowered by a few steps until the supervision tick sees the jingle end. Also the two
 // small procedures the open buttons run when a file is opened by hand.
 #include "config/etat.h"
-#include "decks/lecture_outils.h"
+#include "decks/commun.h"
+#include "platform/conversions.h"
 #include "platform/boites.h"
 #include "platform/erreur.h"
 #include "windows/Radio_FM.h"
@@ -26,7 +27,7 @@ void Radio_FM::lancer_mix_special(int k) {
     // The deck on air cannot be mixed over itself.
     if (lecteur_en_cours == k) return;
     ControlesLecteur d = deck(k);
-    lecture::nouveau_graphe(d.lecteur);
+    decks::nouveau_graphe(d.lecteur);
     try {
         if (d.chemin.isEmpty()) {
             d.titre.setCaption(AucunFichier);
@@ -35,7 +36,7 @@ void Radio_FM::lancer_mix_special(int k) {
         if (k == 1) HLBSoftBttn12.setEnabled(true);
         if (k == 3) lecture_gestionnaire = Faux;
         d.lecteur.graphe.RenderFile(d.chemin);
-        const QString secondes = QString::number(lecture::secondes(d.lecteur.position.Duration()));
+        const QString secondes = QString::number(decks::secondes_entieres(d.lecteur.position.Duration()));
         d.duree.setCaption(secondes);
         vol_pour_mix_spc();
         lecteur_superpose = int16_t(k);
@@ -44,7 +45,7 @@ void Radio_FM::lancer_mix_special(int k) {
         Active_audio_jingles.setChecked(true);
         ecoute_en_cours = Faux;
         setCaption(Nom_radio_fm + QStringLiteral(" : ") + d.chemin);
-        Label7.setCaption(lecture::ligne_etat());
+        Label7.setCaption(decks::ligne_etat());
         drapeau_mix_special(k) = 1;
         d.mix_special.setEnabled(false);
     } catch (const Erreur&) {

@@ -1,6 +1,7 @@
 // Display name, extension and remembered folder of the file being loaded.
 #include "config/etat.h"
 #include "decks/commun.h"
+#include "platform/conversions.h"
 #include "platform/boites.h"
 #include "platform/chaines.h"
 #include "platform/erreur.h"

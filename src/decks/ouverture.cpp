@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "config/etat.h"
+#include "decks/commun.h"
 #include "platform/boites.h"
 #include "platform/conversions.h"
 #include "platform/erreur.h"
@@ -45,9 +46,7 @@ struct FinDepot {
 
 void Radio_FM::ouvrir_fichier(int n) {
     const ControlesLecteur d = deck(n);
-    d.lecteur.graphe = FilgraphManager::creer();
-    d.lecteur.position = d.lecteur.graphe;
-    d.lecteur.audio = d.lecteur.graphe;
+    decks::nouveau_graphe(d.lecteur);
     FinDepot fin;
     try {
         if (glisser_fichier_en_cours != Faux || fichier_depose != Faux) {

@@ -4,7 +4,8 @@
 #include <QApplication>
 
 #include "config/etat.h"
-#include "decks/lecture_outils.h"
+#include "decks/commun.h"
+#include "platform/conversions.h"
 #include "platform/erreur.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
@@ -19,8 +20,7 @@ const QString ChargementRapide = QStringLiteral("Chargement rapide");
 
 void Radio_FM::Timer2_Timer() {
     try {
-        saut_ligne = lecture::SautLigne;
-        double_saut = lecture::DoubleSaut;
+        decks::ecrire_separateurs(*this);
         if (lecture_gestionnaire != Faux || lecture_liste_auto != Faux) return;
 
         if (!a_mode_manuel.Checked()) {
@@ -30,9 +30,9 @@ void Radio_FM::Timer2_Timer() {
                 const int s = lecteur_superpose;
                 if (s >= 1 && s <= 3) {
                     ControlesLecteur j = deck(s);
-                    const int16_t p = lecture::secondes(j.lecteur.position.CurrentPosition());
+                    const int16_t p = decks::secondes_entieres(j.lecteur.position.CurrentPosition());
                     j.barre.setValue(p);
-                    if (p != lecture::secondes(j.lecteur.position.Duration())) return;
+                    if (p != decks::secondes_entieres(j.lecteur.position.Duration())) return;
                     j.barre.setValue(0);
                     j.mix_special.setEnabled(true);
                     if (lecteur_en_cours >= 1 && lecteur_en_cours <= 3)
@@ -49,13 +49,13 @@ void Radio_FM::Timer2_Timer() {
             int m = 0;
             if (d >= 1 && d <= 3) {
                 ControlesLecteur c = deck(d);
-                const int16_t p = lecture::secondes(c.lecteur.position.CurrentPosition());
+                const int16_t p = decks::secondes_entieres(c.lecteur.position.CurrentPosition());
                 Label5.setCaption(QString::number(p));
                 c.barre.setValue(p);
                 if (p == prechargement_en_cours) c.zap.setEnabled(true);
                 if (p != 0)
                     mini_lecteur::instance().Label1.setText(
-                        QString::number(lecture::secondes(c.lecteur.position.Duration()) - p));
+                        QString::number(decks::secondes_entieres(c.lecteur.position.Duration()) - p));
                 m = rt::CInt(c.duree.Caption()) - superposition;
             } else {
                 Label10.setCaption(ChargementRapide);
@@ -95,7 +95,7 @@ void Radio_FM::Timer2_Timer() {
         for (int n = 1; n <= 3; ++n) {
             ControlesLecteur c = deck(n);
             if (c.lecteur.position.estNul()) return;
-            if (!c.chemin.isEmpty()) c.barre.setValue(lecture::secondes(c.lecteur.position.CurrentPosition()));
+            if (!c.chemin.isEmpty()) c.barre.setValue(decks::secondes_entieres(c.lecteur.position.CurrentPosition()));
         }
     } catch (const Erreur& e) {
         // The description is taken before anything else runs, so the message names the fault.

@@ -206,8 +206,8 @@ public:
     ControlesLecteur deck(int n);
 
     // Line separators of journal and message texts.
-    QString saut_ligne;   // a carriage return alone
-    QString double_saut;  // LF CR LF CR
+    QString saut_ligne = QStringLiteral("\r");             // a carriage return alone
+    QString double_saut = QStringLiteral("\n\r\n\r");  // LF CR LF CR
 
     // ---- Deck loading, path check, file names, time displays and volume (src/decks/).
     // Load the entry in hand (enreg_destinataire) after checking its file; the _F twins are

@@ -1,6 +1,6 @@
 // The fade-out of the outgoing deck after a zap, on the simulated graph and clock.
 #include "config/etat.h"
-#include "decks/lecture_outils.h"
+#include "decks/commun.h"
 #include "decks/scene_decks.h"
 #include "windows/Liste_son.h"
 #include "windows/err_form.h"
@@ -127,7 +127,7 @@ private slots:
         Zap s;
         s.f.ligne_journal.clear();
         s.f.Active_journal.setChecked(true);
-        lecture::liberer(s.lecteur(1), false);
+        decks::liberer(s.lecteur(1), false);
         for (int i = 0; i < 5; ++i) s.tick();
         QVERIFY(!err_form::existe());
         QVERIFY(s.journal().isEmpty());
