@@ -36,6 +36,8 @@ void preparer_environnement() {
 
 QString dossier_programme() { return programme::dossier(); }
 
+QString dossier_images() { return QStringLiteral(SONAVEL_ASSET_DIR); }
+
 void nouveau_programme() {
     Form::decharger_tout();
     Radio::reinitialiser_etat();

@@ -12,6 +12,8 @@ namespace sonavel_test {
 void preparer_environnement();
 // The temporary program folder of this test run (ends with "/").
 QString dossier_programme();
+// The source folder of the pictures that the build copies beside the programs.
+QString dossier_images();
 // The run-time error number that f raises, 0 when it raises none.
 template <typename F>
 int erreur_de(F&& f) {
