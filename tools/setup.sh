@@ -9,7 +9,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   gstreamer1.0-plugins-ugly gstreamer1.0-libav gstreamer1.0-tools
   gstreamer1.0-x gstreamer1.0-alsa gstreamer1.0-pulseaudio
-  xvfb xauth xdotool x11-apps imagemagick poppler-utils fonts-dejavu-core
+  xvfb xauth xdotool x11-apps imagemagick poppler-utils fonts-dejavu-core qt6-translations-l10n
   clang libclang-rt-14-dev
 )
 

@@ -51,6 +51,13 @@ void Image::paintEvent(QPaintEvent*) {
             const QPoint coin((width() - m_image.width()) / 2, (height() - m_image.height()) / 2);
             p.drawPixmap(coin, m_image);
         }
+        if (m_legende_sur_image && !m_legende.isEmpty()) {
+            const QPalette::ColorGroup g = isEnabled() ? QPalette::Active : QPalette::Disabled;
+            p.setPen(QColor(0, 0, 0, 160));
+            p.drawText(rect().translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, m_legende);
+            p.setPen(palette().color(g, QPalette::WindowText));
+            p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, m_legende);
+        }
         return;
     }
     if (m_legende.isEmpty()) return;

@@ -27,6 +27,8 @@ public:
     void setStretch(bool etire);
     QString legende() const { return m_legende; }
     void setLegende(const QString& texte);
+    // Skin faces that carry no glyph of their own show the caption over the picture too.
+    void setLegendeSurImage(bool oui) { m_legende_sur_image = oui; update(); }
 
     Gestion Click;
     Gestion DblClick;
@@ -59,6 +61,7 @@ private:
     QString m_chemin;
     QString m_legende;
     bool m_etire = false;
+    bool m_legende_sur_image = false;
     bool m_presse = false;
 };
 

@@ -50,6 +50,7 @@ void bouton(OwnerDrawnButton& b, const QString& caption, const QString& bulle = 
 
 void image(Image& i, const QString& legende, QSize taille) {
     i.setLegende(legende);
+    i.setLegendeSurImage(true);
     i.setStretch(true);
     i.setFixedSize(taille);
 }
@@ -393,6 +394,8 @@ void Radio_FM::habiller() {
         ouvrir[i]->setPicture(dossier + QStringLiteral("Open_noir.gif"));
         lire[i]->setPicture(dossier + QStringLiteral("tplay_noir.gif"));
         zap[i]->setPicture(dossier + QStringLiteral("bouton_fleche_noir.gif"));
+        // Their pictures carry glyphs; the captions stand in only when a picture is missing.
+        for (Image* b : {ouvrir[i], lire[i], zap[i]}) b->setLegendeSurImage(false);
         bouton(*mix[i], QStringLiteral("Mix %1").arg(i + 1), QString(), 56);
         bouton(*stop[i], QStringLiteral("Stp"), bulles_stop[i]);
         bouton(*pause[i], QStringLiteral("II"), QStringLiteral("Pause / Lecture"));
