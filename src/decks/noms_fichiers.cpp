@@ -1,11 +1,12 @@
 // Display name, extension and remembered folder of the file being loaded.
 #include "config/etat.h"
+#include "config/reglages_radio.h"
+#include "config/table_reglages.h"
 #include "decks/commun.h"
 #include "platform/conversions.h"
 #include "platform/boites.h"
 #include "platform/chaines.h"
 #include "platform/erreur.h"
-#include "platform/reglages.h"
 #include "windows/Radio_FM.h"
 #include "windows/ajout_fichier.h"
 
@@ -48,8 +49,7 @@ void Radio_FM::ecrire_path_fichier() {
             dossier = rt::Trim(rt::Left(fichier, rt::InStrRev(fichier, QStringLiteral("/"))));
         }
         Chemin_dernier_fichier = dossier;
-        reglages::ecrire(QStringLiteral("Sonavel V5"), QStringLiteral("Config"), QStringLiteral("Chemin_dernier_fichier"),
-                         rt::Trim(Chemin_dernier_fichier));
+        ecrire_reglage(cle::Config, cle::Chemin_dernier_fichier, rt::Trim(Chemin_dernier_fichier));
     } catch (const Erreur&) {
     }
 }

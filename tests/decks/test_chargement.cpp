@@ -79,6 +79,9 @@ private slots:
             QCOMPARE(f.deck(deck).lecteur.graphe.GetState(), etat_graphe::Arrete);
             QCOMPARE(ajout_fichier::instance().Dir1.Path(), m_dossier);
             QCOMPARE(ajout_fichier::instance().File1.Path(), m_dossier);
+            // The file load leaves the list's chaining and window alone.
+            QVERIFY(!f.Timer4.Enabled());
+            QVERIFY(!Liste_son::existe());
         }
         // The path takes the name as it is on disk; the folder becomes current.
         QCOMPARE(etats[0], (QStringList{"Chanson ( 00:03:20 )", "200", "200", "1", chemin, m_dossier, "Chanson",
@@ -315,6 +318,11 @@ private slots:
         QCOMPARE(f.lecteur1.audio.Volume(), -800);
         QCOMPARE(f.lecteur1.graphe.GetState(), etat_graphe::Arrete);
         QVERIFY(!f.HLBSoftBttn1.isEnabled());
+        // A file that does not render leaves the displays as they were.
+        Radio::chemin_lecteur1 = fichier(fixtures::texte_nomme_mp3(), QStringLiteral("Faux.mp3"));
+        f.charge_();
+        QCOMPARE(f.Label2.Caption(), QStringLiteral(" - Chanson"));
+        QCOMPARE(f.Label6.Caption(), QStringLiteral("200"));
         // No file: the title says so.
         Radio::chemin_lecteur1.clear();
         f.charge_();
