@@ -75,8 +75,13 @@ void Liste_son::a_coul_label_Click() {
         pour_chaque<Label>(a, [c](Label& l) { l.setForeColor(c); });
         pour_chaque<OwnerDrawnButton>(a, [c](OwnerDrawnButton& b) { b.setBackColorDown(c); });
         pour_chaque<CommandButton>(a, [c](CommandButton& b) { b.setForeColor(c); });
-        for (const char* nom : {"File1", "Dir1", "Drive1", "Text1"})
-            if (QWidget* w = a.findChild<QWidget*>(QString::fromUtf8(nom))) appliquer_couleur_texte(w, c);
+        for (const char* nom : {"File1", "Dir1", "Drive1", "Text1"}) {
+            QWidget* w = a.findChild<QWidget*>(QString::fromUtf8(nom));
+            if (auto* couleurs = dynamic_cast<Couleurs*>(w))
+                couleurs->setForeColor(c);
+            else if (w)
+                appliquer_couleur_texte(w, c);
+        }
         pour_chaque<ComboBox>(a, [c](ComboBox& b) { b.setForeColor(c); });
     });
     // The about box keeps its back colour, so its labels stay readable.

@@ -138,6 +138,7 @@ using ElementListe = QTreeWidgetItem*;  // a row of the playlist window's list v
     X(QString, texte_message)                                                              \
     X(int16_t, nb_fichiers_trouves)                                                        \
     X(Drapeau, fermeture_confirmee)                                                        \
+    X(Drapeau, indicateur_fsauve)                                                          \
     X(Drapeau, effet_visuel_demarre)
 
 namespace Radio {

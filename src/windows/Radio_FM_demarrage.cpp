@@ -88,6 +88,7 @@ void Radio_FM::Form_Load() {
         effet_visuel_demarre = Faux;
         glisser_deplacer_actif = Vrai;
         micro_actif = Vrai;
+        indicateur_fsauve = Faux;
         modif_chemin_autorisee = Faux;
         journal_actif = Faux;
         erreur_chargement_liste = Faux;
@@ -95,6 +96,10 @@ void Radio_FM::Form_Load() {
         // The banner: the web one when connected, else the local file (the banner view comes
         // with the skin; until then only the web refresh is called).
         if (connexion_internet()) A_Rafraichir_Click();
+
+        // Deck-to-deck mixing to start with. Its caption gives way to the name or version
+        // caption just below, and its supervision interval is the one just read.
+        coche2.setValue(true);
 
         Liste_son& liste = Liste_son::instance();
         if (Nom_radio_fm != QLatin1String(valeur::Nom_radio_defaut) && !Nom_radio_fm.isEmpty()) {
@@ -140,7 +145,6 @@ void Radio_FM::Form_Load() {
 
         Chemin_programme = programme::dossier();
         ecrire_reglage(cle::Config, cle::Chemin_programme, Chemin_programme);
-        coche2.setValue(true);  // deck-to-deck mixing to start with
         update();
 
         fichier_ligne_commande = fichier_de_ligne_commande(Command());

@@ -3,12 +3,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include "config/Radio.h"
 #include "config/etat.h"
 #include "config/journal.h"
 #include "config/reglages_radio.h"
 #include "config/table_reglages.h"
+#include "config/utilitaires.h"
 #include "platform/conversions.h"
 #include "platform/programme.h"
 #include "platform/reglages.h"
@@ -19,6 +22,7 @@
 #include "windows/Form_options.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
+#include "windows/ajout_fichier.h"
 #include "windows/err_form.h"
 #include "windows/frmAbout.h"
 #include "windows/mini_lecteur.h"
@@ -164,6 +168,12 @@ private slots:
         QCOMPARE(e.AnyButton1.BackColor(), 16711680);
         QCOMPARE(e.AnyButton2.BackColorOver(), 255);
         QCOMPARE(mini_lecteur::instance().Command1.BackColor(), 10461087);
+        // The file manager's lists, found by name.
+        ajout_fichier& a = ajout_fichier::instance();
+        for (Couleurs* liste : std::initializer_list<Couleurs*>{&a.File1, &a.Dir1, &a.Drive1}) {
+            QCOMPARE(liste->ForeColor(), 65280);
+            QCOMPARE(liste->BackColor(), 255);
+        }
         // A system colour follows the palette.
         QCOMPARE(r.HLBSoftBttn9.palette().color(QPalette::ButtonText).isValid(), true);
         QCOMPARE(couleur_qt(coul_text_bouton), QApplication::palette().color(QPalette::ButtonText));
@@ -255,11 +265,20 @@ private slots:
     }
 
     void couleur_des_textes() {
+        Liste_son& l = Liste_son::instance();
+        // The window colour takes the dialog's colour without opening it: its initial one first.
+        l.A_coul_fenètre_Click();
+        QCOMPARE(l.palette().color(QPalette::Window), couleur_qt(l.CommonDialog1.Color));
+
         Repondeur rep;
         rep.attendre_couleur(0x00FF00);
+        QVERIFY(!ajout_fichier::existe());
         Liste_son::instance().a_coul_label_Click();
         QCOMPARE(Radio_FM::instance().Label7.ForeColor(), 0x00FF00);
         QCOMPARE(err_form::instance().Label1.ForeColor(), 0x00FF00);
+        // The file manager, never opened, is loaded hidden and recoloured.
+        QVERIFY(ajout_fichier::existe() && !ajout_fichier::instance().isVisible());
+        QCOMPARE(ajout_fichier::instance().File1.ForeColor(), 0x00FF00);
         QCOMPARE(coul_label, 0x00FF00);
         QCOMPARE(reglage(cle::Couleur_liste, cle::coul_label), QStringLiteral("65280"));
 
@@ -272,6 +291,28 @@ private slots:
         QCOMPARE(Liste_son::instance().ListView1.ForeColor(), 0x0000FF);
         QCOMPARE(reglage(cle::Couleur_liste, cle::coul_texte_liste), QStringLiteral("255"));
         QCOMPARE(coul_texte_liste, 0);
+        l.A_coul_fenètre_Click();
+        QCOMPARE(l.palette().color(QPalette::Window), QColor(255, 0, 0));
+    }
+
+    // Placing a window (twips, a window larger than the screen goes negative); the CD door
+    // and the Internet test never fail, whatever the machine has.
+    void utilitaires_systeme() {
+        Form& f = Radio_FM::instance();
+        const QSize ecran = QGuiApplication::primaryScreen()->geometry().size() * TwipsParPixel;
+        f.resize(200, 100);
+        centre_fenetre(f);
+        QVERIFY(qAbs(f.Top() - (ecran.height() - f.Height()) / 2) < TwipsParPixel);
+        QVERIFY(qAbs(f.Left() - (ecran.width() - f.Width()) / 2) < TwipsParPixel);
+        centre_haut(f);
+        QCOMPARE(f.Top(), TwipsParPixel);
+        f.resize(ecran.width() / TwipsParPixel + 200, ecran.height() / TwipsParPixel + 100);
+        centre_fenetre(f);
+        QVERIFY(f.Top() < 0 && f.Left() < 0);
+        ouvre_cd();
+        ferme_cd();
+        const int16_t connecte = connexion_internet();
+        QVERIFY(connecte == Vrai || connecte == Faux);
     }
 
     void retour_aux_reglages_d_usine() {

@@ -1,6 +1,10 @@
 // The options dialog: every field's checks on focus loss, the insertion check boxes, the
 // save, the list choosers and the help panel.
+#include <QApplication>
+#include <QFocusEvent>
 #include <QLocale>
+#include <QMouseEvent>
+#include <QRegularExpression>
 
 #include "config/etat.h"
 #include "config/table_reglages.h"
@@ -265,6 +269,79 @@ private slots:
         f.Command4_Click();
         QCOMPARE(f.Text12.Text(), QStringLiteral("-"));
         QCOMPARE(sonavel_test::reglage(cle::Config, cle::Chemin_fichier_aleatoire), QStringLiteral("<absent>"));
+    }
+
+    // The checks run on the focus leaving each field, not only when called.
+    void perte_de_focus_branchee() {
+        Form_options& f = Form_options::instance();
+        const struct {
+            QWidget* champ;
+            const char* texte;  // what an emptied field shows once left
+        } cas[] = {
+            {&f.Text1, "2"},  {&f.Text13, "2"},   {&f.Text3, "7"}, {&f.Text4, "6"},  {&f.Text5, "30"},   {&f.Text6, "40"},
+            {&f.Text14, "13"}, {&f.Text7, "3"}, {&f.Text8, "1000"}, {&f.Text11, "0"}, {&f.Text10, "3"},
+        };
+        for (const auto& c : cas) {
+            auto* boite = static_cast<TextBox*>(c.champ);
+            boite->setText(QString());
+            QFocusEvent sortie(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(boite, &sortie);
+            QCOMPARE(boite->Text(), QString::fromUtf8(c.texte));
+        }
+        Nb_fichier_aleatoire = 5;
+        QFocusEvent sortie(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(&f.Check1, &sortie);
+        QCOMPARE(int(Nb_fichier_aleatoire), 0);
+    }
+
+    // The pointer over each control of the help table puts that control's text in the panel
+    // (first and last line shown here, values read at that moment).
+    void aide_au_survol_de_chaque_controle() {
+        Form_options& f = Form_options::instance();
+        nom_fichier_aleatoire = QStringLiteral("j.dfm");
+        nom_fichier_aleatoire1 = QStringLiteral("n.dfm");
+        prechargement_en_cours = 7;
+        superposition = 6;
+        valeur_max_jingles = 30;
+        Mix_audio_vitesse = 40;
+        Mix_audio = 13;
+        Mix_audio_attenuation = 3;
+        Forcer_Mix_Jingles = 1;
+        const char* ecart = "Il est conseillé de conserver un écart de passage de minimum + 2";
+        const struct {
+            QWidget* controle;
+            const char* premiere;
+            const char* derniere;
+        } cas[] = {
+            {&f.Check1, "Insérer un jingle aléatoirement en lecture liste", ecart},
+            {&f.Check2, "Insérer un morceaux aléatoirement en lecture liste", ecart},
+            {&f.Text1, "Insérer un jingle aléatoirement en lecture liste", "Attention le jingles est comptabilisé"},
+            {&f.Text13, "Insérer un morceaux aléatoirement en lecture liste", "Attention le morceaux est comptabilisé"},
+            {&f.Command1, "Rechercher un fichier", "j.dfm"},
+            {&f.Command4, "Rechercher un fichier", "n.dfm"},
+            {&f.Label3, "Entrez la nouvelle valeur temps de préchargement avant le mixage", "En cours : 7"},
+            {&f.Label4, "Valeur de superposition ", "En cours : 6"},
+            {&f.Label5, "Valeur_maxi d'un jingles", "En cours : 30"},
+            {&f.Label6, "Vitesse fondu audio", "En cours : 13"},
+            {&f.Text6, "Vitesse fondu audio", "En cours : 40"},
+            {&f.Text14, "Temps fondu audio", "En cours : 13"},
+            {&f.Label7, "Valeur atténuation audio pour mixage jingles", "En cours : 3"},
+            {&f.Label8, "Entrez la nouvelle valeur (de 500 a 1000 (1000 = 1 S) ",
+             "si les enchainements ne sont pas réguliers (Voir aussi l'aide pour certain fichier)"},
+            {&f.Label10, "Pour retour arriere rapide", "0.3"},
+            {&f.Label12, "Valeur superposition ", "En cours : 1"},
+            {&f.Image1, "Sonavel V5 - Version 5.8.0", " Paramètres "},
+        };
+        const QRegularExpression separateurs(QStringLiteral("\n\r\n\r|\r"));
+        for (const auto& c : cas) {
+            f.Label11.setCaption(QString());
+            QMouseEvent survol(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton,
+                               Qt::NoModifier);
+            QApplication::sendEvent(c.controle, &survol);
+            const QStringList lignes = f.Label11.Caption().split(separateurs);
+            QCOMPARE(lignes.first(), QString::fromUtf8(c.premiere));
+            QCOMPARE(lignes.last(), QString::fromUtf8(c.derniere));
+        }
     }
 
     void textes_d_aide() {

@@ -99,8 +99,9 @@ private slots:
         rt::definir_horloge({});
         QCOMPARE(Radio::premier_lancement, Faux);
         QCOMPARE(journal(), QStringLiteral("\r\n04/03/2025 - 09:05:07 Exécution de Sonavel_V5\r\n"));
-        // The version caption, then the deck-to-deck mix selected at the end of the load.
-        QCOMPARE(r.Caption(), QStringLiteral("Sonavel ( Mix lecteur )"));
+        // The deck-to-deck mix is selected, and the version caption is what the window shows.
+        QCOMPARE(r.Caption(), QStringLiteral("Sonavel V 5.8.0 - Sonavel Radio"));
+        QCOMPARE(r.Timer2.Interval(), 1000);
         QCOMPARE(Liste_son::instance().Label24.Caption(), QStringLiteral("Sonavel V 5.8.0"));
         QCOMPARE(r.Top(), 1500);
         QCOMPARE(r.Left(), 3000);
@@ -120,7 +121,7 @@ private slots:
         copier_images();
         ecrire_reglage(cle::Config, cle::Nom_radio_fm, QStringLiteral("Radio Bleue"));
         Radio_FM& r = charger();
-        QCOMPARE(r.Caption(), QStringLiteral("Radio Bleue ( Mix lecteur )"));
+        QCOMPARE(r.Caption(), QStringLiteral("Radio Bleue"));
         QCOMPARE(mini_lecteur::instance().Caption(), QStringLiteral("Radio Bleue"));
         QCOMPARE(Liste_son::instance().Label24.Caption(), QStringLiteral("Radio Bleue"));
     }
