@@ -30,9 +30,15 @@ void Radio_FM::Timer2_Timer() {
                 const int s = lecteur_superpose;
                 if (s >= 1 && s <= 3) {
                     ControlesLecteur j = deck(s);
-                    const int16_t p = decks::secondes_entieres(j.lecteur.position.CurrentPosition());
-                    j.barre.setValue(p);
-                    if (p != decks::secondes_entieres(j.lecteur.position.Duration())) return;
+                    // A jingle stopped or unloaded by hand has ended as well: watched to its
+                    // last second it would hold the hand-over off for good.
+                    const bool arrete = j.lecteur.graphe.estNul() || j.lecteur.position.estNul() ||
+                                        j.lecteur.graphe.GetState(0) == etat_graphe::Arrete;
+                    if (!arrete) {
+                        const int16_t p = decks::secondes_entieres(j.lecteur.position.CurrentPosition());
+                        j.barre.setValue(p);
+                        if (p != decks::secondes_entieres(j.lecteur.position.Duration())) return;
+                    }
                     j.barre.setValue(0);
                     j.mix_special.setEnabled(true);
                     if (lecteur_en_cours >= 1 && lecteur_en_cours <= 3)

@@ -186,6 +186,37 @@ private slots:
         QCOMPARE(lecteur_en_cours, int16_t(1));
     }
 
+    // A jingle stopped or unloaded by hand ends the watch: the supervision of the deck on air
+    // goes on, with neither an error nor a watch held for ever.
+    void mixage_special_arrete_ou_decharge_a_la_main_data() {
+        QTest::addColumn<bool>("decharge");
+        QTest::newRow("arrêté") << false;
+        QTest::newRow("déchargé") << true;
+    }
+    void mixage_special_arrete_ou_decharge_a_la_main() {
+        QFETCH(bool, decharge);
+        MixLecteur s;
+        Repondeur r;
+        s.fichier(2, "jingle.mp3", 7.6);
+        s.f.Slider.setValue(12);
+        s.f.HLBSoftBttn6_Click();
+        s.seconde(3);
+        if (decharge)
+            s.f.A_décharge_2_Click();
+        else
+            s.f.HLBSoftBttn10_Click();
+        s.seconde();
+        QVERIFY(!s.f.Active_audio_jingles.Checked());
+        QVERIFY(s.f.Active_audio_zapping.Checked());
+        QVERIFY(s.f.HLBSoftBttn6.isEnabled());
+        QCOMPARE(s.f.Slider.Value(), 12);
+        QVERIFY(s.f.Timer2.Enabled());
+        QVERIFY(!err_form::existe());
+        s.seconde();
+        QCOMPARE(s.f.Label7.Caption(), QStringLiteral("Play 1 : player mix a 194"));
+        QCOMPARE(r.boites().size(), 0);
+    }
+
     void mixage_special_refuse_ou_sans_fichier() {
         MixLecteur s;
         s.f.Slider.setValue(4);
