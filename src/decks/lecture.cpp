@@ -55,6 +55,15 @@ void Radio_FM::jouer(int n) {
         void (Radio_FM::*volume_stocke[])() = {&Radio_FM::A_lire_volume, &Radio_FM::A_lire_volume1,
                                                &Radio_FM::A_lire_volume2};
         (this->*volume_stocke[n - 1])();
+        // In deck-to-deck mix the stored volume is not applied: the fresh graph still plays at
+        // the level its slider shows, so what is heard is what is shown.
+        if (coche2.Value() && d.lecteur.audio.Volume() != -200 * d.volume.Value()) {
+            try {
+                d.lecteur.audio.setVolume(-200 * d.volume.Value());
+            } catch (const Erreur&) {
+                // A file without sound has no level to set.
+            }
+        }
 
         if (lecture_liste_auto == Vrai) {
             if (jingle_auto_actif == Vrai) compteur_jingle_auto = decks::plus_un(compteur_jingle_auto);

@@ -49,6 +49,20 @@ private slots:
         QVERIFY(s.f.ligne_journal.isEmpty());
     }
 
+    // In deck-to-deck mix the entry's stored volume is not applied; the new graph plays at the
+    // level the deck's slider shows.
+    void play_en_melange_de_lecteurs_au_niveau_du_curseur() {
+        SceneDecks s;
+        s.fichier(3, "Suivant.mp3", 120);
+        s.f.coche2.setValue(true);
+        enreg_destinataire.volume = -1600;
+        s.f.Slider2.setValue(5);
+        s.f.play3();
+        QVERIFY(s.en_lecture(3));
+        QCOMPARE(s.f.Slider2.Value(), 5);
+        QCOMPARE(s.lecteur(3).audio.Volume(), -1000);
+    }
+
     // The deck-by-deck differences of a start outside manual mode.
     void play_par_lecteur_data() {
         QTest::addColumn<int>("n");
