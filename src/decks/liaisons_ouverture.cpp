@@ -70,5 +70,4 @@ void Radio_FM::relier_ouverture_transport() {
     lire_play.Click = [this] { lire_play_Click(); };
     liste_.Click = [this] { liste__Click(); };
     live_.Click = [this] { live__Click(); };
-    coche2.Click = [this] { coche2_Click(); };
 }
