@@ -3,11 +3,10 @@
 #include <QDir>
 
 #include "config/etat.h"
+#include "config/reglages_radio.h"
 #include "decks/commun.h"
 #include "platform/boites.h"
-#include "platform/conversions.h"
 #include "platform/erreur.h"
-#include "platform/programme.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 
@@ -25,13 +24,6 @@ constexpr int FichierTropCourt = -1;
 bool erreur_de_chemin(int numero) {
     return numero == err::PermissionRefusee || numero == err::DisqueNonPret || numero == err::RenommerAutreUnite ||
            numero == err::AccesCheminFichier || numero == err::CheminIntrouvable;
-}
-
-// The program folder as the system names it, without a closing separator.
-QString dossier_du_programme() {
-    QString d = programme::dossier();
-    while (d.size() > 1 && d.endsWith(QLatin1Char('/'))) d.chop(1);
-    return d;
 }
 
 // Whatever becomes of an open, the drop flags end with it: a flag left set would make every
@@ -80,7 +72,7 @@ void Radio_FM::ouvrir_fichier(int n) {
         duree_texte.clear();
         const Procedure volume[] = {&Radio_FM::AdjustVolume, &Radio_FM::AdjustVolume1, &Radio_FM::AdjustVolume2};
         (this->*volume[n - 1])();
-        const int16_t secondes = rt::CInt(duree_fichier);
+        const int16_t secondes = decks::secondes_entieres(duree_fichier);
         d.duree.setCaption(QString::number(secondes));
         if (duree_fichier < 1) throw Erreur(FichierTropCourt, QString());
         d.barre.setMax(secondes);
@@ -92,7 +84,7 @@ void Radio_FM::ouvrir_fichier(int n) {
     } catch (const Erreur& e) {
         if (e.numero() == err::AppelInvalide || e.numero() == err::Annulation) return;
         if (erreur_de_chemin(e.numero())) {
-            Chemin_dernier_fichier = dossier_du_programme();
+            Chemin_dernier_fichier = dossier_programme();
             MsgBox(e.description(), boites::Critique);
             return;
         }

@@ -1,29 +1,25 @@
 // The main window's own access to list files: the quick-load lists (favourites and jingles)
 // and the reading of the entry chosen in them.
 #include "config/etat.h"
+#include "config/reglages_radio.h"
+#include "config/table_reglages.h"
 #include "platform/boites.h"
 #include "platform/chaines.h"
 #include "platform/conversions.h"
 #include "platform/enregistrements.h"
 #include "platform/erreur.h"
 #include "platform/programme.h"
-#include "platform/reglages.h"
 #include "playlist/enregistrement_liste.h"
 #include "playlist/volume_liste.h"
 #include "windows/Radio_FM.h"
 
 using namespace Radio;
 
-namespace {
-constexpr int LongueurEnreg = 418;
-const QString Application = QStringLiteral("Sonavel V5");
-}  // namespace
-
 void Radio_FM::lire() {
     programme::aller_au_dossier();
     try {
         if (num_enreg_destinataire == 0) num_enreg_destinataire = 1;
-        FichierEnregistrements liste(chemin_liste_lire, LongueurEnreg);
+        FichierEnregistrements liste(chemin_liste_lire, enreg_liste::Longueur);
         const TypeEnregListe stocke = enreg_liste::decoder(liste.lire(num_enreg_destinataire));
         liste.fermer();
         // Field by field: a field that cannot be converted leaves the rest as they were.
@@ -63,7 +59,7 @@ void Radio_FM::Charge_combo() {
     if (choix_combo == 1) Combo1.Clear();
     if (choix_combo == 2) Combo2.Clear();
     try {
-        FichierEnregistrements liste(chemin, LongueurEnreg);
+        FichierEnregistrements liste(chemin, enreg_liste::Longueur);
         const int nombre = liste.nombre();
         for (int i = 1; i <= nombre; ++i) {
             const TypeEnregListe e = enreg_liste::decoder(liste.lire(i));
@@ -74,10 +70,10 @@ void Radio_FM::Charge_combo() {
         }
         liste.fermer();
         if (choix_combo == 1) {
-            reglages::ecrire(Application, QStringLiteral("Config"), QStringLiteral("Load_combo1"), chemin);
+            ecrire_reglage(cle::Config, cle::Load_combo1, chemin);
             Load_combo1 = chemin;
         } else if (choix_combo == 2) {
-            reglages::ecrire(Application, QStringLiteral("Config"), QStringLiteral("Load_combo2"), chemin);
+            ecrire_reglage(cle::Config, cle::Load_combo2, chemin);
             Load_combo2 = chemin;
         }
         active_text_combo();

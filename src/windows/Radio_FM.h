@@ -464,7 +464,6 @@ public:
     // The list file whose record lire reads.
     QString chemin_liste_lire;
     QString& chemin_combo = chemin_liste_lire;
-    // The file last dropped on an open button from another program.
 
     // Procedures of the neighbouring features that the handlers above call.
     void zap11();

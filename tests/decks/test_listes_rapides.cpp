@@ -254,17 +254,29 @@ private slots:
         QCOMPARE(GrapheSimule::vivants().size(), size_t(0));  // the graph is gone
     }
 
-    void charger_un_favori_sur_le_lecteur_3() {
+    void charger_une_entree_sur_un_lecteur_data() {
+        QTest::addColumn<bool>("jingles");
+        QTest::addColumn<int>("n");
+        QTest::newRow("Charger liste > Sur lecteur 1") << false << 1;
+        QTest::newRow("Charger favoris > Sur lecteur 3") << true << 3;
+    }
+    void charger_une_entree_sur_un_lecteur() {
+        QFETCH(bool, jingles);
+        QFETCH(int, n);
         const QString piste = fixtures::mp3(2);
         Radio_FM& f = Radio_FM::instance();
         enreg_destinataire.chemin = piste;
-        f.Combo2.setText(QStringLiteral("   ") + piste + QStringLiteral("  "));
-        f.Command6.setEnabled(false);
-        f.lect3_F.choisir();
+        (jingles ? f.Combo2 : f.Combo1).setText(QStringLiteral("   ") + piste + QStringLiteral("  "));
+        const ControlesLecteur d = f.deck(n);
+        d.lire.setEnabled(false);
+        f.Label10.setCaption(QStringLiteral("Mix liste"));
+        MenuItem* items[] = {&f.lect1, &f.lect2, &f.lect3, &f.lect1_F, &f.lect2_F, &f.lect3_F};
+        items[(jingles ? 3 : 0) + n - 1]->choisir();
+        QCOMPARE(f.Label10.Caption(), QStringLiteral("Chargement rapide"));  // a running list ends first
         // The deck's path check leaves the file's folder in Text2.
         QCOMPARE(f.Text2.Text(), QFileInfo(piste).absolutePath());
-        QCOMPARE(chemin_lecteur3, piste);
-        QVERIFY(f.Command6.isEnabled());
+        QCOMPARE(d.chemin, piste);
+        QVERIFY(d.lire.isEnabled());
     }
 
     void le_menu_play_suit_le_lecteur_a_l_antenne() {

@@ -1,10 +1,15 @@
 // Opening a file onto a deck: the dialog, drops from other programs and from the file
 // manager, the failures, and the open buttons' pictures. Real media on generated files.
+#include <QAbstractItemView>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 
 #include "config/etat.h"
@@ -23,6 +28,15 @@ namespace {
 const QString Filtre = QStringLiteral(
     "fichier multimédia |*.mp3;*.wav;*.wma;*.mid;*.avi;*.mpg|fichier (*.mp3)|*.mp3|fichier (*.wav)|*.wav|"
     "fichier (*.mid)|*.mid|fichier vidéo (*.avi)|*.avi|fichier audio (*.wma)|*.wma|Tous fichiers (*.*)|*.*");
+
+void mode_manuel(Radio_FM& f) {
+    f.a_mode_auto.setChecked(false);
+    f.a_mode_manuel.setChecked(true);
+    f.Timer3.setEnabled(false);
+}
+bool en_mode_automatique(const Radio_FM& f) {
+    return f.a_mode_auto.Checked() && !f.a_mode_manuel.Checked() && f.Timer3.Enabled();
+}
 
 QString dossier_programme_sans_separateur() {
     QString d = programme::dossier();
@@ -77,8 +91,45 @@ private slots:
         QCOMPARE(reglages::lire(QStringLiteral("Sonavel V5"), QStringLiteral("Config"),
                                 QStringLiteral("Chemin_dernier_fichier")),
                  m_musique.path() + QLatin1Char('/'));
-        // The filter finds a name in capitals.
-        QVERIFY(DialogueCommun::correspond(QStringLiteral("CHANSON.MP3"), QStringLiteral("*.mp3;*.wav")));
+    }
+
+    // The toolkit's own dialog, as the user sees it: a name in capitals is offered and opens.
+    void le_vrai_dialogue_offre_les_noms_en_capitales() {
+        QTemporaryDir dossier;
+        const QString chanson = dossier.filePath(QStringLiteral("SONG.MP3"));
+        QFile::copy(fixtures::mp3(2), chanson);
+        QFile(dossier.filePath(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
+        Chemin_dernier_fichier = dossier.path();
+        Radio_FM& f = Radio_FM::instance();
+        QStringList offerts;
+        QString titre;
+        const boites::Interception garde = boites::definir_interception({});
+        QTimer::singleShot(0, [&] {
+            QFileDialog* dlg = nullptr;
+            // A failed check leaves no dialog waiting for a user.
+            const auto fermer = qScopeGuard([] {
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
+            });
+            QTRY_VERIFY_WITH_TIMEOUT((dlg = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())), 10000);
+            titre = dlg->windowTitle();
+            auto* vue = dlg->findChild<QAbstractItemView*>(QStringLiteral("treeView"));
+            QAbstractItemModel* m = vue->model();
+            // The folder is listed in the background.
+            QTRY_VERIFY_WITH_TIMEOUT(m->rowCount(vue->rootIndex()) > 0, 10000);
+            for (int i = 0; i < m->rowCount(vue->rootIndex()); ++i) {
+                const QModelIndex x = m->index(i, 0, vue->rootIndex());
+                if (m->flags(x) & Qt::ItemIsEnabled) offerts << x.data().toString();
+            }
+            // The user types the name and confirms.
+            dlg->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("SONG.MP3"));
+            QMetaObject::invokeMethod(dlg, "accept");
+        });
+        f.Command1_Click();
+        boites::definir_interception(garde);
+        QCOMPARE(titre, QStringLiteral("Ouvrir un fichier multimédia"));
+        QCOMPARE(offerts, QStringList{QStringLiteral("SONG.MP3")});
+        QCOMPARE(f.Label2.Caption(), QStringLiteral("SONG ( 00:00:02 )"));
     }
 
     void une_demi_seconde_va_a_la_seconde_paire() {
@@ -161,6 +212,7 @@ private slots:
         const QString b = copie(fixtures::mp3(2), QStringLiteral("B.mp3"));
         const QString c = copie(fixtures::mp3(2), QStringLiteral("C.mp3"));
         Radio_FM& f = Radio_FM::instance();
+        mode_manuel(f);
         QMimeData donnees;
         donnees.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b), QUrl::fromLocalFile(c)});
         QDragEnterEvent entree(QPoint(5, 5), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
@@ -173,23 +225,28 @@ private slots:
         QCOMPARE(f.Label3.Caption(), QStringLiteral("A ( 00:00:02 )"));
         QCOMPARE(fichier_depose, Faux);
         QCOMPARE(Chemin_dernier_fichier, m_musique.path() + QLatin1Char('/'));
+        QVERIFY(en_mode_automatique(f));
     }
 
     void un_texte_depose_ouvre_le_dialogue() {
         Radio_FM& f = Radio_FM::instance();
+        mode_manuel(f);
         Repondeur r;
         r.attendre_annulation();
         f.Command7_OLEDragDrop({});
         QCOMPARE(r.boites().size(), 1);
         QCOMPARE(r.boites()[0].titre, QStringLiteral("Ouvrir un fichier multimédia"));
+        QVERIFY(en_mode_automatique(f));  // whatever the open did
     }
 
     void sans_glisser_deposer_rien_ne_se_passe() {
         Radio_FM& f = Radio_FM::instance();
         glisser_deplacer_actif = Faux;
+        mode_manuel(f);
         f.Command1_OLEDragDrop({copie(fixtures::mp3(2), QStringLiteral("A.mp3"))});
         QCOMPARE(chemin_lecteur1, QString());
         QCOMPARE(fichier_depose, Faux);
+        QVERIFY(f.a_mode_manuel.Checked());
     }
 
     void un_echec_ne_laisse_pas_les_drapeaux_du_depot() {

@@ -1,6 +1,9 @@
 // The deck transport buttons and seeking, on the simulated graph.
+#include <QTemporaryDir>
+
 #include "config/etat.h"
 #include "platform/programme.h"
+#include "playlist/enregistrement_liste.h"
 #include "support/graphe_simule.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
@@ -154,6 +157,27 @@ private slots:
         QCOMPARE(r.messages().size(), 1);
         QCOMPARE(r.messages()[0].texte, QStringLiteral("le lecteur n'est pas encore validé "));
         QCOMPARE(r.messages()[0].style, 64);
+
+        // A validated deck keeps its volume only while it is on air.
+        QTemporaryDir dossier;
+        chemin_liste = dossier.filePath(QStringLiteral("liste.dfm"));
+        TypeEnregListe e;
+        e.chemin = QStringLiteral("/musique/piste3.mp3");
+        for (int i = 1; i <= 2; ++i) enreg_liste::ecrire(chemin_liste, i, e);
+        index_liste_en_cours = 2;
+        enreg_destinataire = e;
+        f.Command6.setEnabled(true);
+        f.Label23.setCaption(QStringLiteral("75%"));
+        lecteur_en_cours = 1;
+        f.HLBSoftBttn17_Click();
+        QCOMPARE(r.boites().size(), 1);
+        QCOMPARE(enreg_liste::lire(chemin_liste, 2).volume, int16_t(0));
+        lecteur_en_cours = 3;
+        r.attendre_message();
+        f.HLBSoftBttn17_Click();
+        QCOMPARE(enreg_liste::lire(chemin_liste, 2).volume, int16_t(75));
+        QCOMPARE(enreg_liste::lire(chemin_liste, 1).volume, int16_t(0));
+        QCOMPARE(r.messages().last().texte, QStringLiteral("Sauvegarde des paramètres en cours éffectués ."));
 
         num_enreg_courant = 0;
         f.HLBSoftBttn16.MouseOver();

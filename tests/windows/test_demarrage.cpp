@@ -11,6 +11,7 @@
 #include "platform/boites.h"
 #include "platform/conversions.h"
 #include "platform/programme.h"
+#include "playlist/enregistrement_liste.h"
 #include "support/configuration.h"
 #include "support/fixtures.h"
 #include "support/repondeur.h"
@@ -94,6 +95,16 @@ private slots:
         copier_images();
         ecrire_reglage(cle::Position, cle::Position_haut, QStringLiteral("1500"));
         ecrire_reglage(cle::Position, cle::Position_gauche, QStringLiteral("3000"));
+        // The quick-load lists come back from their stored list files, without a dialog.
+        const QString favoris = programme::dossier() + QStringLiteral("favoris.dfm");
+        TypeEnregListe e;
+        e.chemin = QStringLiteral("/musique/Intro.mp3");
+        enreg_liste::ecrire(favoris, 1, e);
+        e.chemin = QStringLiteral("/musique/Outro.mp3");
+        e.duree_piste = QStringLiteral("00:03:10");
+        enreg_liste::ecrire(favoris, 2, e);
+        ecrire_reglage(cle::Config, cle::Load_combo1, favoris);
+        ecrire_reglage(cle::Config, cle::Load_combo2, favoris);
         rt::definir_horloge([] { return QDateTime(QDate(2025, 3, 4), QTime(9, 5, 7)); });
         Radio_FM& r = charger();
         rt::definir_horloge({});
@@ -111,6 +122,10 @@ private slots:
         QCOMPARE(int(mode_insertion), 2);
         QVERIFY(r.coche2.Value());
         QCOMPARE(r.Combo1.Text(), QStringLiteral("Favoris Sonavel"));
+        QCOMPARE(r.Combo1.ListCount(), 2);
+        QCOMPARE(r.Combo1.List(1), QStringLiteral("/musique/Outro.mp3"));
+        QCOMPARE(r.Combo2.List(1), QStringLiteral("00:03:10 - Outro"));
+        QCOMPARE(r.Combo2.Text(), QStringLiteral("Jingles Sonavel"));
         QCOMPARE(chemin_logo_fond, programme::dossier() + QStringLiteral("fond_noir1.jpg"));
         QCOMPARE(reglage(cle::Config, cle::Chemin_programme), programme::dossier());
         QCOMPARE(Form_options::instance().Text6.Text(), QStringLiteral("35"));
