@@ -88,7 +88,7 @@ using ElementListe = QTreeWidgetItem*;  // a row of the playlist window's list v
     X(int16_t, prechargement_en_cours)                                                     \
     X(double, pas_avance_rapide)                                                           \
     X(double, pas_retour_rapide)                                                           \
-    X(int16_t, nb_fichiers_joues)                                                          \
+    X(int32_t, nb_fichiers_joues)                                                          \
     X(int16_t, compteur_jingle_auto)                                                       \
     X(int16_t, compteur_new_auto)                                                          \
     X(int16_t, index_fin_jingle_auto)                                                      \

@@ -64,7 +64,8 @@ private slots:
         QCOMPARE(reglage(cle::Couleur_liste, cle::coul_fenetre), QStringLiteral("9408399"));
         QCOMPARE(coul_text_bouton, int32_t(0x80000012));
         QCOMPARE(int(prechargement_en_cours), 7);
-        QCOMPARE(int(Valeur_vitesse_timer), 0);  // its text stays empty until the purge
+        // Its text stays empty until the purge: an unreadable interval runs at the default.
+        QCOMPARE(int(Valeur_vitesse_timer), 1000);
     }
 
     void demarrage_normal_lit_chaque_reglage() {

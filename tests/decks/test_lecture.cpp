@@ -95,12 +95,13 @@ private slots:
         QCOMPARE(s.f.valeur_slider_sauve(n), int16_t(7));
         QCOMPARE(s.f.drapeau_mix_special(n), int16_t(0));
         QCOMPARE(s.f.Timer2.Interval(), 1000);
-        // The previous deck's display is reset but it keeps sounding; the next is emptied.
+        // The previous deck's display is reset but it keeps sounding, its title still moving;
+        // the next is emptied.
         QCOMPARE(s.f.deck(prec).duree.Caption(), QStringLiteral("0"));
-        QVERIFY(!s.f.deck(prec).defilement.Enabled());
+        QVERIFY(s.f.deck(prec).defilement.Enabled());
         QVERIFY(s.en_lecture(prec));
         QVERIFY(s.lecteur(suiv).graphe.estNul());
-        QCOMPARE(nb_fichiers_joues, int16_t(2));
+        QCOMPARE(nb_fichiers_joues, int32_t(2));
     }
 
     // List-driven mode: the duration label shows the entry's end or the pre-listen length,
@@ -226,7 +227,7 @@ private slots:
         QVERIFY(s.f.Command3.isEnabled());
         QVERIFY(!s.lecteur(3).graphe.estNul());                  // the next deck keeps its graph
         QVERIFY(s.journal().isEmpty());
-        QCOMPARE(nb_fichiers_joues, int16_t(2));
+        QCOMPARE(nb_fichiers_joues, int32_t(2));
     }
 
     // Mixing off: each deck's start stops and releases the deck before it, deck 3 too.

@@ -58,15 +58,25 @@ private slots:
         QVERIFY(s.en_lecture(1));
     }
 
-    void barre_pleine_passe_la_main_meme_si_la_seconde_du_mix_est_sautee() {
+    // The mix second (194) skipped between two ticks still hands over, at once and once: a
+    // jump of the clock, or ticks on half seconds, whose positions round half to even.
+    void seconde_du_mix_depassee_data() {
+        QTest::addColumn<double>("depart");
+        QTest::addColumn<double>("pas");
+        QTest::newRow("saut") << 193.0 << 2.0;
+        QTest::newRow("demi-secondes") << 0.5 << 1.0;
+    }
+    void seconde_du_mix_depassee() {
+        QFETCH(double, depart);
+        QFETCH(double, pas);
         MixLecteur s;
-        s.seconde(193);
-        s.seconde(2);  // 195 s: the mix second went by between two ticks
-        QCOMPARE(lecteur_en_cours, int16_t(1));
-        s.seconde(5);  // the end of the file: the bar reads 100 %
-        QCOMPARE(s.f.picProgBack.Percent(), 0);  // reset by deck 2's start
+        s.seconde(depart);
+        while (lecteur_en_cours == 1 && s.lecteur(1).position.CurrentPosition() < 197)
+            s.seconde(pas);
         QCOMPARE(lecteur_en_cours, int16_t(2));
         QVERIFY(s.en_lecture(2));
+        QVERIFY(s.en_lecture(1));  // an overlap, well before the end of deck 1
+        QVERIFY(s.lecteur(1).position.CurrentPosition() <= 196);
     }
 
     void fichier_plus_court_que_le_recouvrement_ne_passe_jamais_la_main() {
@@ -181,9 +191,36 @@ private slots:
         QCOMPARE(s.f.Slider.Value(), 12);
         QVERIFY(s.f.HLBSoftBttn6.isEnabled());
         QCOMPARE(s.f.picProgBack1.Value(), 0);
+        QCOMPARE(s.f.picProgBack1.Caption(), QString());
+        QCOMPARE(s.f.mix_special2, int16_t(0));
         QVERIFY(!s.f.Active_audio_jingles.Checked());
         QVERIFY(s.f.Active_audio_zapping.Checked());
         QCOMPARE(lecteur_en_cours, int16_t(1));
+    }
+
+    // Two jingles at once: the first keeps the level to come back to, the last to end brings
+    // it back; each bar drops its caption when its own jingle ends.
+    void deux_mixages_speciaux_a_la_fois() {
+        MixLecteur s;
+        s.fichier(2, "jingle.mp3", 7.6);
+        s.fichier(3, "long.mp3", 20);
+        s.f.Slider.setValue(12);
+        s.f.HLBSoftBttn6_Click();
+        s.seconde(2);
+        s.f.HLBSoftBttn7_Click();
+        QCOMPARE(s.f.Slider.Value(), 18);
+        QCOMPARE(s.f.slider_sauve1, int16_t(12));
+        s.seconde(6);  // the first jingle ends, the second plays on
+        QCOMPARE(s.f.picProgBack1.Caption(), QString());
+        QVERIFY(s.f.HLBSoftBttn6.isEnabled());
+        QCOMPARE(s.f.Slider.Value(), 18);
+        QVERIFY(s.f.Active_audio_jingles.Checked());
+        QCOMPARE(s.f.picProgBack2.Caption(), QStringLiteral("Mixage spécial en cours (20 S)"));
+        s.seconde(14);
+        QCOMPARE(s.f.Slider.Value(), 12);
+        QCOMPARE(s.f.picProgBack2.Caption(), QString());
+        QVERIFY(!s.f.Active_audio_jingles.Checked());
+        QVERIFY(s.f.Active_audio_zapping.Checked());
     }
 
     // A jingle stopped or unloaded by hand ends the watch: the supervision of the deck on air
