@@ -137,6 +137,27 @@ private slots:
         QCOMPARE(reglage(cle::Couleur_liste, cle::coul_label), QStringLiteral("16777215"));
     }
 
+    // A supervision interval that would never tick is read as the default.
+    void vitesse_timer_illisible_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("attendu");
+        QTest::newRow("zéro") << "0" << 1000;
+        QTest::newRow("négatif") << "-5" << 1000;
+        QTest::newRow("pas un nombre") << "vite" << 1000;
+        QTest::newRow("au-delà de 16 bits") << "99999" << 1000;
+        QTest::newRow("valable") << "250" << 250;
+    }
+    void vitesse_timer_illisible() {
+        QFETCH(QString, texte);
+        QFETCH(int, attendu);
+        reglages_complets();
+        ecrire_reglage(cle::Config, cle::Valeur_vitesse_timer, texte);
+        lire_config();
+        QCOMPARE(int(Valeur_vitesse_timer), attendu);
+        QCOMPARE(Form_options::instance().Text8.Text(), QString::number(attendu));
+        QCOMPARE(premier_lancement, Faux);
+    }
+
     void positions_bornees_a_16_bits() {
         ecrire_position(cle::Position_gauche, 40000 * 15);
         ecrire_position(cle::Position_haut, -600000);

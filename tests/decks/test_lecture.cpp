@@ -63,6 +63,19 @@ private slots:
         QCOMPARE(s.lecteur(3).audio.Volume(), -1000);
     }
 
+    // The files-played count never stops a play: past 16 bits it goes on, at its top it wraps.
+    void compte_des_fichiers_joues_sans_fin() {
+        for (int32_t avant : {int32_t(32767), int32_t(INT32_MAX)}) {
+            SceneDecks s;
+            s.fichier(1, "un.mp3", 120);
+            s.f.coche2.setValue(true);
+            nb_fichiers_joues = avant;
+            s.f.play1();
+            QVERIFY(s.en_lecture(1));
+            QCOMPARE(nb_fichiers_joues, avant == INT32_MAX ? 1 : avant + 1);
+        }
+    }
+
     // The deck-by-deck differences of a start outside manual mode.
     void play_par_lecteur_data() {
         QTest::addColumn<int>("n");
