@@ -172,6 +172,12 @@ private slots:
 
     void theme_applique_a_chaque_fenetre() {
         reglages_complets();
+        // A system button-text colour of its own, so the stop button can only show it by
+        // following the palette.
+        const QPalette palette_avant = QApplication::palette();
+        QPalette systeme = palette_avant;
+        systeme.setColor(QPalette::ButtonText, QColor(1, 2, 3));
+        QApplication::setPalette(systeme);
         ecrire_reglage(cle::Couleur_liste, cle::coul_fond_liste, QStringLiteral("255"));
         ecrire_reglage(cle::Couleur_liste, cle::coul_label, QStringLiteral("65280"));
         ecrire_reglage(cle::Couleur_liste, cle::coul_fenetre, QStringLiteral("16711680"));
@@ -196,9 +202,11 @@ private slots:
             QCOMPARE(liste->ForeColor(), 65280);
             QCOMPARE(liste->BackColor(), 255);
         }
-        // A system colour follows the palette.
-        QCOMPARE(r.HLBSoftBttn9.palette().color(QPalette::ButtonText).isValid(), true);
-        QCOMPARE(couleur_qt(coul_text_bouton), QApplication::palette().color(QPalette::ButtonText));
+        // A system colour follows the palette: the stop button's text is drawn in the system
+        // button-text colour, at rest, pressed and under the pointer.
+        for (int32_t c : {r.HLBSoftBttn9.ForeColor(), r.HLBSoftBttn9.ForeColorDown(), r.HLBSoftBttn9.ForeColorOver()})
+            QCOMPARE(couleur_qt(c), QColor(1, 2, 3));
+        QApplication::setPalette(palette_avant);
     }
 
     void lecture_initiale_de_l_affichage() {
