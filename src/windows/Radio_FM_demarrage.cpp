@@ -49,6 +49,7 @@ void Radio_FM::Form_Initialize() {
 
 void Radio_FM::Form_Load() {
     if (!demarrage_en_cours()) return;
+    journal::debut_session();  // before this session writes its first record
     Form_Initialize();
     Quitter_.Click = [this] { Quitter__Click(); };
     A_purger_registre.Click = [this] { A_purger_registre_Click(); };
@@ -226,9 +227,9 @@ void Radio_FM::Quitter__Click() {
                              QStringLiteral("de ") + nom;
             journal();
             ligne_journal.clear();
-            // Only "Activer  conserver" keeps the journal past the end of the program.
-            if (Active_journal1.Checked() || A_desacive_J.Checked())
-                QFile::remove(QString::fromUtf8(journal::Fichier));
+            // Only "Activer  conserver" keeps this session's records past the end of the
+            // program; a journal kept earlier is never deleted by a later close.
+            if (Active_journal1.Checked() || A_desacive_J.Checked()) journal::effacer_session();
         }
     } catch (const Erreur& e) {
         MsgBox(QString::number(e.numero()) + QStringLiteral(" ") + e.description() + QStringLiteral(" ") + nom,
