@@ -2,6 +2,7 @@
 // detection, the default colours and the theme.
 #include "config/Radio.h"
 #include "config/etat.h"
+#include "config/placement.h"
 #include "config/reglages_radio.h"
 #include "config/table_reglages.h"
 #include "platform/conversions.h"
@@ -191,11 +192,9 @@ void lire_config() {
     r.Quitter_.setCaption(QStringLiteral("Quitter ") + Nom_radio_fm + QStringLiteral(" (Q)"));
 
     // 14. Windows in place (the mini player with the theme).
-    r.setTop(Position_haut);
-    r.setLeft(Position_gauche);
+    placement::placer(r, Position_haut, Position_gauche);
     Liste_son& l = Liste_son::instance();
-    l.setTop(Position_haut_liste);
-    l.setLeft(Position_gauche_liste);
+    placement::placer(l, Position_haut_liste, Position_gauche_liste);
 
     // 15, 16. Colours; after any failure since the start, the default colours.
     const struct {

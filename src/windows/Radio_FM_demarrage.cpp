@@ -6,6 +6,7 @@
 
 #include "config/Radio.h"
 #include "config/etat.h"
+#include "config/placement.h"
 #include "config/journal.h"
 #include "config/reglages_radio.h"
 #include "config/table_reglages.h"
@@ -112,8 +113,7 @@ void Radio_FM::Form_Load() {
             liste.Label24.setCaption(version_complete());
         }
 
-        setTop(Position_haut);
-        setLeft(Position_gauche);
+        placement::placer(*this, Position_haut, Position_gauche);
 
         mode_combo = 3;
         Charge_combo();
@@ -195,8 +195,7 @@ void Radio_FM::closeEvent(QCloseEvent* e) {
 }
 
 void Radio_FM::Form_Unload(int16_t& Cancel) {
-    ecrire_position(cle::Position_haut, Top());
-    ecrire_position(cle::Position_gauche, Left());
+    placement::sauver(*this, cle::Position_haut, cle::Position_gauche);
     Cancel = Vrai;
     Quitter__Click();
 }
@@ -204,8 +203,7 @@ void Radio_FM::Form_Unload(int16_t& Cancel) {
 void Radio_FM::Form_Unload() {
     // Reached only through the closing sequence's unload of every window.
     if (fermeture_confirmee != Vrai) return;
-    ecrire_position(cle::Position_haut, Top());
-    ecrire_position(cle::Position_gauche, Left());
+    placement::sauver(*this, cle::Position_haut, cle::Position_gauche);
 }
 
 void Radio_FM::Quitter__Click() {
