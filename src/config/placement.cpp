@@ -16,11 +16,12 @@ namespace {
 constexpr int Bande = 24;
 constexpr int LargeurVisible = 48;
 
-bool bande_visible(const QRect& ecran, const QRect& fenetre) {
-    const QRect bande(fenetre.left(), fenetre.top(), fenetre.width(), std::min(Bande, fenetre.height()));
-    const QRect commun = ecran.intersected(bande);
-    return fenetre.top() >= ecran.top() && commun.height() > 0 &&
-           commun.width() >= std::min(LargeurVisible, fenetre.width());
+bool hauteur_visible(const QRect& ecran, const QRect& fenetre) {
+    return fenetre.top() >= ecran.top() && fenetre.top() + std::min(Bande, fenetre.height()) <= ecran.bottom() + 1;
+}
+bool largeur_visible(const QRect& ecran, const QRect& fenetre) {
+    const int commun = std::min(ecran.right(), fenetre.right()) - std::max(ecran.left(), fenetre.left()) + 1;
+    return commun >= std::min(LargeurVisible, fenetre.width());
 }
 
 int distance(const QRect& ecran, const QPoint& p) {
@@ -28,6 +29,9 @@ int distance(const QRect& ecran, const QPoint& p) {
     const int dy = std::max({ecran.top() - p.y(), 0, p.y() - ecran.bottom()});
     return dx + dy;
 }
+
+// Into [debut, fin - longueur], or at debut when the window is longer than the screen.
+int dans(int v, int debut, int fin, int longueur) { return std::clamp(v, debut, std::max(debut, fin + 1 - longueur)); }
 }  // namespace
 
 int haut(const QWidget& w) { return w.geometry().top() * TwipsParPixel; }
@@ -39,7 +43,7 @@ QPoint sur_un_ecran(const QPoint& coin, const QSize& taille) {
     int meilleure = INT_MAX;
     for (const QScreen* s : QGuiApplication::screens()) {
         const QRect ecran = s->availableGeometry();
-        if (bande_visible(ecran, fenetre)) return coin;
+        if (hauteur_visible(ecran, fenetre) && largeur_visible(ecran, fenetre)) return coin;
         const int d = distance(ecran, coin);
         if (d < meilleure) {
             meilleure = d;
@@ -47,9 +51,11 @@ QPoint sur_un_ecran(const QPoint& coin, const QSize& taille) {
         }
     }
     if (proche.isNull()) return coin;  // no screen known: nothing to measure against
-    const int x = std::clamp(coin.x(), proche.left(), std::max(proche.left(), proche.right() + 1 - fenetre.width()));
-    const int y = std::clamp(coin.y(), proche.top(), std::max(proche.top(), proche.bottom() + 1 - fenetre.height()));
-    return {x, y};
+    // Only the way it is off moves: a window above the screen keeps its left.
+    QPoint r = coin;
+    if (!largeur_visible(proche, fenetre)) r.setX(dans(coin.x(), proche.left(), proche.right(), fenetre.width()));
+    if (!hauteur_visible(proche, fenetre)) r.setY(dans(coin.y(), proche.top(), proche.bottom(), fenetre.height()));
+    return r;
 }
 
 void placer(QWidget& w, int haut, int gauche) {
