@@ -8,15 +8,22 @@
 
 using namespace Radio;
 
+namespace {
+// A fresh program whose supervision ticks every 100 ms, for files of a few seconds.
+Radio_FM& programme_neuf() {
+    sonavel_test::nouveau_programme();
+    Valeur_vitesse_timer = 100;
+    Forcer_Mix_Jingles = 2;
+    valeur_max_jingles = 30;
+    return Radio_FM::instance();
+}
+}  // namespace
+
 class TestEnchainementReel : public QObject {
     Q_OBJECT
 private slots:
     void deux_fichiers_se_recouvrent() {
-        sonavel_test::nouveau_programme();
-        Radio_FM& f = Radio_FM::instance();
-        Valeur_vitesse_timer = 100;
-        Forcer_Mix_Jingles = 2;
-        valeur_max_jingles = 30;
+        Radio_FM& f = programme_neuf();
         chemin_lecteur1 = fixtures::mp3(4);
         chemin_lecteur2 = fixtures::wav(4);
         f.Command3_Click();
@@ -44,11 +51,7 @@ private slots:
     // A video without sound takes the air at the hand-over and is faded out after a zap: there
     // is simply no level to read or set.
     void video_sans_son_dans_l_anneau() {
-        sonavel_test::nouveau_programme();
-        Radio_FM& f = Radio_FM::instance();
-        Valeur_vitesse_timer = 100;
-        Forcer_Mix_Jingles = 2;
-        valeur_max_jingles = 30;
+        Radio_FM& f = programme_neuf();
         Mix_audio = 1;
         Mix_audio_vitesse = 40;
         chemin_lecteur1 = fixtures::mp3(4);
