@@ -79,6 +79,20 @@ private slots:
         QVERIFY(s.lecteur(1).position.CurrentPosition() <= 196);
     }
 
+    // A hand-over that found nothing to start is not tried again at every later tick.
+    void une_seule_tentative_par_piste() {
+        MixLecteur s;
+        chemin_lecteur2.clear();
+        s.seconde(194);
+        QCOMPARE(s.f.Label2.Caption(), QStringLiteral(" - En attente"));
+        s.f.Label2.setCaption(QStringLiteral("Titre"));
+        s.seconde();
+        s.seconde();
+        QCOMPARE(s.f.Label2.Caption(), QStringLiteral("Titre"));
+        QCOMPARE(lecteur_en_cours, int16_t(1));
+        QVERIFY(s.en_lecture(1));
+    }
+
     void fichier_plus_court_que_le_recouvrement_ne_passe_jamais_la_main() {
         MixLecteur s(5, 6);
         QCOMPARE(superposition, int16_t(6));
