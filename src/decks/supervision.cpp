@@ -147,3 +147,11 @@ bool Radio_FM::mix_special_termine(int n) {
     return decks::secondes_entieres(j.lecteur.position.CurrentPosition()) >=
            decks::secondes_entieres(j.lecteur.position.Duration());
 }
+
+bool Radio_FM::mix_special_sonore() {
+    for (int k = 1; k <= 3; ++k) {
+        if (k == lecteur_en_cours || drapeau_mix_special(k) == 0 || mix_special_termine(k)) continue;
+        if (deck(k).lecteur.graphe.GetState(0) == etat_graphe::EnLecture) return true;
+    }
+    return false;
+}

@@ -113,10 +113,7 @@ void Radio_FM::vol_pour_mix_spc() {
         if (!d.slider) return;
         // Only the first of several special mixes keeps the level to come back to: a later one
         // would keep the level already lowered.
-        bool autre_mix = false;
-        for (int k = 1; k <= 3; ++k)
-            if (k != Radio::lecteur_en_cours && drapeau_mix_special(k) != 0 && !mix_special_termine(k)) autre_mix = true;
-        if (!autre_mix) *d.garde = int16_t(d.slider->Value());
+        if (!mix_special_sonore()) *d.garde = int16_t(d.slider->Value());
         d.slider->setValue(d.slider->Value() + Radio::Mix_audio_attenuation);
     } catch (const Erreur&) {
     }
@@ -126,6 +123,8 @@ void Radio_FM::vol_pour_stop() {
     try {
         const SliderGarde d = deck_en_cours(*this);
         if (!d.slider) return;
+        // While another jingle still sounds the deck on air stays lowered; the last restores.
+        if (mix_special_sonore()) return;
         d.slider->setValue(*d.garde);
     } catch (const Erreur&) {
     }

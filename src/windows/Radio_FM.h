@@ -353,6 +353,8 @@ public:
     int16_t passage_fait = 0;
     // Whether deck n's special mix has ended (stopped, unloaded or at its last second).
     bool mix_special_termine(int n);
+    // Whether a special mix is sounding now over the deck on air (running, not at its end).
+    bool mix_special_sonore();
 
     // ---- Automatic playback: overlap choice, list start and stop, deck-mix mode, zapping.
     void Choix_mix();

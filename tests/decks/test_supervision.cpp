@@ -237,6 +237,21 @@ private slots:
         QVERIFY(s.f.Active_audio_zapping.Checked());
     }
 
+    // A jingle stopped by hand while another sounds leaves the deck on air lowered.
+    void arret_d_un_jingle_pendant_un_autre() {
+        MixLecteur s;
+        s.fichier(2, "jingle.mp3", 7.6);
+        s.fichier(3, "long.mp3", 20);
+        s.f.Slider.setValue(12);
+        s.f.HLBSoftBttn6_Click();
+        s.f.HLBSoftBttn7_Click();
+        s.seconde();
+        s.f.HLBSoftBttn10_Click();
+        QCOMPARE(s.f.Slider.Value(), 18);
+        s.f.HLBSoftBttn11_Click();
+        QCOMPARE(s.f.Slider.Value(), 12);
+    }
+
     // A jingle stopped or unloaded by hand ends the watch: the supervision of the deck on air
     // goes on, with neither an error nor a watch held for ever.
     void mixage_special_arrete_ou_decharge_a_la_main_data() {
