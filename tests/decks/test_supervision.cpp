@@ -19,6 +19,15 @@ struct MixLecteur : SceneDecks {
         f.Command3_Click();  // empty playlist: deck-to-deck mix is selected first
     }
 };
+// Deck 1 on air at slider 12; a 7.6 s jingle mixed over it from deck 2, a 20 s one ready on 3.
+struct DeuxJingles : MixLecteur {
+    DeuxJingles() {
+        fichier(2, "jingle.mp3", 7.6);
+        fichier(3, "long.mp3", 20);
+        f.Slider.setValue(12);
+        f.HLBSoftBttn6_Click();
+    }
+};
 }  // namespace
 
 class TestSupervision : public QObject {
@@ -215,11 +224,7 @@ private slots:
     // Two jingles at once: the first keeps the level to come back to, the last to end brings
     // it back; each bar drops its caption when its own jingle ends.
     void deux_mixages_speciaux_a_la_fois() {
-        MixLecteur s;
-        s.fichier(2, "jingle.mp3", 7.6);
-        s.fichier(3, "long.mp3", 20);
-        s.f.Slider.setValue(12);
-        s.f.HLBSoftBttn6_Click();
+        DeuxJingles s;
         s.seconde(2);
         s.f.HLBSoftBttn7_Click();
         QCOMPARE(s.f.Slider.Value(), 18);
@@ -239,11 +244,7 @@ private slots:
 
     // A jingle stopped by hand while another sounds leaves the deck on air lowered.
     void arret_d_un_jingle_pendant_un_autre() {
-        MixLecteur s;
-        s.fichier(2, "jingle.mp3", 7.6);
-        s.fichier(3, "long.mp3", 20);
-        s.f.Slider.setValue(12);
-        s.f.HLBSoftBttn6_Click();
+        DeuxJingles s;
         s.f.HLBSoftBttn7_Click();
         s.seconde();
         s.f.HLBSoftBttn10_Click();
