@@ -2,6 +2,7 @@
 // The shared state of the main program (module Radio): one set of variables that every
 // window, timer and procedure reads and writes directly, all zero at start.
 // Flags are 16-bit integers holding -1 for true: several readers test for exactly -1.
+// Record numbers and counts of list entries are 32-bit (the list files keep their own widths).
 #include <QString>
 #include <QVector>
 #include <cstdint>
@@ -14,7 +15,7 @@ using Drapeau = int16_t;
 constexpr Drapeau Vrai = -1;
 constexpr Drapeau Faux = 0;
 
-using ListeIndex = QVector<int16_t>;  // rows drawn at random; element i-1 is entry i
+using ListeIndex = QVector<int32_t>;  // rows drawn at random; element i-1 is entry i
 using ElementListe = QTreeWidgetItem*;  // a row of the playlist window's list view
 
 // X(type, name) for every shared variable.
@@ -88,19 +89,19 @@ using ElementListe = QTreeWidgetItem*;  // a row of the playlist window's list v
     X(int16_t, prechargement_en_cours)                                                     \
     X(double, pas_avance_rapide)                                                           \
     X(double, pas_retour_rapide)                                                           \
-    X(int16_t, nb_fichiers_joues)                                                          \
+    X(int32_t, nb_fichiers_joues)                                                          \
     X(int16_t, compteur_jingle_auto)                                                       \
     X(int16_t, compteur_new_auto)                                                          \
-    X(int16_t, index_fin_jingle_auto)                                                      \
-    X(int16_t, index_fin_new_auto)                                                         \
+    X(int32_t, index_fin_jingle_auto)                                                      \
+    X(int32_t, index_fin_new_auto)                                                         \
     X(QString, fichier_ligne_commande)                                                     \
     /* current list entry and list position */                                             \
     X(QString, chemin_liste)                                                               \
     X(TypeEnregListe, enreg_destinataire)                                                  \
-    X(int16_t, num_enreg_destinataire)                                                     \
+    X(int32_t, num_enreg_destinataire)                                                     \
     X(TypeEnregListe, enreg_dragdrop)                                                      \
-    X(int16_t, num_enreg_courant)                                                          \
-    X(int16_t, index_liste_en_cours)                                                       \
+    X(int32_t, num_enreg_courant)                                                          \
+    X(int32_t, index_liste_en_cours)                                                       \
     X(QString, chemin_entree_liste)                                                        \
     X(QString, dernier_chemin_liste)                                                       \
     X(ElementListe, element_courant)                                                      \
@@ -113,15 +114,15 @@ using ElementListe = QTreeWidgetItem*;  // a row of the playlist window's list v
     X(Drapeau, ordre_aleatoire)                                                            \
     X(Drapeau, entree_tiree_au_hasard)                                                     \
     X(ListeIndex, index_tires)                                                             \
-    X(int16_t, nb_index_tires)                                                             \
+    X(int32_t, nb_index_tires)                                                             \
     X(ListeIndex, index_tires_new)                                                         \
-    X(int16_t, nb_index_tires_new)                                                         \
+    X(int32_t, nb_index_tires_new)                                                         \
     X(Drapeau, info_entree_a_afficher)                                                     \
     X(Drapeau, erreur_chargement_liste)                                                    \
     X(Drapeau, lecture_gestionnaire)                                                       \
     X(int16_t, mode_insertion)                                                             \
-    X(int16_t, ligne_insertion)                                                            \
-    X(int16_t, ligne_cible_insertion)                                                      \
+    X(int32_t, ligne_insertion)                                                            \
+    X(int32_t, ligne_cible_insertion)                                                      \
     X(Drapeau, maj_liste_en_cours)                                                         \
     X(Drapeau, maj_sans_prechargement)                                                     \
     X(Drapeau, ajout_sans_controle)                                                        \

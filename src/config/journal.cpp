@@ -1,6 +1,7 @@
 #include "config/journal.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "platform/boites.h"
 #include "platform/conversions.h"
@@ -21,6 +22,27 @@ void ecrire(const QString& texte) {
 }
 
 QString horodatage() { return rt::Date() + QStringLiteral(" - ") + rt::Time(); }
+
+namespace {
+qint64 taille_au_debut = -1;
+QString chemin() { return programme::dossier() + QString::fromUtf8(Fichier); }
+}  // namespace
+
+void debut_session() {
+    const QFileInfo f(chemin());
+    taille_au_debut = f.exists() ? f.size() : -1;
+}
+
+void effacer_session() {
+    const QString c = chemin();
+    const qint64 taille = QFileInfo(c).size();
+    if (taille_au_debut <= 0 || taille < taille_au_debut) {
+        QFile::remove(c);
+        return;
+    }
+    QFile f(c);
+    if (!f.resize(taille_au_debut)) MsgBox(QStringLiteral("Erreur écriture journal"), boites::Critique);
+}
 }  // namespace journal
 
 void Radio_FM::journal() { journal::ecrire(ligne_journal); }

@@ -12,4 +12,11 @@ constexpr const char* Fichier = "journal.doc";
 void ecrire(const QString& texte);
 // "dd/MM/yyyy - HH:mm:ss" of now, the head of the start and closing records.
 QString horodatage();
+// Notes how much of the journal earlier sessions left (none when there is no file); the load
+// calls it before its start record.
+void debut_session();
+// The close's deletion when the user did not choose to keep the journal: what this session
+// wrote goes, a journal kept by an earlier session stays as it was. A journal shorter than
+// at the start was purged by the user meanwhile: all of it is this session's and goes.
+void effacer_session();
 }  // namespace journal

@@ -2,9 +2,11 @@
 // detection, the default colours and the theme.
 #include "config/Radio.h"
 #include "config/etat.h"
+#include "config/placement.h"
 #include "config/reglages_radio.h"
 #include "config/table_reglages.h"
 #include "platform/conversions.h"
+#include "platform/erreur.h"
 #include "platform/programme.h"
 #include "windows/Form_options.h"
 #include "windows/Liste_son.h"
@@ -156,13 +158,21 @@ void lire_config() {
         {t_mix, superposition, &options.Text4},
         {t_prechargement, prechargement_en_cours, &options.Text3},
         {t_prechargement, Préchargement, nullptr},
-        {t_vitesse_timer, Valeur_vitesse_timer, &options.Text8},
         {t_mix, Mix, nullptr},
     };
     for (const auto& n : nombres) {
         essayer([&] { n.variable = rt::CInt(n.texte); });
         if (n.champ) n.champ->setText(QString::number(n.variable));
     }
+    // A supervision interval of 0, below it or not a number would never tick (and an options
+    // save would keep it): the default instead, without counting as a failed read.
+    Valeur_vitesse_timer = 1000;
+    try {
+        const int16_t v = rt::CInt(t_vitesse_timer);
+        if (v >= 1) Valeur_vitesse_timer = v;
+    } catch (const Erreur&) {
+    }
+    options.Text8.setText(QString::number(Valeur_vitesse_timer));
     r.Text1.setText(t_mix);
 
     // 10 to 13. Menus of the main window.
@@ -182,11 +192,9 @@ void lire_config() {
     r.Quitter_.setCaption(QStringLiteral("Quitter ") + Nom_radio_fm + QStringLiteral(" (Q)"));
 
     // 14. Windows in place (the mini player with the theme).
-    r.setTop(Position_haut);
-    r.setLeft(Position_gauche);
+    placement::placer(r, Position_haut, Position_gauche);
     Liste_son& l = Liste_son::instance();
-    l.setTop(Position_haut_liste);
-    l.setLeft(Position_gauche_liste);
+    placement::placer(l, Position_haut_liste, Position_gauche_liste);
 
     // 15, 16. Colours; after any failure since the start, the default colours.
     const struct {

@@ -2,6 +2,7 @@
 // of control, in a fixed order so that a later step overrides an earlier one.
 #include "config/Radio.h"
 #include "config/etat.h"
+#include "config/placement.h"
 #include "platform/barre_position.h"
 #include "platform/controles.h"
 #include "platform/images.h"
@@ -90,8 +91,7 @@ void appliquer_theme() {
 
     // Mini player.
     mini_lecteur& m = mini_lecteur::instance();
-    m.setTop(Position_haut_mini_lecteur);
-    m.setLeft(Position_gauche_mini_lecteur);
+    placement::placer(m, Position_haut_mini_lecteur, Position_gauche_mini_lecteur);
     appliquer_couleur_fond(&m, coul_fenètre);
     m.Label1.setBackColor(coul_fenètre);
     m.Label1.setForeColor(coul_label);

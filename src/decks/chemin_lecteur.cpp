@@ -1,6 +1,8 @@
 // The path check before a deck loads a file from the entry in hand: the full path of the file
 // as it is on disk, or "" when it is missing. The file manager is pointed at its folder.
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
 #include "config/etat.h"
 #include "platform/boites.h"
@@ -10,6 +12,25 @@
 #include "windows/Radio_FM.h"
 #include "windows/ajout_fichier.h"
 #include "windows/err_form.h"
+
+namespace {
+// Points the hidden file manager at the folder. Its lists are filled again only when the
+// folder, or what it holds, changed since the last time: listing a large music folder before
+// every load would slow each load down with the folder's size.
+void pointer_gestionnaire(const QString& dossier) {
+    static QString dernier;
+    static QDateTime modifie;
+    ajout_fichier& gestionnaire = ajout_fichier::instance();
+    const QDateTime m = QFileInfo(dossier).lastModified();
+    const QString chemin = QDir::cleanPath(QFileInfo(dossier).absoluteFilePath());
+    if (dossier == dernier && m == modifie && gestionnaire.Dir1.Path() == chemin && gestionnaire.File1.Path() == chemin)
+        return;
+    gestionnaire.Dir1.setPath(dossier);
+    gestionnaire.File1.setPath(gestionnaire.Dir1.Path());
+    dernier = dossier;
+    modifie = m;
+}
+}  // namespace
 
 void Radio_FM::recup_path(int n) {
     using namespace Radio;
@@ -34,13 +55,12 @@ void Radio_FM::recup_path(int n) {
         Text2.setSelStart(0);
         dossier = chemins::avec_separateur(dossier);
         if (!QDir::setCurrent(dossier)) throw Erreur(err::CheminIntrouvable);
-        ajout_fichier& gestionnaire = ajout_fichier::instance();
-        gestionnaire.Dir1.setPath(dossier);
-        gestionnaire.File1.setPath(gestionnaire.Dir1.Path());
+        pointer_gestionnaire(dossier);
 
         // The entry's spelling may differ in case from the name on disk, which is the one that
-        // opens.
-        const QString nom = chemins::trouver_fichier_sans_casse(dossier, chemin);
+        // opens; the folder is listed only when the exact name is not there.
+        const QString nom = QFileInfo(dossier + chemin).isFile() ? chemin
+                                                                  : chemins::trouver_fichier_sans_casse(dossier, chemin);
         if (!nom.isEmpty()) {
             chemin = dossier + nom;
             return;

@@ -41,6 +41,11 @@ void Radio_FM::jouer(int n) {
         if (coche2.Value()) d.zap.setEnabled(true);
         if (!manuel) {
             reinitialiser_affichage(lecteur_precedent(n));
+            // A deck that plays on through the overlap keeps its title moving.
+            ControlesLecteur precedent = deck(lecteur_precedent(n));
+            if (!precedent.lecteur.graphe.estNul() &&
+                precedent.lecteur.graphe.GetState(0) == etat_graphe::EnLecture)
+                precedent.defilement.setEnabled(true);
             for (int autre = 1; autre <= 3; ++autre) {
                 if (autre == n) continue;
                 deck(autre).lire.setEnabled(false);
@@ -51,17 +56,19 @@ void Radio_FM::jouer(int n) {
         d.lire.setEnabled(true);
         d.ouvrir.setEnabled(false);
         lecteur_en_cours = int16_t(n);
+        if (passage_fait == n) passage_fait = 0;  // a new track: its own hand-over to come
         d.lecteur.graphe.RenderFile(d.chemin);
         void (Radio_FM::*volume_stocke[])() = {&Radio_FM::A_lire_volume, &Radio_FM::A_lire_volume1,
                                                &Radio_FM::A_lire_volume2};
         (this->*volume_stocke[n - 1])();
         // In deck-to-deck mix the stored volume is not applied: the fresh graph still plays at
         // the level its slider shows, so what is heard is what is shown.
-        if (coche2.Value() && d.lecteur.audio.Volume() != -200 * d.volume.Value()) {
+        if (coche2.Value()) {
             try {
-                d.lecteur.audio.setVolume(-200 * d.volume.Value());
+                if (d.lecteur.audio.Volume() != -200 * d.volume.Value())
+                    d.lecteur.audio.setVolume(-200 * d.volume.Value());
             } catch (const Erreur&) {
-                // A file without sound has no level to set.
+                // A file without sound (a silent video) plays with no level to read or set.
             }
         }
 
@@ -118,7 +125,8 @@ void Radio_FM::jouer(int n) {
             d.lecteur.video = d.lecteur.graphe;
             d.lecteur.video.setCaption(nom_fichier_affiche);
         }
-        nb_fichiers_joues = decks::plus_un(nb_fichiers_joues);
+        // A count that wraps: a program left running for weeks never stops playing on it.
+        nb_fichiers_joues = nb_fichiers_joues == INT32_MAX ? 1 : nb_fichiers_joues + 1;
         Shape* marqueurs[] = {&Shape1, &Shape2, &Shape3};
         for (int i = 1; i <= 3; ++i) marqueurs[i - 1]->setVisible(i == n);
         Label7.setCaption(decks::ligne_etat());

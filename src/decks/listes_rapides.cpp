@@ -14,7 +14,7 @@ namespace {
 void choisir_entree(Radio_FM& f, const ComboBox& boite, const QString& fichier, MenuItem& menu) {
     try {
         f.chemin_liste_lire = fichier;
-        num_enreg_destinataire = int16_t(boite.ListIndex() + 1);
+        num_enreg_destinataire = boite.ListIndex() + 1;
         f.lire();
         menu.PopupMenu();
     } catch (const Erreur&) {

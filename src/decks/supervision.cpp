@@ -25,22 +25,27 @@ void Radio_FM::Timer2_Timer() {
 
         if (!a_mode_manuel.Checked()) {
             if (Active_audio_jingles.Checked()) {
-                // A jingle plays over the deck on air: watch the jingle's deck only.
+                // Jingles play over the deck on air: watch their decks only. The level of the
+                // deck on air comes back when the last of them has ended.
                 Active_audio_zapping.setChecked(false);
-                const int s = lecteur_superpose;
-                if (s >= 1 && s <= 3) {
-                    ControlesLecteur j = deck(s);
-                    // A jingle stopped or unloaded by hand has ended as well: watched to its
-                    // last second it would hold the hand-over off for good.
-                    const bool arrete = j.lecteur.graphe.estNul() || j.lecteur.position.estNul() ||
-                                        j.lecteur.graphe.GetState(0) == etat_graphe::Arrete;
-                    if (!arrete) {
-                        const int16_t p = decks::secondes_entieres(j.lecteur.position.CurrentPosition());
-                        j.barre.setValue(p);
-                        if (p != decks::secondes_entieres(j.lecteur.position.Duration())) return;
+                bool en_cours = false;
+                bool fini = false;
+                for (int k = 1; k <= 3; ++k) {
+                    if (k == lecteur_en_cours || drapeau_mix_special(k) == 0) continue;
+                    ControlesLecteur j = deck(k);
+                    if (!mix_special_termine(k)) {
+                        j.barre.setValue(decks::secondes_entieres(j.lecteur.position.CurrentPosition()));
+                        en_cours = true;
+                        continue;
                     }
                     j.barre.setValue(0);
+                    j.barre.setCaption(QString());
                     j.mix_special.setEnabled(true);
+                    drapeau_mix_special(k) = 0;
+                    fini = true;
+                }
+                if (en_cours) return;
+                if (fini) {
                     if (lecteur_en_cours >= 1 && lecteur_en_cours <= 3)
                         deck(lecteur_en_cours).volume.setValue(valeur_slider_sauve(lecteur_en_cours));
                 } else {
@@ -78,7 +83,8 @@ void Radio_FM::Timer2_Timer() {
                                   QString::number(m));
                 ControlesLecteur c = deck(d);
                 const bool fin_barre = c.barre.Percent() == 100;
-                const bool point_mix = rt::CInt(Label5.Caption()) == m;
+                // Reached or passed: a position on a half second may round past the mix second.
+                const bool point_mix = passage_fait != d && rt::CInt(Label5.Caption()) >= m;
                 if (!fin_barre && !point_mix) {
                     Liste_son::instance().Label11.setCaption(QStringLiteral("Play ") + numero +
                                                              QStringLiteral(" Mix lecteur"));
@@ -88,6 +94,7 @@ void Radio_FM::Timer2_Timer() {
                 Timer2.setInterval(0);
                 c.titre.setCaption(QStringLiteral(" - En attente"));
                 commande_play(lecteur_suivant(d));
+                passage_fait = int16_t(d);
                 Timer2.setInterval(Valeur_vitesse_timer);
                 // The tick ends here whatever the new overlap: a hand-over never leads
                 // straight into another.
@@ -128,4 +135,23 @@ void Radio_FM::Timer2_Timer() {
             // Never out of a timer tick.
         }
     }
+}
+
+bool Radio_FM::mix_special_termine(int n) {
+    ControlesLecteur j = deck(n);
+    // A jingle stopped or unloaded by hand has ended as well: watched to its last second it
+    // would hold the hand-over off for good.
+    if (j.lecteur.graphe.estNul() || j.lecteur.position.estNul() ||
+        j.lecteur.graphe.GetState(0) == etat_graphe::Arrete)
+        return true;
+    return decks::secondes_entieres(j.lecteur.position.CurrentPosition()) >=
+           decks::secondes_entieres(j.lecteur.position.Duration());
+}
+
+bool Radio_FM::mix_special_sonore() {
+    for (int k = 1; k <= 3; ++k) {
+        if (k == lecteur_en_cours || drapeau_mix_special(k) == 0 || mix_special_termine(k)) continue;
+        if (deck(k).lecteur.graphe.GetState(0) == etat_graphe::EnLecture) return true;
+    }
+    return false;
 }

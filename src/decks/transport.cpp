@@ -34,7 +34,13 @@ void Radio_FM::arreter_lecteur(int n) {
         d.ouvrir.setEnabled(true);
         const Procedure remise[] = {&Radio_FM::stop_play1, &Radio_FM::stop_play2, &Radio_FM::stop_play3};
         (this->*remise[n - 1])();
-        Timer3.setInterval(0);  // ends a fade in progress
+        // A fade in progress: the outgoing deck's stop ends it, the incoming deck's stop ends it
+        // at once as at its end (its end second would never come), any other deck leaves it.
+        if (Timer3.Interval() != 0) {
+            if (n == lecteur_en_cours) terminer_fondu();
+            else if (n == lecteur_precedent(lecteur_en_cours) || lecteur_en_cours < 1 || lecteur_en_cours > 3)
+                Timer3.setInterval(0);
+        }
         d.lecteur.graphe.Stop();
         d.volume.setValue(0);
         if (d.lecteur.position.CurrentPosition() > 0) {

@@ -111,7 +111,9 @@ void Radio_FM::vol_pour_mix_spc() {
     try {
         const SliderGarde d = deck_en_cours(*this);
         if (!d.slider) return;
-        *d.garde = int16_t(d.slider->Value());
+        // Only the first of several special mixes keeps the level to come back to: a later one
+        // would keep the level already lowered.
+        if (!mix_special_sonore()) *d.garde = int16_t(d.slider->Value());
         d.slider->setValue(d.slider->Value() + Radio::Mix_audio_attenuation);
     } catch (const Erreur&) {
     }
@@ -121,6 +123,8 @@ void Radio_FM::vol_pour_stop() {
     try {
         const SliderGarde d = deck_en_cours(*this);
         if (!d.slider) return;
+        // While another jingle still sounds the deck on air stays lowered; the last restores.
+        if (mix_special_sonore()) return;
         d.slider->setValue(*d.garde);
     } catch (const Erreur&) {
     }

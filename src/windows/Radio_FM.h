@@ -347,6 +347,14 @@ public:
     int16_t mix_special1 = 0, mix_special2 = 0, mix_special3 = 0;
     // The new deck's whole second when a fade started.
     int16_t seconde_debut_fondu = 0;
+    // Ends the fade now: the outgoing deck stopped and released as at its end second.
+    void terminer_fondu();
+    // The deck whose hand-over at its mix second was done (0 for none): once per track.
+    int16_t passage_fait = 0;
+    // Whether deck n's special mix has ended (stopped, unloaded or at its last second).
+    bool mix_special_termine(int n);
+    // Whether a special mix is sounding now over the deck on air (running, not at its end).
+    bool mix_special_sonore();
 
     // ---- Automatic playback: overlap choice, list start and stop, deck-mix mode, zapping.
     void Choix_mix();

@@ -6,6 +6,7 @@
 
 #include "config/Radio.h"
 #include "config/etat.h"
+#include "config/placement.h"
 #include "config/journal.h"
 #include "config/reglages_radio.h"
 #include "config/table_reglages.h"
@@ -49,6 +50,7 @@ void Radio_FM::Form_Initialize() {
 
 void Radio_FM::Form_Load() {
     if (!demarrage_en_cours()) return;
+    journal::debut_session();  // before this session writes its first record
     Form_Initialize();
     Quitter_.Click = [this] { Quitter__Click(); };
     A_purger_registre.Click = [this] { A_purger_registre_Click(); };
@@ -111,8 +113,7 @@ void Radio_FM::Form_Load() {
             liste.Label24.setCaption(version_complete());
         }
 
-        setTop(Position_haut);
-        setLeft(Position_gauche);
+        placement::placer(*this, Position_haut, Position_gauche);
 
         mode_combo = 3;
         Charge_combo();
@@ -194,8 +195,7 @@ void Radio_FM::closeEvent(QCloseEvent* e) {
 }
 
 void Radio_FM::Form_Unload(int16_t& Cancel) {
-    ecrire_position(cle::Position_haut, Top());
-    ecrire_position(cle::Position_gauche, Left());
+    placement::sauver(*this, cle::Position_haut, cle::Position_gauche);
     Cancel = Vrai;
     Quitter__Click();
 }
@@ -203,8 +203,7 @@ void Radio_FM::Form_Unload(int16_t& Cancel) {
 void Radio_FM::Form_Unload() {
     // Reached only through the closing sequence's unload of every window.
     if (fermeture_confirmee != Vrai) return;
-    ecrire_position(cle::Position_haut, Top());
-    ecrire_position(cle::Position_gauche, Left());
+    placement::sauver(*this, cle::Position_haut, cle::Position_gauche);
 }
 
 void Radio_FM::Quitter__Click() {
@@ -226,9 +225,9 @@ void Radio_FM::Quitter__Click() {
                              QStringLiteral("de ") + nom;
             journal();
             ligne_journal.clear();
-            // Only "Activer  conserver" keeps the journal past the end of the program.
-            if (Active_journal1.Checked() || A_desacive_J.Checked())
-                QFile::remove(QString::fromUtf8(journal::Fichier));
+            // Only "Activer  conserver" keeps this session's records past the end of the
+            // program; a journal kept earlier is never deleted by a later close.
+            if (Active_journal1.Checked() || A_desacive_J.Checked()) journal::effacer_session();
         }
     } catch (const Erreur& e) {
         MsgBox(QString::number(e.numero()) + QStringLiteral(" ") + e.description() + QStringLiteral(" ") + nom,

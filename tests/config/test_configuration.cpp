@@ -64,7 +64,8 @@ private slots:
         QCOMPARE(reglage(cle::Couleur_liste, cle::coul_fenetre), QStringLiteral("9408399"));
         QCOMPARE(coul_text_bouton, int32_t(0x80000012));
         QCOMPARE(int(prechargement_en_cours), 7);
-        QCOMPARE(int(Valeur_vitesse_timer), 0);  // its text stays empty until the purge
+        // Its text stays empty until the purge: an unreadable interval runs at the default.
+        QCOMPARE(int(Valeur_vitesse_timer), 1000);
     }
 
     void demarrage_normal_lit_chaque_reglage() {
@@ -136,6 +137,27 @@ private slots:
         QCOMPARE(reglage(cle::Couleur_liste, cle::coul_label), QStringLiteral("16777215"));
     }
 
+    // A supervision interval that would never tick is read as the default.
+    void vitesse_timer_illisible_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("attendu");
+        QTest::newRow("zéro") << "0" << 1000;
+        QTest::newRow("négatif") << "-5" << 1000;
+        QTest::newRow("pas un nombre") << "vite" << 1000;
+        QTest::newRow("au-delà de 16 bits") << "99999" << 1000;
+        QTest::newRow("valable") << "250" << 250;
+    }
+    void vitesse_timer_illisible() {
+        QFETCH(QString, texte);
+        QFETCH(int, attendu);
+        reglages_complets();
+        ecrire_reglage(cle::Config, cle::Valeur_vitesse_timer, texte);
+        lire_config();
+        QCOMPARE(int(Valeur_vitesse_timer), attendu);
+        QCOMPARE(Form_options::instance().Text8.Text(), QString::number(attendu));
+        QCOMPARE(premier_lancement, Faux);
+    }
+
     void positions_bornees_a_16_bits() {
         ecrire_position(cle::Position_gauche, 40000 * 15);
         ecrire_position(cle::Position_haut, -600000);
@@ -150,6 +172,12 @@ private slots:
 
     void theme_applique_a_chaque_fenetre() {
         reglages_complets();
+        // A system button-text colour of its own, so the stop button can only show it by
+        // following the palette.
+        const QPalette palette_avant = QApplication::palette();
+        QPalette systeme = palette_avant;
+        systeme.setColor(QPalette::ButtonText, QColor(1, 2, 3));
+        QApplication::setPalette(systeme);
         ecrire_reglage(cle::Couleur_liste, cle::coul_fond_liste, QStringLiteral("255"));
         ecrire_reglage(cle::Couleur_liste, cle::coul_label, QStringLiteral("65280"));
         ecrire_reglage(cle::Couleur_liste, cle::coul_fenetre, QStringLiteral("16711680"));
@@ -174,9 +202,11 @@ private slots:
             QCOMPARE(liste->ForeColor(), 65280);
             QCOMPARE(liste->BackColor(), 255);
         }
-        // A system colour follows the palette.
-        QCOMPARE(r.HLBSoftBttn9.palette().color(QPalette::ButtonText).isValid(), true);
-        QCOMPARE(couleur_qt(coul_text_bouton), QApplication::palette().color(QPalette::ButtonText));
+        // A system colour follows the palette: the stop button's text is drawn in the system
+        // button-text colour, at rest, pressed and under the pointer.
+        for (int32_t c : {r.HLBSoftBttn9.ForeColor(), r.HLBSoftBttn9.ForeColorDown(), r.HLBSoftBttn9.ForeColorOver()})
+            QCOMPARE(couleur_qt(c), QColor(1, 2, 3));
+        QApplication::setPalette(palette_avant);
     }
 
     void lecture_initiale_de_l_affichage() {

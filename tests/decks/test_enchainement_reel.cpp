@@ -4,18 +4,26 @@
 #include "support/fixtures.h"
 #include "support/sonavel_test.h"
 #include "windows/Radio_FM.h"
+#include "windows/err_form.h"
 
 using namespace Radio;
+
+namespace {
+// A fresh program whose supervision ticks every 100 ms, for files of a few seconds.
+Radio_FM& programme_neuf() {
+    sonavel_test::nouveau_programme();
+    Valeur_vitesse_timer = 100;
+    Forcer_Mix_Jingles = 2;
+    valeur_max_jingles = 30;
+    return Radio_FM::instance();
+}
+}  // namespace
 
 class TestEnchainementReel : public QObject {
     Q_OBJECT
 private slots:
     void deux_fichiers_se_recouvrent() {
-        sonavel_test::nouveau_programme();
-        Radio_FM& f = Radio_FM::instance();
-        Valeur_vitesse_timer = 100;
-        Forcer_Mix_Jingles = 2;
-        valeur_max_jingles = 30;
+        Radio_FM& f = programme_neuf();
         chemin_lecteur1 = fixtures::mp3(4);
         chemin_lecteur2 = fixtures::wav(4);
         f.Command3_Click();
@@ -38,6 +46,33 @@ private slots:
         QVERIFY(f.lecteur2.position.CurrentPosition() > 0.3);
         QCOMPARE(f.Label7.Caption(), QStringLiteral("Play 2 : player mix a 2"));
         f.Timer2.setEnabled(false);
+    }
+
+    // A video without sound takes the air at the hand-over and is faded out after a zap: there
+    // is simply no level to read or set.
+    void video_sans_son_dans_l_anneau() {
+        Radio_FM& f = programme_neuf();
+        Mix_audio = 1;
+        Mix_audio_vitesse = 40;
+        chemin_lecteur1 = fixtures::mp3(4);
+        chemin_lecteur2 = fixtures::avi(4, false);
+        chemin_lecteur3 = fixtures::wav(4);
+        f.Command3_Click();
+        QVERIFY(QTest::qWaitFor([] { return lecteur_en_cours == 2; }, 10000));
+        QCOMPARE(f.lecteur2.graphe.GetState(), etat_graphe::EnLecture);
+        QVERIFY(!err_form::existe());
+        QVERIFY(f.Timer2.actif());
+
+        // Zap from the silent deck: the fade ends after Mix_audio seconds of deck 3.
+        f.Timer2.setEnabled(false);
+        f.zap2();
+        QCOMPARE(lecteur_en_cours, int16_t(3));
+        QCOMPARE(f.Timer3.Interval(), 40);
+        f.Timer3.setEnabled(true);
+        QVERIFY(QTest::qWaitFor([&] { return f.Timer3.Interval() == 0; }, 5000));
+        QVERIFY(f.lecteur2.graphe.estNul());
+        QVERIFY(!err_form::existe());
+        f.Timer3.setInterval(0);
     }
 };
 

@@ -171,23 +171,60 @@ private slots:
         QVERIFY(!s.fini());
     }
 
-    void erreur_ecrite_dans_la_fenetre_d_information() {
+    // A deck without sound has nothing to lower: no error, no journal record per tick, and the
+    // fade still counts its seconds, then stops and releases the deck.
+    void lecteur_sortant_sans_son() {
         Zap s;
-        // A graph without sound refuses its volume.
         GrapheSimule::definir(chemin_lecteur1, 200, false);
         s.lecteur(1).graphe.RenderFile(chemin_lecteur1);
-        s.f.saut_ligne = QStringLiteral("\r");
+        s.lecteur(1).graphe.Run();
+        s.f.ligne_journal.clear();
         s.f.Active_journal.setChecked(true);
-        s.tick();
-        QVERIFY(err_form::existe());
-        const QString texte = err_form::instance().Label1.Caption();
-        QVERIFY(texte.startsWith(QStringLiteral("Sonavel_V5 ")));
-        QVERIFY(texte.contains(QStringLiteral(" N° ")));
-        const QStringList j = s.journal();
-        QCOMPARE(j.size(), 1);
-        QVERIFY(j[0].startsWith(texte + QStringLiteral("\r ")));
-        QVERIFY(s.f.ligne_journal.isEmpty());
-        QVERIFY(!s.fini());  // the fade stays armed
+        for (int i = 0; i < 5; ++i) s.tick();
+        QVERIFY(!err_form::existe());
+        QVERIFY(s.journal().isEmpty());
+        QVERIFY(!s.fini());
+        QVERIFY(s.en_lecture(1));
+        s.tick(13);
+        QVERIFY(s.fini());
+        QVERIFY(s.lecteur(1).graphe.estNul());
+        QCOMPARE(s.sortant->GetState(0), etat_graphe::Arrete);
+    }
+
+    // A stop during the fade: the outgoing deck's ends the fade, the incoming deck's ends it at
+    // once with the outgoing deck stopped and released, a third deck's leaves it running.
+    void arret_d_un_lecteur_pendant_le_fondu_data() {
+        QTest::addColumn<int>("arrete");
+        QTest::newRow("sortant") << 1;
+        QTest::newRow("entrant") << 2;
+        QTest::newRow("étranger au fondu") << 3;
+    }
+    void arret_d_un_lecteur_pendant_le_fondu() {
+        QFETCH(int, arrete);
+        Zap s;
+        s.fichier(3, "trois.mp3", 100);
+        s.f.deck(3).lecteur.graphe = FilgraphManager::creer();
+        s.tick(1);
+        s.f.arreter_lecteur(arrete);
+        switch (arrete) {
+        case 1:
+            QVERIFY(s.fini());
+            QVERIFY(!s.en_lecture(1));
+            break;
+        case 2:
+            QVERIFY(s.fini());
+            QVERIFY(s.lecteur(1).graphe.estNul());
+            QCOMPARE(s.sortant->GetState(0), etat_graphe::Arrete);
+            QCOMPARE(s.f.Label2.Caption(), QStringLiteral(" - En attente"));
+            break;
+        case 3:
+            QVERIFY(!s.fini());
+            s.tick(13);  // the fade runs to its end
+            QVERIFY(s.fini());
+            QVERIFY(s.lecteur(1).graphe.estNul());
+            QCOMPARE(s.sortant->GetState(0), etat_graphe::Arrete);
+            break;
+        }
     }
 };
 

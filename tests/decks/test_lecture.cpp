@@ -63,6 +63,19 @@ private slots:
         QCOMPARE(s.lecteur(3).audio.Volume(), -1000);
     }
 
+    // The files-played count never stops a play: past 16 bits it goes on, at its top it wraps.
+    void compte_des_fichiers_joues_sans_fin() {
+        for (int32_t avant : {int32_t(32767), int32_t(INT32_MAX)}) {
+            SceneDecks s;
+            s.fichier(1, "un.mp3", 120);
+            s.f.coche2.setValue(true);
+            nb_fichiers_joues = avant;
+            s.f.play1();
+            QVERIFY(s.en_lecture(1));
+            QCOMPARE(nb_fichiers_joues, avant == INT32_MAX ? 1 : avant + 1);
+        }
+    }
+
     // The deck-by-deck differences of a start outside manual mode.
     void play_par_lecteur_data() {
         QTest::addColumn<int>("n");
@@ -95,12 +108,13 @@ private slots:
         QCOMPARE(s.f.valeur_slider_sauve(n), int16_t(7));
         QCOMPARE(s.f.drapeau_mix_special(n), int16_t(0));
         QCOMPARE(s.f.Timer2.Interval(), 1000);
-        // The previous deck's display is reset but it keeps sounding; the next is emptied.
+        // The previous deck's display is reset but it keeps sounding, its title still moving;
+        // the next is emptied.
         QCOMPARE(s.f.deck(prec).duree.Caption(), QStringLiteral("0"));
-        QVERIFY(!s.f.deck(prec).defilement.Enabled());
+        QVERIFY(s.f.deck(prec).defilement.Enabled());
         QVERIFY(s.en_lecture(prec));
         QVERIFY(s.lecteur(suiv).graphe.estNul());
-        QCOMPARE(nb_fichiers_joues, int16_t(2));
+        QCOMPARE(nb_fichiers_joues, int32_t(2));
     }
 
     // List-driven mode: the duration label shows the entry's end or the pre-listen length,
@@ -226,7 +240,7 @@ private slots:
         QVERIFY(s.f.Command3.isEnabled());
         QVERIFY(!s.lecteur(3).graphe.estNul());                  // the next deck keeps its graph
         QVERIFY(s.journal().isEmpty());
-        QCOMPARE(nb_fichiers_joues, int16_t(2));
+        QCOMPARE(nb_fichiers_joues, int32_t(2));
     }
 
     // Mixing off: each deck's start stops and releases the deck before it, deck 3 too.

@@ -174,9 +174,9 @@ private slots:
         e.duree = QStringLiteral("00:20");
         Radio_FM& f = Radio_FM::instance();
         f.chemin_liste_lire = liste(chemin(QStringLiteral("lire.dfm")), entrees);
-        num_enreg_destinataire = int16_t(numero);
+        num_enreg_destinataire = numero;
         f.lire();
-        QCOMPARE(num_enreg_destinataire, int16_t(qMax(numero, 1)));
+        QCOMPARE(num_enreg_destinataire, qMax(numero, 1));
         QCOMPARE(enreg_destinataire.chemin, QStringLiteral("/musique/Choisi.mp3"));
         QCOMPARE(enreg_destinataire.fin_lecture, fin);
         QCOMPARE(enreg_destinataire.volume, volume);
@@ -205,7 +205,7 @@ private slots:
         lecteur_en_cours = 3;
         f.Combo2.setListIndex(2);  // the third item: record 3
         QCOMPARE(f.chemin_liste_lire, Load_combo2);
-        QCOMPARE(num_enreg_destinataire, int16_t(3));
+        QCOMPARE(num_enreg_destinataire, 3);
         QCOMPARE(enreg_destinataire.genre, QStringLiteral("réseau"));
         QVERIFY(f.char_F.menu()->isVisible());
         // The deck on air is not offered, in either pop-up.
@@ -219,7 +219,7 @@ private slots:
         f.Combo2.setFocus();
         QTest::keyClick(f.Combo2.lineEdit(), Qt::Key_Space);
         QVERIFY(f.char_F.menu()->isVisible());
-        QCOMPARE(num_enreg_destinataire, int16_t(1));
+        QCOMPARE(num_enreg_destinataire, 1);
         QVERIFY(f.Combo2.Text().endsWith(QLatin1Char(' ')));
         f.char_F.menu()->hide();
 
@@ -227,6 +227,24 @@ private slots:
         lecteur_en_cours = 0;
         f.cha_Click();
         QVERIFY(!f.lect3.Enabled());
+    }
+
+    // An entry past 32,767 is read from its own record, not the one chosen before.
+    void entree_au_dela_de_16_bits() {
+        Radio_FM& f = Radio_FM::instance();
+        f.show();
+        QVector<Entree> entrees(32770, Trois[0]);
+        entrees[32767].chemin = QStringLiteral("/musique/Loin.mp3");
+        Load_combo2 = liste(chemin(QStringLiteral("longue.dfm")), entrees);
+        f.choix_combo = 4;
+        f.Charge_combo();
+        f.Combo2.setListIndex(0);
+        f.char_F.menu()->hide();
+        QCOMPARE(enreg_destinataire.chemin, QStringLiteral("/musique/Intro.mp3"));
+        f.Combo2.setListIndex(32767);
+        f.char_F.menu()->hide();
+        QCOMPARE(num_enreg_destinataire, 32768);
+        QCOMPARE(enreg_destinataire.chemin, QStringLiteral("/musique/Loin.mp3"));
     }
 
     void decharger_un_lecteur() {

@@ -19,6 +19,15 @@ struct MixLecteur : SceneDecks {
         f.Command3_Click();  // empty playlist: deck-to-deck mix is selected first
     }
 };
+// Deck 1 on air at slider 12; a 7.6 s jingle mixed over it from deck 2, a 20 s one ready on 3.
+struct DeuxJingles : MixLecteur {
+    DeuxJingles() {
+        fichier(2, "jingle.mp3", 7.6);
+        fichier(3, "long.mp3", 20);
+        f.Slider.setValue(12);
+        f.HLBSoftBttn6_Click();
+    }
+};
 }  // namespace
 
 class TestSupervision : public QObject {
@@ -58,15 +67,39 @@ private slots:
         QVERIFY(s.en_lecture(1));
     }
 
-    void barre_pleine_passe_la_main_meme_si_la_seconde_du_mix_est_sautee() {
+    // The mix second (194) skipped between two ticks still hands over, at once and once: a
+    // jump of the clock, or ticks on half seconds, whose positions round half to even.
+    void seconde_du_mix_depassee_data() {
+        QTest::addColumn<double>("depart");
+        QTest::addColumn<double>("pas");
+        QTest::newRow("saut") << 193.0 << 2.0;
+        QTest::newRow("demi-secondes") << 0.5 << 1.0;
+    }
+    void seconde_du_mix_depassee() {
+        QFETCH(double, depart);
+        QFETCH(double, pas);
         MixLecteur s;
-        s.seconde(193);
-        s.seconde(2);  // 195 s: the mix second went by between two ticks
-        QCOMPARE(lecteur_en_cours, int16_t(1));
-        s.seconde(5);  // the end of the file: the bar reads 100 %
-        QCOMPARE(s.f.picProgBack.Percent(), 0);  // reset by deck 2's start
+        s.seconde(depart);
+        while (lecteur_en_cours == 1 && s.lecteur(1).position.CurrentPosition() < 197)
+            s.seconde(pas);
         QCOMPARE(lecteur_en_cours, int16_t(2));
         QVERIFY(s.en_lecture(2));
+        QVERIFY(s.en_lecture(1));  // an overlap, well before the end of deck 1
+        QVERIFY(s.lecteur(1).position.CurrentPosition() <= 196);
+    }
+
+    // A hand-over that found nothing to start is not tried again at every later tick.
+    void une_seule_tentative_par_piste() {
+        MixLecteur s;
+        chemin_lecteur2.clear();
+        s.seconde(194);
+        QCOMPARE(s.f.Label2.Caption(), QStringLiteral(" - En attente"));
+        s.f.Label2.setCaption(QStringLiteral("Titre"));
+        s.seconde();
+        s.seconde();
+        QCOMPARE(s.f.Label2.Caption(), QStringLiteral("Titre"));
+        QCOMPARE(lecteur_en_cours, int16_t(1));
+        QVERIFY(s.en_lecture(1));
     }
 
     void fichier_plus_court_que_le_recouvrement_ne_passe_jamais_la_main() {
@@ -181,9 +214,43 @@ private slots:
         QCOMPARE(s.f.Slider.Value(), 12);
         QVERIFY(s.f.HLBSoftBttn6.isEnabled());
         QCOMPARE(s.f.picProgBack1.Value(), 0);
+        QCOMPARE(s.f.picProgBack1.Caption(), QString());
+        QCOMPARE(s.f.mix_special2, int16_t(0));
         QVERIFY(!s.f.Active_audio_jingles.Checked());
         QVERIFY(s.f.Active_audio_zapping.Checked());
         QCOMPARE(lecteur_en_cours, int16_t(1));
+    }
+
+    // Two jingles at once: the first keeps the level to come back to, the last to end brings
+    // it back; each bar drops its caption when its own jingle ends.
+    void deux_mixages_speciaux_a_la_fois() {
+        DeuxJingles s;
+        s.seconde(2);
+        s.f.HLBSoftBttn7_Click();
+        QCOMPARE(s.f.Slider.Value(), 18);
+        QCOMPARE(s.f.slider_sauve1, int16_t(12));
+        s.seconde(6);  // the first jingle ends, the second plays on
+        QCOMPARE(s.f.picProgBack1.Caption(), QString());
+        QVERIFY(s.f.HLBSoftBttn6.isEnabled());
+        QCOMPARE(s.f.Slider.Value(), 18);
+        QVERIFY(s.f.Active_audio_jingles.Checked());
+        QCOMPARE(s.f.picProgBack2.Caption(), QStringLiteral("Mixage spécial en cours (20 S)"));
+        s.seconde(14);
+        QCOMPARE(s.f.Slider.Value(), 12);
+        QCOMPARE(s.f.picProgBack2.Caption(), QString());
+        QVERIFY(!s.f.Active_audio_jingles.Checked());
+        QVERIFY(s.f.Active_audio_zapping.Checked());
+    }
+
+    // A jingle stopped by hand while another sounds leaves the deck on air lowered.
+    void arret_d_un_jingle_pendant_un_autre() {
+        DeuxJingles s;
+        s.f.HLBSoftBttn7_Click();
+        s.seconde();
+        s.f.HLBSoftBttn10_Click();
+        QCOMPARE(s.f.Slider.Value(), 18);
+        s.f.HLBSoftBttn11_Click();
+        QCOMPARE(s.f.Slider.Value(), 12);
     }
 
     // A jingle stopped or unloaded by hand ends the watch: the supervision of the deck on air

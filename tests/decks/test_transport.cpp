@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(f.Label7.Caption(), QStringLiteral("Play 1 : mix player"));  // the deck on air
         QCOMPARE(f.HLBSoftBttn13.Caption(), QStringLiteral("II"));
         QVERIFY(!f.Shape2.isVisibleTo(&f));
-        QCOMPARE(f.Timer3.Interval(), 0);
+        QCOMPARE(f.Timer3.Interval(), 40);  // deck 2 takes no part in deck 1's fade
         QCOMPARE(index_fin_jingle_auto, int16_t(0));
         QCOMPARE(index_fin_new_auto, int16_t(0));
         QCOMPARE(f.windowTitle(), QStringLiteral("Radio : /musique/suivante.mp3"));

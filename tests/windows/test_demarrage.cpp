@@ -207,20 +207,33 @@ private slots:
         QCOMPARE(reglage(cle::Position, cle::Position_gauche), QStringLiteral("32767"));
     }
 
-    // Yes: the closing line, the journal kept only under "Activer  conserver", every window
-    // unloaded, the end.
+    // Yes: the closing line, the session's records kept only under "Activer  conserver" (a
+    // journal kept by an earlier session stays whatever the option), every window unloaded,
+    // the end.
     void fermeture_acceptee_data() {
         QTest::addColumn<QString>("option");
         QTest::addColumn<bool>("conserve");
-        QTest::newRow("Activer  conserver") << "Active_journal" << true;
-        QTest::newRow("Activer et ne pas conserver") << "Active_journal1" << false;
-        QTest::newRow("Désactiver") << "A_desacive_J" << false;
+        QTest::addColumn<bool>("garde_avant");
+        for (bool avant : {false, true}) {
+            const char* suffixe = avant ? ", journal gardé avant" : "";
+            QTest::addRow("Activer  conserver%s", suffixe) << "Active_journal" << true << avant;
+            QTest::addRow("Activer et ne pas conserver%s", suffixe) << "Active_journal1" << false << avant;
+            QTest::addRow("Désactiver%s", suffixe) << "A_desacive_J" << false << avant;
+        }
     }
     void fermeture_acceptee() {
         QFETCH(QString, option);
         QFETCH(bool, conserve);
+        QFETCH(bool, garde_avant);
         apres_premier_lancement();
         copier_images();
+        const QByteArray avant = "12/03/2026 - 08:00:00 Fermeture de Sonavel_V5\r\n";
+        QFile::remove(programme::dossier() + QStringLiteral("journal.doc"));
+        if (garde_avant) {
+            QFile j(programme::dossier() + QStringLiteral("journal.doc"));
+            QVERIFY(j.open(QIODevice::WriteOnly));
+            j.write(avant);
+        }
         Radio_FM& r = charger();
         err_form::instance();
         r.Active_journal.setChecked(option == "Active_journal");
@@ -232,8 +245,10 @@ private slots:
         QVERIFY(termine([&] { r.Quitter__Click(); }));
         QCOMPARE(Radio::fermeture_confirmee, Vrai);
         QVERIFY(Form::fenetres_chargees().empty());
-        QCOMPARE(QFile::exists(programme::dossier() + QStringLiteral("journal.doc")), conserve);
+        QCOMPARE(QFile::exists(programme::dossier() + QStringLiteral("journal.doc")), conserve || garde_avant);
         if (conserve) QVERIFY(journal().contains(QStringLiteral("en attente\r")) && journal().contains(QStringLiteral(" Fermeture de Sonavel_V5\r\n")));
+        if (garde_avant) QVERIFY(journal().startsWith(QString::fromUtf8(avant)));
+        if (garde_avant && !conserve) QCOMPARE(journal(), QString::fromUtf8(avant));
     }
 
     void fermeture_apres_premier_lancement() {

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# The main window keeps its place from one run to the next under a real window manager: the
+# real program on a virtual display with openbox, the window moved once by hand, then five
+# restarts (each closed by the window manager's close and confirmed), and a stored position
+# off the screen brought back onto it.
+#
+#   tests/config/position_fenetres.sh PROGRAM
+#
+# Exit status: 0 passed, 1 failed, 77 skipped (no Xvfb, openbox or xdotool).
+set -uo pipefail
+programme=$1
+for outil in Xvfb openbox xdotool xwininfo; do
+  command -v "$outil" >/dev/null || { echo "skipped: $outil not found"; exit 77; }
+done
+
+travail=$(mktemp -d)
+pids=()
+finir() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$travail"
+}
+trap finir EXIT
+
+exec 3>"$travail/affichage"
+Xvfb -displayfd 3 -screen 0 1280x1000x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [[ -s $travail/affichage ]] && break; sleep 0.1; done
+export DISPLAY=:$(head -1 "$travail/affichage")
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+export XDG_CONFIG_HOME=$travail/config SONAVEL_AUDIO_SINK=fakesink SONAVEL_VIDEO_SINK=fakesink
+unset QT_QPA_PLATFORM
+reglages=$XDG_CONFIG_HOME/Sonavel/reglages.ini
+
+echec() { echo "FAIL: $*"; exit 1; }
+fenetre() {  # the first visible window whose name matches
+  for _ in $(seq 100); do
+    local w
+    w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [[ -n $w ]] && { echo "$w"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+touches() {  # keys to a window, through the keyboard as a user types them
+  local w=$1
+  shift
+  xdotool windowactivate --sync "$w" >/dev/null 2>&1
+  xdotool key "$@"
+}
+attendre_fin() {
+  for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+  kill "$1" 2>/dev/null
+  return 1
+}
+coin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'; }
+reglage() { sed -n "s/^$1=//p" "$reglages"; }
+
+# A first start writes the defaults, says so and ends.
+"$programme" >/dev/null 2>&1 &
+p=$!
+b=$(fenetre '^Sonavel_V5$') || echec "no first-start message"
+touches "$b" Return
+attendre_fin $p || echec "the first start did not end"
+
+# Starts the program, checks where its window stands, optionally moves it, closes it with the
+# window manager's close and confirms.
+lancer() {
+  local attendu=$1 deplacer=${2:-}
+  "$programme" >/dev/null 2>&1 &
+  local p=$!
+  local w
+  w=$(fenetre '^Sonavel V') || echec "no main window"
+  sleep 1
+  local ici
+  ici=$(coin "$w")
+  [[ -z $attendu || $ici == "$attendu" ]] || echec "window at $ici, expected $attendu"
+  if [[ -n $deplacer ]]; then
+    xdotool windowmove "$w" ${deplacer% *} ${deplacer#* }
+    sleep 0.5
+  fi
+  echo "$ici" >"$travail/coin"
+  touches "$w" alt+F4
+  local b
+  b=$(fenetre '^Sonavel_V5$') || echec "no closing confirmation"
+  touches "$b" shift+Tab space  # "Oui" (the default is "Non")
+  attendre_fin $p || echec "the program did not end"
+}
+
+lancer "" "300 200"
+for i in 1 2 3 4 5; do
+  lancer "300 200"
+  [[ $(reglage Position_haut) == 3000 && $(reglage Position_gauche) == 4500 ]] ||
+    echec "run $i saved $(reglage Position_haut) / $(reglage Position_gauche)"
+done
+
+# Stored off the screen (above it, then far to the right): back on the screen, at its edge.
+sed -i 's/^Position_haut=.*/Position_haut=-3000/' "$reglages"
+lancer "300 0"
+sed -i 's/^Position_gauche=.*/Position_gauche=30000/; s/^Position_haut=.*/Position_haut=3000/' "$reglages"
+lancer ""
+read -r x y <"$travail/coin"
+(( y == 200 && x >= 0 && x < 1280 - 100 )) || echec "window off to the right stands at $x $y"
+echo "passed: the window stayed at 300 200 over five restarts"
