@@ -68,9 +68,16 @@ Liste_son::Liste_son() {
                               {&Label10, "S", "Sauvegarder la recherche"},
                               {&Label11, "A..", "Affichage"}};
     for (const Bouton& b : boutons) {
-        if (b.caption) b.label->setCaption(QString::fromUtf8(b.caption));
+        if (b.caption) {
+            b.label->setCaption(QString::fromUtf8(b.caption));
+            // The caption keeps its access-key mark; the label draws the text without it.
+            b.label->setText(QString::fromUtf8(b.caption).remove(QLatin1Char('&')));
+        }
         b.label->setToolTip(QString::fromUtf8(b.bulle));
     }
+    // The labels stand over the window's background.
+    for (Label* l : findChildren<Label*>()) l->setBackStyle(0);
+    Label24.setStyleSheet(QStringLiteral("font-weight: bold;"));
     Text2.hide();
     Option1.setCaption(QStringLiteral("Lecture continue"));
     Option2.setCaption(QStringLiteral("Lecture aléatoire"));
@@ -84,7 +91,7 @@ Liste_son::Liste_son() {
         images[i]->setFixedSize(56, 24);
         images[i]->setStretch(true);
     }
-    Image10.setFixedSize(120, 60);
+    Image10.setFixedSize(110, 56);
     Image10.setStretch(true);
 
     ListView1.setParent(this);
@@ -164,8 +171,9 @@ void Liste_son::disposer() {
     ajouter_menu(barre, A_Charge_liste);
 
     auto* menus = new QHBoxLayout;
+    menus->setSpacing(14);
     for (Label* l : {&Label5, &Label6, &Label7, &Label8, &Label9, &Label11}) menus->addWidget(l);
-    menus->addSpacing(12);
+    menus->addSpacing(24);
     menus->addWidget(&Label1, 1);
     v->addLayout(menus);
 
@@ -183,16 +191,14 @@ void Liste_son::disposer() {
     ligne2->addWidget(&Label3);
     titres->addLayout(ligne2);
     auto* ligne3 = new QHBoxLayout;
+    ligne3->setSpacing(16);
     ligne3->addWidget(&Label12);
     ligne3->addWidget(&Label14);
     ligne3->addWidget(&Label15);
-    ligne3->addWidget(&Label11);
     ligne3->addStretch();
+    ligne3->addWidget(&Combo1);
+    ligne3->addWidget(&Label10);
     titres->addLayout(ligne3);
-    auto* recherche = new QHBoxLayout;
-    recherche->addWidget(&Combo1, 1);
-    recherche->addWidget(&Label10);
-    titres->addLayout(recherche);
     milieu->addLayout(titres, 1);
     v->addLayout(milieu);
 
@@ -202,7 +208,7 @@ void Liste_son::disposer() {
     for (OptionButton* o : {&Option1, &Option2, &Option3, &Option4}) bas->addWidget(o);
     bas->addStretch();
     v->addLayout(bas);
-    Combo1.setMinimumWidth(200);
+    Combo1.setMinimumWidth(260);
 }
 
 void Liste_son::brancher() {

@@ -203,6 +203,7 @@ private slots:
         rep.attendre_fichier(soir);
         charger();
         QCOMPARE(rep.boites()[0].titre, QStringLiteral("Ouvrir un fichier liste"));
+        QVERIFY(Liste_son::instance().isVisible());
         QCOMPARE(Liste_son::instance().ListView1.ListCount(), 2);
         QCOMPARE(chemin_liste, soir);
     }
