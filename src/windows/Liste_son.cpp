@@ -498,19 +498,15 @@ void Liste_son::Form_KeyPress(int16_t KeyAscii) {
         case 'F': case 'f': f.A_gere.choisir(); break;
         case 'O': case 'o': lancer(f.Label16); break;
         case 'B': case 'b':
-            switch (lecteur_en_cours) {
-            case 1: f.AnyButton2_Click(); break;
-            case 2: f.AnyButton5_Click(); break;
-            case 3: f.AnyButton6_Click(); break;
-            }
+        case 'H': case 'h': {
+            // One volume step on the deck on air: quieter (B) or louder (H).
+            using Pas = void (Radio_FM::*)();
+            const Pas plus_bas[] = {&Radio_FM::AnyButton2_Click, &Radio_FM::AnyButton5_Click, &Radio_FM::AnyButton6_Click};
+            const Pas plus_fort[] = {&Radio_FM::AnyButton1_Click, &Radio_FM::AnyButton3_Click, &Radio_FM::AnyButton4_Click};
+            if (lecteur_en_cours >= 1 && lecteur_en_cours <= 3)
+                (f.*(KeyAscii == 'B' || KeyAscii == 'b' ? plus_bas : plus_fort)[lecteur_en_cours - 1])();
             break;
-        case 'H': case 'h':
-            switch (lecteur_en_cours) {
-            case 1: f.AnyButton1_Click(); break;
-            case 2: f.AnyButton3_Click(); break;
-            case 3: f.AnyButton4_Click(); break;
-            }
-            break;
+        }
         }
     } catch (const Erreur&) {
     }
@@ -601,9 +597,16 @@ bool Liste_son::eventFilter(QObject* objet, QEvent* e) {
     case QEvent::KeyRelease:
         if (objet == &ListView1) evenement::utilisateur([this] { ListView1_KeyUp(); });
         break;
+    case QEvent::MouseButtonPress:
+        if (objet == ListView1.viewport()) m_appui = static_cast<QMouseEvent*>(e)->position().toPoint();
+        break;
     case QEvent::MouseMove:
         if (objet == ListView1.viewport()) {
-            const int bouton = evenement::bouton(static_cast<QMouseEvent*>(e)->buttons());
+            auto* m = static_cast<QMouseEvent*>(e);
+            // A click that slips a pixel stays a click: the button counts once the pointer has
+            // moved the platform's drag distance.
+            const bool loin = (m->position().toPoint() - m_appui).manhattanLength() >= QApplication::startDragDistance();
+            const int bouton = loin ? evenement::bouton(m->buttons()) : 0;
             evenement::utilisateur([&] { ListView1_MouseMove(bouton); });
         }
         break;
