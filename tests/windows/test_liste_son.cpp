@@ -15,6 +15,8 @@
 #include "support/sonavel_test.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
+#include "windows/ajout_fichier.h"
+#include <QMenu>
 
 using namespace Radio;
 
@@ -312,6 +314,34 @@ private slots:
         QCOMPARE(r.messages()[0].texte, QStringLiteral("Conservez cette recherche ? - "));
         QCOMPARE(fichiers::lire_fichier(dans_programme("recherche.dit")), QByteArray(200, ' '));
         QCOMPARE(l.Combo1.List(0), QString());
+    }
+
+    // The disk search asks first; "No" stops nothing and puts the file manager away.
+    void recherche_sur_disque_refusee() {
+        Liste_son& l = Liste_son::instance();
+        Repondeur r;
+        r.attendre_message(boites::Non);
+        l.A_recherche_Click();
+        QCOMPARE(r.messages()[0].texte,
+                 QStringLiteral("Recherche sur disque\n\r\n\rSi une liste ou un lecteur est en cours de lecture \r"
+                                "Vous allez la ou le stopper ! \rSi vous validez,sélectionnez le départ de la recherche"
+                                "\rpuis menu : Rechercher\rContinuer ?"));
+        QCOMPARE(r.messages()[0].style, 308);
+        QCOMPARE(r.messages()[0].titre, QStringLiteral("Sonavel_V5"));
+        QVERIFY(!ajout_fichier::instance().isVisible());
+    }
+
+    // "Ajouter" shows everything and offers the add menu.
+    void ajouter_affiche_tout() {
+        Liste_son& l = Liste_son::instance();
+        Radio_FM& f = Radio_FM::instance();
+        f.Affiche_Fenetre_P.setChecked(true);
+        f.Aligner_liste.setEnabled(false);
+        l.Label7_Click();
+        QVERIFY(f.affiche_tout.Checked() && !f.Affiche_Fenetre_P.Checked() && f.Aligner_liste.Enabled());
+        QVERIFY(f.isVisible());
+        QVERIFY(l.ajout_tous.menu()->isVisible());
+        l.ajout_tous.menu()->hide();
     }
 
     void a_mettre_enabled_sans_condition() {
