@@ -285,7 +285,7 @@ void Liste_son::brancher() {
     Image5.Click = [this] { Image5_Click(); };
     Image6.Click = [this] { Image6_Click(); };
     Image7.Click = [this] { Image7_Click(); };
-    Image8.Click = [] { Radio_FM::instance().Label15.Click ? Radio_FM::instance().Label15.Click() : void(); };
+    Image8.Click = [this] { Label11_Click(); };  // the main window's display menu, as "A.."
 
     Label1.Click = [this] { Label1_Click(); };
     Label5.Click = [this] { Label5_Click(); };
