@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include "config/etat.h"
@@ -36,6 +37,15 @@ constexpr int32_t CouleurSurvol = 8454016;        // light green
 constexpr int32_t CouleurAppui = -2147483630;     // the system's button text
 
 int pixels(int twips) { return twips / TwipsParPixel; }
+
+// In-place editing reaches the row's text (the path) only, never its other cells.
+class EditionChemin : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return index.column() == 0 ? QStyledItemDelegate::createEditor(parent, option, index) : nullptr;
+    }
+};
 
 // The one data type of a row dragged out of the list: the drop targets read the program's own
 // drag state (enreg_dragdrop, index_glisse), not this data.
@@ -97,6 +107,8 @@ Liste_son::Liste_son() {
     ListView1.setParent(this);
     ListView1.setAcceptDrops(true);
     ListView1.viewport()->setAcceptDrops(true);
+    ListView1.setItemDelegate(new EditionChemin(&ListView1));
+    ListView1.setEditTriggers(QAbstractItemView::NoEditTriggers);
     disposer();
     brancher();
     resize(pixels(6700 + 2500 + 2500 + 1300 + 1000 + 1100) + 24, 480);
@@ -650,7 +662,9 @@ void Liste_son::ListView1_Click() {
         const int32_t n = ListView1.ListCount();
         if (n < 1) return;
         glisser_liste_en_cours = Faux;
-        const int32_t i = ListView1.Index(ListView1.SelectedItem());
+        QTreeWidgetItem* choisie = ListView1.SelectedItem();
+        if (choisie && modif_chemin_autorisee == Vrai) choisie->setFlags(choisie->flags() | Qt::ItemIsEditable);
+        const int32_t i = ListView1.Index(choisie);
         ligne_insertion = i;
         index_liste_en_cours = i;
         num_enreg_destinataire = i;

@@ -198,6 +198,7 @@ private slots:
         QCOMPARE(ligne_insertion, 2);
         QCOMPARE(glisser_liste_en_cours, Faux);
         QVERIFY(l.ListView1.editTriggers() != QAbstractItemView::NoEditTriggers);
+        QVERIFY(l.ListView1.ListItem(2)->flags() & Qt::ItemIsEditable);
         modif_chemin_autorisee = Faux;
         l.ListView1_Click();
         QCOMPARE(l.ListView1.editTriggers(), QAbstractItemView::NoEditTriggers);
