@@ -80,6 +80,15 @@ TypeEnregListe lire_enregistrement(const QString& nom, int numero) {
     return enreg_liste::decoder(f.lire(numero));
 }
 
+void ecrire_enregistrement(const QString& nom, int numero, const TypeEnregListe& e) {
+    QByteArray contenu = lire(nom);
+    contenu.truncate(contenu.size() - contenu.size() % enreg_liste::Longueur);  // whole records only
+    const int n = contenu.size() / enreg_liste::Longueur;
+    if (numero < 1 || numero > n + 1) throw Erreur(err::NumeroEnregistrement);
+    contenu.replace(qsizetype(numero - 1) * enreg_liste::Longueur, enreg_liste::Longueur, enreg_liste::encoder(e));
+    fichiers::reecrire_fichier(chemin_complet(nom), contenu);
+}
+
 void signaler(const Erreur& e) {
     switch (e.numero()) {
     case err::AppelInvalide:
