@@ -1,0 +1,118 @@
+#include "playlist/fichier_liste.h"
+
+#include <QDir>
+#include <QTreeWidgetItem>
+
+#include "config/etat.h"
+#include "config/journal.h"
+#include "config/reglages_radio.h"
+#include "platform/boites.h"
+#include "platform/chaines.h"
+#include "platform/conversions.h"
+#include "platform/enregistrements.h"
+#include "platform/erreur.h"
+#include "platform/fichiers.h"
+#include "platform/liste_vue.h"
+#include "platform/programme.h"
+#include "playlist/enregistrement_liste.h"
+
+namespace fichier_liste {
+
+QString chemin_complet(const QString& nom) { return QDir(programme::dossier()).filePath(nom); }
+
+QStringList cellules(const TypeEnregListe& s) {
+    const QString fin = rt::Trim(s.fin_lecture);
+    return {rt::Trim(s.chemin),
+            rt::format_nombre(s.debut_lecture),
+            rt::IsNumeric(fin) ? rt::format_nombre(rt::CDbl(fin)) : fin,
+            rt::Trim(s.genre),
+            QString::number(s.volume),
+            rt::Trim(s.duree_piste)};
+}
+
+namespace {
+// A cell that does not convert gives 0 in its field.
+template <class F>
+auto ou_zero(F conversion) -> decltype(conversion()) {
+    try {
+        return conversion();
+    } catch (const Erreur&) {
+        return 0;
+    }
+}
+}  // namespace
+
+TypeEnregListe entree_de_ligne(const QTreeWidgetItem* ligne) {
+    TypeEnregListe e;
+    e.chemin = ligne->text(0);
+    e.debut_lecture = ou_zero([&] { return rt::CDbl(ligne->text(1)); });
+    e.fin_lecture = ligne->text(2);
+    e.genre = ligne->text(3);
+    e.volume = ou_zero([&] { return rt::CInt(ligne->text(4)); });
+    e.duree_piste = ligne->text(5);
+    return e;
+}
+
+void ajouter_lignes(ListView& vue, const QByteArray& contenu) {
+    const int n = contenu.size() / enreg_liste::Longueur;
+    QList<QTreeWidgetItem*> lignes;
+    lignes.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        const QByteArray enreg = contenu.mid(qsizetype(i) * enreg_liste::Longueur, enreg_liste::Longueur);
+        lignes.append(new QTreeWidgetItem(cellules(enreg_liste::decoder(enreg))));
+    }
+    vue.addTopLevelItems(lignes);
+}
+
+QByteArray octets_de_la_vue(const ListView& vue) {
+    const int n = vue.ListCount();
+    QByteArray octets;
+    octets.reserve(qsizetype(n) * enreg_liste::Longueur);
+    for (int i = 0; i < n; ++i) octets.append(enreg_liste::encoder(entree_de_ligne(vue.topLevelItem(i))));
+    return octets;
+}
+
+QByteArray lire(const QString& nom) { return fichiers::lire_fichier(chemin_complet(nom)); }
+
+TypeEnregListe lire_enregistrement(const QString& nom, int numero) {
+    FichierEnregistrements f(chemin_complet(nom), enreg_liste::Longueur, FichierEnregistrements::Acces::Lecture);
+    if (numero > f.nombre()) throw Erreur(err::NumeroEnregistrement);
+    return enreg_liste::decoder(f.lire(numero));
+}
+
+void ecrire_enregistrement(const QString& nom, int numero, const TypeEnregListe& e) {
+    QByteArray contenu = lire(nom);
+    contenu.truncate(contenu.size() - contenu.size() % enreg_liste::Longueur);  // whole records only
+    const int n = contenu.size() / enreg_liste::Longueur;
+    if (numero < 1 || numero > n + 1) throw Erreur(err::NumeroEnregistrement);
+    contenu.replace(qsizetype(numero - 1) * enreg_liste::Longueur, enreg_liste::Longueur, enreg_liste::encoder(e));
+    fichiers::reecrire_fichier(chemin_complet(nom), contenu);
+}
+
+void signaler(const Erreur& e) {
+    switch (e.numero()) {
+    case err::AppelInvalide:
+    case err::Annulation:
+        return;
+    case err::PermissionRefusee:
+    case err::DisqueNonPret:
+    case err::RenommerAutreUnite:
+    case err::AccesCheminFichier:
+    case err::CheminIntrouvable:
+        Radio::Chemin_dernier_fichier = Radio::dossier_programme();
+        MsgBox(e.description(), boites::Critique);
+        return;
+    default:
+        MsgBox(QStringLiteral("Erreur ") + QString::number(e.numero()) + QStringLiteral(" ") + e.description(),
+               boites::Critique);
+    }
+}
+
+void signaler_ecriture(const QString& chemin, const Erreur& e) {
+    const QString texte = QStringLiteral("Ecriture de la liste impossible : ") + chemin + QStringLiteral("\r") +
+                          e.description();
+    if (Radio::journal_actif == Vrai)
+        journal::ecrire(journal::horodatage() + QStringLiteral(" ") + texte.simplified());
+    MsgBox(texte, boites::Critique);
+}
+}  // namespace fichier_liste
