@@ -265,6 +265,26 @@ struct Parcours {
     std::optional<double> duree;
 };
 
+// The walks in progress, by file: a second load of a file being walked waits for the same walk.
+std::shared_ptr<Parcours> parcours_de(const QString& absolu) {
+    static std::mutex m;
+    static auto* en_cours = new QHash<QString, std::weak_ptr<Parcours>>;
+    std::lock_guard<std::mutex> l(m);
+    for (auto it = en_cours->begin(); it != en_cours->end();)
+        it = it->expired() ? en_cours->erase(it) : std::next(it);
+    if (auto p = en_cours->value(absolu).lock()) return p;
+    auto p = std::make_shared<Parcours>();
+    en_cours->insert(absolu, p);
+    std::thread([p, absolu] {
+        auto d = media_mpeg::duree_parcours(absolu, &p->arret);
+        std::lock_guard<std::mutex> l(p->m);
+        p->duree = d;
+        p->fini = true;
+        p->cv.notify_all();
+    }).detach();
+    return p;
+}
+
 class GrapheGst : public GrapheFiltres {
 public:
     ~GrapheGst() override { liberer(); }
@@ -333,7 +353,7 @@ void GrapheGst::liberer() {
     }
     if (m_flux && m_flux->sink_demandeur) gst_object_unref(m_flux->sink_demandeur);
     m_flux.reset();
-    if (m_parcours) m_parcours->arret = true;
+    // A walk in progress goes on without us: its length is remembered for the next load.
     m_parcours.reset();
     m_sink_video = nullptr;
     m_fenetre.reset();
@@ -467,14 +487,7 @@ void GrapheGst::RenderFile(const QString& chemin) {
 std::optional<double> GrapheGst::duree_mpeg(const QString& absolu,
                                             std::chrono::steady_clock::time_point limite) {
     if (auto d = media_mpeg::duree_rapide(absolu)) return d;
-    auto parcours = std::make_shared<Parcours>();
-    std::thread([parcours, absolu] {
-        auto d = media_mpeg::duree_parcours(absolu, &parcours->arret);
-        std::lock_guard<std::mutex> l(parcours->m);
-        parcours->duree = d;
-        parcours->fini = true;
-        parcours->cv.notify_all();
-    }).detach();
+    auto parcours = parcours_de(absolu);
     {
         std::unique_lock<std::mutex> l(parcours->m);
         parcours->cv.wait_until(l, std::min(limite, std::chrono::steady_clock::now() + kAttenteParcours),
