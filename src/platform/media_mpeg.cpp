@@ -45,6 +45,9 @@ constexpr int64_t kVue = 16 * 1024;
 // The header of the first frame is looked for this far past the leading tags; further on,
 // only the walk finds it.
 constexpr int64_t kRechercheEntete = 1 << 20;
+// Reads: small ones for a header at each end, large sequential ones for a walk.
+constexpr int64_t kBlocEntete = 64 * 1024;
+constexpr int64_t kBlocParcours = 1 << 20;
 // How far past the leading tags a file is searched for audio when GStreamer found no type.
 constexpr int64_t kRechercheAudio = 8 << 20;
 
@@ -141,8 +144,8 @@ std::atomic<int64_t> g_bride{0};
 
 class SourceFichier : public Source {
 public:
-    SourceFichier(int fd, int64_t taille, const std::atomic<bool>* arret)
-        : Source(taille), m_fd(fd), m_arret(arret) {}
+    SourceFichier(int fd, int64_t taille, const std::atomic<bool>* arret, int64_t bloc)
+        : Source(taille), m_fd(fd), m_arret(arret), m_bloc(bloc) {}
     const uint8_t* voir(int64_t pos, int64_t n) override {
         const int64_t fin = std::min(taille, pos + n);
         if (pos >= m_debut && fin <= m_debut + int64_t(m_tampon.size()))
@@ -151,8 +154,6 @@ public:
     }
 
 private:
-    static constexpr int64_t kBloc = 1 << 20;
-
     // Keeps what is already read from pos on and reads on, one large block at a time.
     bool remplir(int64_t pos, int64_t fin) {
         const int64_t garde_fin = m_debut + int64_t(m_tampon.size());
@@ -164,7 +165,7 @@ private:
         m_debut = pos;
         while (m_debut + int64_t(m_tampon.size()) < fin) {
             const int64_t depuis = m_debut + int64_t(m_tampon.size());
-            const int64_t voulu = std::min(kBloc, taille - depuis);
+            const int64_t voulu = std::min(m_bloc, taille - depuis);
             const size_t avant = m_tampon.size();
             m_tampon.resize(avant + size_t(voulu));
             const ssize_t lu = ::pread(m_fd, m_tampon.data() + avant, size_t(voulu), depuis);
@@ -195,6 +196,7 @@ private:
 
     int m_fd;
     const std::atomic<bool>* m_arret;
+    int64_t m_bloc;
     std::vector<uint8_t> m_tampon;
     int64_t m_debut = 0;
 };
@@ -438,9 +440,10 @@ struct Memoire {
     std::mutex m;
     QHash<QString, Entree> durees;
 };
+// Never destroyed: a walk may still be running while the program ends.
 Memoire& memoire() {
-    static Memoire m;
-    return m;
+    static auto* m = new Memoire;
+    return *m;
 }
 
 struct Fichier {
@@ -492,7 +495,7 @@ std::optional<double> duree_rapide(const QString& chemin) {
     Fichier f(chemin);
     if (!f.ouvert()) return std::nullopt;
     if (auto d = f.memorisee()) return d;
-    SourceFichier s(f.fd, f.taille, nullptr);
+    SourceFichier s(f.fd, f.taille, nullptr, kBlocEntete);
     auto d = lire_entete(s);
     if (d) f.memoriser(*d);
     return d;
@@ -501,7 +504,7 @@ std::optional<double> duree_rapide(const QString& chemin) {
 std::optional<double> duree_parcours(const QString& chemin, const std::atomic<bool>* arret) {
     Fichier f(chemin);
     if (!f.ouvert()) return std::nullopt;
-    SourceFichier s(f.fd, f.taille, arret);
+    SourceFichier s(f.fd, f.taille, arret, kBlocParcours);
     auto d = parcourir(s);
     if (arret && arret->load()) return std::nullopt;
     if (d) f.memoriser(*d);
@@ -516,7 +519,7 @@ std::optional<double> duree_fichier(const QString& chemin) {
 bool contient_mpeg(const QString& chemin) {
     Fichier f(chemin);
     if (!f.ouvert()) return false;
-    SourceFichier s(f.fd, f.taille, nullptr);
+    SourceFichier s(f.fd, f.taille, nullptr, kBlocParcours);
     const Etendue e = etendue(s);
     int64_t pos = e.debut;
     return e.possible && chercher_trame(s, pos, e.fin, e.debut + kRechercheAudio).has_value();
