@@ -584,9 +584,10 @@ void GrapheGst::changer_etat(GstState cible, int32_t etat) {
     if (m_pipeline) {
         if (gst_element_set_state(m_pipeline, cible) == GST_STATE_CHANGE_FAILURE) {
             std::lock_guard<std::mutex> l(m_flux->m);
-            throw Erreur(err::RenduImpossible, m_flux->erreur.isEmpty()
-                                                   ? QStringLiteral("Changement d'état refusé")
-                                                   : m_flux->erreur);
+            throw Erreur(err::RenduImpossible,
+                         sur_fichier(m_flux->erreur.isEmpty() ? QStringLiteral("Changement d'état refusé")
+                                                              : m_flux->erreur,
+                                     m_chemin));
         }
         // A pause takes effect when the sinks have stopped: wait for it, so that the position
         // read next no longer moves. Starting needs no wait.

@@ -156,7 +156,9 @@ private slots:
         QVERIFY2(provisoire > 0, qPrintable(QString::number(provisoire)));
         QTRY_COMPARE_WITH_TIMEOUT(IMediaPosition(g).Duration(), exacte, 20000);
         QVERIFY2(horloge.elapsed() > 1000, "the walk was not slowed");
-        QVERIFY2(plus_long_silence < 400, qPrintable(QString::number(plus_long_silence)));
+        // The load itself (preroll and a short wait for the walk) is all the timer misses;
+        // the margin is for a busy machine.
+        QVERIFY2(plus_long_silence < 500, qPrintable(QString::number(plus_long_silence)));
 
         QElapsedTimer second;
         second.start();
