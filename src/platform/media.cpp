@@ -59,7 +59,7 @@ constexpr auto kDelaiChargement = 15s;
 // How long a streaming thread waits for the window its video sink draws into.
 constexpr auto kDelaiFenetre = 5s;
 // How long a load waits for a frame walk before it lets the walk finish in its own thread.
-constexpr auto kAttenteParcours = 150ms;
+constexpr auto kAttenteParcours = 100ms;
 // How long a load asks GStreamer for a length it does not know yet.
 constexpr auto kAttenteDureeGst = 3s;
 // The longest wait for a seek or a pause to take effect.
@@ -494,9 +494,9 @@ std::optional<double> GrapheGst::duree_mpeg(const QString& absolu,
                                 [&] { return parcours->fini; });
         if (parcours->fini) return parcours->duree;
     }
-    // Still walking: an estimate now, the walk's figure later. Without an estimate the load
-    // waits for the walk, within its time limit.
-    if (auto estimation = duree_gst(limite)) {
+    // Still walking: an estimate now, the walk's figure later (GStreamer has none for MPEG
+    // audio before playing). Without an estimate the load waits for the walk, within its limit.
+    if (auto estimation = media_mpeg::duree_estimee(absolu)) {
         m_parcours = parcours;
         return estimation;
     }

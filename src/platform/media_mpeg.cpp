@@ -430,6 +430,25 @@ std::optional<double> lire_entete(Source& s) {
     return double(trames) * t->echantillons / t->frequence;
 }
 
+// A guess from the first frames' byte rate and the stream's size: what a deck shows until the
+// walk has counted every frame.
+std::optional<double> estimer(Source& s) {
+    const Etendue e = etendue(s);
+    if (!e.possible) return std::nullopt;
+    int64_t pos = e.debut;
+    if (!chercher_trame(s, pos, e.fin, e.debut + kRechercheEntete)) return std::nullopt;
+    const int64_t debut = pos;
+    double secondes = 0;
+    while (pos < e.fin && pos - debut < kBlocEntete / 2) {
+        auto t = trame_a(s, pos, e.fin);
+        if (!t) break;
+        if (!decalage_information(s, pos, *t)) secondes += double(t->echantillons) / t->frequence;
+        pos += t->longueur;
+    }
+    if (secondes <= 0 || pos <= debut) return std::nullopt;
+    return secondes * double(fin_sans_tags(s, debut, e.fin) - debut) / double(pos - debut);
+}
+
 // Remembered lengths, by path, size and date of change.
 struct Memoire {
     struct Entree {
@@ -514,6 +533,13 @@ std::optional<double> duree_parcours(const QString& chemin, const std::atomic<bo
 std::optional<double> duree_fichier(const QString& chemin) {
     if (auto d = duree_rapide(chemin)) return d;
     return duree_parcours(chemin);
+}
+
+std::optional<double> duree_estimee(const QString& chemin) {
+    Fichier f(chemin);
+    if (!f.ouvert()) return std::nullopt;
+    SourceFichier s(f.fd, f.taille, nullptr, kBlocEntete);
+    return estimer(s);
 }
 
 bool contient_mpeg(const QString& chemin) {

@@ -31,6 +31,10 @@ std::optional<double> duree_rapide(const QString& chemin);
 std::optional<double> duree_parcours(const QString& chemin,
                                      const std::atomic<bool>* arret = nullptr);
 
+// A guess for the time a walk takes: the first frames' byte rate applied to the whole stream.
+// Right for constant bit rates, far off for variable ones. A few kilobytes are read.
+std::optional<double> duree_estimee(const QString& chemin);
+
 // Whether MPEG audio frames (confirmed by the next ones) start within the first few megabytes
 // past the leading tags, or in a RIFF/WAVE file's MPEG data chunk.
 bool contient_mpeg(const QString& chemin);
