@@ -7,11 +7,13 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QWidget>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#include <thread>
 
 #include "platform/erreur.h"
 #include "platform/media_mpeg.h"
@@ -56,6 +58,10 @@ using namespace std::chrono_literals;
 constexpr auto kDelaiChargement = 15s;
 // How long a streaming thread waits for the window its video sink draws into.
 constexpr auto kDelaiFenetre = 5s;
+// How long a load waits for a frame walk before it lets the walk finish in its own thread.
+constexpr auto kAttenteParcours = 100ms;
+// How long a load asks GStreamer for a length it does not know yet.
+constexpr auto kAttenteDureeGst = 3s;
 // The longest wait for a seek or a pause to take effect.
 constexpr GstClockTime kDelaiEtat = 2 * GST_SECOND;
 // playbin flags: video, audio, software volume (no subtitles, no visualisation).
@@ -65,6 +71,44 @@ QString texte_erreur_gst(GError* e) {
     QString t = e && e->message ? QString::fromUtf8(e->message) : QStringLiteral("Erreur");
     if (e) g_error_free(e);
     return t;
+}
+
+// GStreamer's errors in French, whatever the user's locale: the program speaks French and its
+// messages are whole French sentences. Frees e.
+QString texte_erreur_francais(GError* e) {
+    QString t = QStringLiteral("Erreur de lecture");
+    if (e && e->domain == GST_RESOURCE_ERROR) {
+        switch (e->code) {
+        case GST_RESOURCE_ERROR_NOT_FOUND: t = QStringLiteral("Fichier introuvable"); break;
+        case GST_RESOURCE_ERROR_NOT_AUTHORIZED: t = QStringLiteral("Accès refusé"); break;
+        case GST_RESOURCE_ERROR_BUSY: t = QStringLiteral("Ressource occupée"); break;
+        case GST_RESOURCE_ERROR_NO_SPACE_LEFT: t = QStringLiteral("Plus de place sur le disque"); break;
+        default: t = QStringLiteral("Lecture du fichier impossible"); break;
+        }
+    } else if (e && e->domain == GST_STREAM_ERROR) {
+        switch (e->code) {
+        case GST_STREAM_ERROR_TYPE_NOT_FOUND:
+        case GST_STREAM_ERROR_WRONG_TYPE: t = QStringLiteral("Format de fichier inconnu"); break;
+        case GST_STREAM_ERROR_CODEC_NOT_FOUND: t = QStringLiteral("Aucun décodeur pour ce format"); break;
+        case GST_STREAM_ERROR_DECODE:
+        case GST_STREAM_ERROR_DEMUX: t = QStringLiteral("Fichier abîmé ou illisible"); break;
+        case GST_STREAM_ERROR_DECRYPT:
+        case GST_STREAM_ERROR_DECRYPT_NOKEY: t = QStringLiteral("Fichier protégé"); break;
+        default: t = QStringLiteral("Lecture du flux impossible"); break;
+        }
+    } else if (e && e->domain == GST_CORE_ERROR) {
+        t = e->code == GST_CORE_ERROR_MISSING_PLUGIN ? QStringLiteral("Aucun décodeur pour ce format")
+                                                     : QStringLiteral("Erreur interne du lecteur multimédia");
+    } else if (e && e->domain == GST_LIBRARY_ERROR) {
+        t = QStringLiteral("Erreur d'une bibliothèque du lecteur multimédia");
+    }
+    if (e) g_error_free(e);
+    return t;
+}
+
+// A French description that names the file.
+QString sur_fichier(const QString& texte, const QString& chemin) {
+    return texte + QStringLiteral(" : ") + chemin;
 }
 
 void initialiser_gstreamer() {
@@ -85,6 +129,8 @@ struct EtatFlux {
     bool en_erreur = false;
     QString erreur;
     QString type_conteneur;  // media type of the file as first recognised
+    bool type_inconnu = false;  // the load failed for want of a known type
+    bool forcer_mpeg = false;   // the first type finder is told the file is MPEG audio
     // A video sink asks for a window while the GUI thread waits in RenderFile.
     bool gui_attend = false;
     bool overlay_possible = false;
@@ -99,7 +145,10 @@ GstBusSyncReply message_bus(GstBus*, GstMessage* msg, gpointer donnees) {
         GError* err = nullptr;
         gst_message_parse_error(msg, &err, nullptr);
         std::lock_guard<std::mutex> l(e->m);
-        if (!e->en_erreur) e->erreur = texte_erreur_gst(err);
+        if (!e->en_erreur && err && err->domain == GST_STREAM_ERROR &&
+            err->code == GST_STREAM_ERROR_TYPE_NOT_FOUND)
+            e->type_inconnu = true;
+        if (!e->en_erreur) e->erreur = texte_erreur_francais(err);
         else if (err) g_error_free(err);
         e->en_erreur = true;
         e->cv.notify_all();
@@ -144,8 +193,18 @@ void typefind_trouve(GstElement*, guint, GstCaps* caps, gpointer donnees) {
 
 void element_ajoute(GstBin*, GstBin*, GstElement* element, gpointer donnees) {
     GstElementFactory* f = gst_element_get_factory(element);
-    if (f && g_strcmp0(GST_OBJECT_NAME(f), "typefind") == 0)
-        g_signal_connect(element, "have-type", G_CALLBACK(typefind_trouve), donnees);
+    if (!f || g_strcmp0(GST_OBJECT_NAME(f), "typefind") != 0) return;
+    auto* e = static_cast<EtatFlux*>(donnees);
+    {
+        std::lock_guard<std::mutex> l(e->m);
+        if (e->forcer_mpeg) {
+            GstCaps* caps = gst_caps_from_string("audio/mpeg, mpegversion=(int)1");
+            g_object_set(element, "force-caps", caps, nullptr);
+            gst_caps_unref(caps);
+            e->forcer_mpeg = false;
+        }
+    }
+    g_signal_connect(element, "have-type", G_CALLBACK(typefind_trouve), donnees);
 }
 
 // A sink from a description ("fakesink", "pulsesink device=x"). Sinks play in real time unless
@@ -197,6 +256,35 @@ private:
     GstElement* m_sink;
 };
 
+// A frame walk running off the GUI thread; the graph takes its result when it is there.
+struct Parcours {
+    std::atomic<bool> arret{false};
+    std::mutex m;
+    std::condition_variable cv;
+    bool fini = false;
+    std::optional<double> duree;
+};
+
+// The walks in progress, by file: a second load of a file being walked waits for the same walk.
+std::shared_ptr<Parcours> parcours_de(const QString& absolu) {
+    static std::mutex m;
+    static auto* en_cours = new QHash<QString, std::weak_ptr<Parcours>>;
+    std::lock_guard<std::mutex> l(m);
+    for (auto it = en_cours->begin(); it != en_cours->end();)
+        it = it->expired() ? en_cours->erase(it) : std::next(it);
+    if (auto p = en_cours->value(absolu).lock()) return p;
+    auto p = std::make_shared<Parcours>();
+    en_cours->insert(absolu, p);
+    std::thread([p, absolu] {
+        auto d = media_mpeg::duree_parcours(absolu, &p->arret);
+        std::lock_guard<std::mutex> l(p->m);
+        p->duree = d;
+        p->fini = true;
+        p->cv.notify_all();
+    }).detach();
+    return p;
+}
+
 class GrapheGst : public GrapheFiltres {
 public:
     ~GrapheGst() override { liberer(); }
@@ -206,7 +294,10 @@ public:
     void Pause() override { changer_etat(GST_STATE_PAUSED, etat_graphe::EnPause); }
     void Stop() override { changer_etat(GST_STATE_PAUSED, etat_graphe::Arrete); }
     int32_t GetState(int32_t) override { return m_etat; }
-    double Duration() override { return m_duree; }
+    double Duration() override {
+        actualiser_duree();
+        return m_duree;
+    }
     double CurrentPosition() override;
     void setCurrentPosition(double secondes) override;
     int32_t Volume() override;
@@ -217,7 +308,12 @@ public:
 private:
     void liberer();
     [[noreturn]] void echouer(const QString& description);
-    void attendre_chargement();
+    void verifier_fichier(const QString& chemin);
+    bool construire(const QString& absolu, std::chrono::steady_clock::time_point limite, bool forcer_mpeg);
+    bool attendre_chargement(std::chrono::steady_clock::time_point limite);
+    std::optional<double> duree_gst(std::chrono::steady_clock::time_point limite);
+    std::optional<double> duree_mpeg(const QString& absolu, std::chrono::steady_clock::time_point limite);
+    void actualiser_duree();
     void fournir_fenetre();
     void appliquer_volume();
     void changer_etat(GstState cible, int32_t etat);
@@ -228,6 +324,9 @@ private:
     std::unique_ptr<FenetreVideo> m_fenetre;
     GstElement* m_sink_video = nullptr;  // the sink drawing into m_fenetre
     double m_duree = 0;
+    // The frame walk still measuring the file; meanwhile m_duree is GStreamer's estimate.
+    std::shared_ptr<Parcours> m_parcours;
+    QString m_chemin;  // as given, for messages
     double m_position_voulue = 0;
     // While paused or stopped the position is read once, when the pipeline has stopped.
     std::optional<double> m_position_figee;
@@ -254,6 +353,8 @@ void GrapheGst::liberer() {
     }
     if (m_flux && m_flux->sink_demandeur) gst_object_unref(m_flux->sink_demandeur);
     m_flux.reset();
+    // A walk in progress goes on without us: its length is remembered for the next load.
+    m_parcours.reset();
     m_sink_video = nullptr;
     m_fenetre.reset();
     m_duree = 0;
@@ -264,22 +365,32 @@ void GrapheGst::liberer() {
 
 void GrapheGst::echouer(const QString& description) {
     liberer();
-    throw Erreur(err::RenduImpossible, description);
+    throw Erreur(err::RenduImpossible, sur_fichier(description, m_chemin));
 }
 
-void GrapheGst::RenderFile(const QString& chemin) {
-    initialiser_gstreamer();
-    liberer();  // a second render starts over
-    m_etat = etat_graphe::Arrete;
+// Only regular files (or links to one) go to GStreamer: opening a named pipe or a device
+// could block the GUI thread before any time limit applies.
+void GrapheGst::verifier_fichier(const QString& chemin) {
+    const QFileInfo info(chemin);
+    if (!info.exists()) echouer(QStringLiteral("Fichier introuvable"));
+    if (!info.isFile()) echouer(QStringLiteral("Ce n'est pas un fichier"));
+    if (!info.isReadable()) echouer(QStringLiteral("Accès refusé"));
+    if (info.size() == 0) echouer(QStringLiteral("Le fichier ne contient aucune donnée"));
+}
 
+// A playbin for the file, ready to play; false when it failed (the reason is in m_flux).
+// forcer_mpeg: the file is taken as MPEG audio without GStreamer's type finding.
+bool GrapheGst::construire(const QString& absolu, std::chrono::steady_clock::time_point limite,
+                           bool forcer_mpeg) {
+    liberer();
     m_pipeline = gst_element_factory_make("playbin", nullptr);
-    if (!m_pipeline) throw Erreur(err::RenduImpossible, QStringLiteral("playbin introuvable"));
+    if (!m_pipeline) echouer(QStringLiteral("Lecteur multimédia incomplet (playbin absent)"));
     gst_object_ref_sink(m_pipeline);
     m_flux = std::make_unique<EtatFlux>();
     auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     m_flux->overlay_possible = app && QGuiApplication::platformName() == QLatin1String("xcb");
 
-    const QString absolu = QFileInfo(chemin).absoluteFilePath();
+    m_flux->forcer_mpeg = forcer_mpeg;
     gchar* uri = gst_filename_to_uri(QFile::encodeName(absolu).constData(), nullptr);
     g_object_set(m_pipeline, "uri", uri, "flags", kFlagsPlaybin, nullptr);
     g_free(uri);
@@ -305,7 +416,36 @@ void GrapheGst::RenderFile(const QString& chemin) {
         std::lock_guard<std::mutex> l(m_flux->m);
         m_flux->pret = true;
     }
-    attendre_chargement();
+    return attendre_chargement(limite);
+}
+
+void GrapheGst::RenderFile(const QString& chemin) {
+    // The time limit covers the whole load.
+    const auto limite = std::chrono::steady_clock::now() + kDelaiChargement;
+    initialiser_gstreamer();
+    liberer();  // a second render starts over
+    m_etat = etat_graphe::Arrete;
+    m_chemin = chemin;
+    verifier_fichier(chemin);
+
+    const QString absolu = QFileInfo(chemin).absoluteFilePath();
+    if (!construire(absolu, limite, false)) {
+        // GStreamer's type finding gives up on MPEG audio behind a long run of junk; when our
+        // own search finds the audio, its parser is put on the file directly and skips the junk.
+        bool type_inconnu = false;
+        {
+            std::lock_guard<std::mutex> l(m_flux->m);
+            type_inconnu = m_flux->type_inconnu;
+        }
+        if (!type_inconnu || !media_mpeg::contient_mpeg(absolu) || !construire(absolu, limite, true)) {
+            QString erreur;
+            {
+                std::lock_guard<std::mutex> l(m_flux->m);
+                erreur = m_flux->erreur;
+            }
+            echouer(erreur.isEmpty() ? QStringLiteral("Délai de chargement dépassé") : erreur);
+        }
+    }
 
     gint n_son = 0, n_image = 0;
     g_object_get(m_pipeline, "n-audio", &n_son, "n-video", &n_image, nullptr);
@@ -317,21 +457,22 @@ void GrapheGst::RenderFile(const QString& chemin) {
         type = m_flux->type_conteneur;
     }
     if (type.startsWith(QLatin1String("image/")))
-        echouer(QStringLiteral("Ce fichier est une image, pas un son ni une vidéo : ") + chemin);
+        echouer(QStringLiteral("Ce fichier est une image, pas un son ni une vidéo"));
     if (!m_son && !m_image)
-        echouer(QStringLiteral("Ce fichier ne contient ni son ni vidéo : ") + chemin);
+        echouer(QStringLiteral("Ce fichier ne contient ni son ni vidéo"));
 
-    // MPEG audio: count the frames, GStreamer only knows the length from a Xing/VBRI header.
+    // MPEG audio (layers I-III, maybe behind tags or inside RIFF/WAVE) and AAC in ADTS: our
+    // own count, as GStreamer only knows the length from a Xing/VBRI header and guesses it
+    // otherwise, or not at all before playing.
     std::optional<double> duree;
-    if (!m_image && (type == QLatin1String("audio/mpeg") || type == QLatin1String("application/x-id3") ||
-                     type == QLatin1String("application/x-apetag")))
-        duree = media_mpeg::duree_fichier(absolu);
-    if (!duree) {
-        gint64 ns = 0;
-        if (gst_element_query_duration(m_pipeline, GST_FORMAT_TIME, &ns) && ns > 0)
-            duree = double(ns) / GST_SECOND;
-    }
-    m_duree = duree.value_or(0);
+    if (!m_image && (type == QLatin1String("audio/mpeg") ||
+                     type == QLatin1String("application/x-id3") ||
+                     type == QLatin1String("application/x-apetag") ||
+                     type == QLatin1String("audio/x-wav")))
+        duree = duree_mpeg(absolu, limite);
+    if (!duree) duree = duree_gst(limite);
+    if (!duree) echouer(QStringLiteral("Durée du fichier introuvable"));
+    m_duree = *duree;
 
     if (m_fenetre) {
         m_fenetre->resize(taille_video());
@@ -340,10 +481,54 @@ void GrapheGst::RenderFile(const QString& chemin) {
     appliquer_volume();
 }
 
+// The length of MPEG audio: remembered or from an agreeing header at once, else a frame walk.
+// The walk may not hold the GUI thread long: past a short wait it goes on in its thread, the
+// duration reads GStreamer's estimate meanwhile and the exact length once the walk is done.
+std::optional<double> GrapheGst::duree_mpeg(const QString& absolu,
+                                            std::chrono::steady_clock::time_point limite) {
+    if (auto d = media_mpeg::duree_rapide(absolu)) return d;
+    auto parcours = parcours_de(absolu);
+    {
+        std::unique_lock<std::mutex> l(parcours->m);
+        parcours->cv.wait_until(l, std::min(limite, std::chrono::steady_clock::now() + kAttenteParcours),
+                                [&] { return parcours->fini; });
+        if (parcours->fini) return parcours->duree;
+    }
+    // Still walking: an estimate now, the walk's figure later (GStreamer has none for MPEG
+    // audio before playing). Without an estimate the load waits for the walk, within its limit.
+    if (auto estimation = media_mpeg::duree_estimee(absolu)) {
+        m_parcours = parcours;
+        return estimation;
+    }
+    std::unique_lock<std::mutex> l(parcours->m);
+    if (!parcours->cv.wait_until(l, limite, [&] { return parcours->fini; })) parcours->arret = true;
+    return parcours->duree;
+}
+
+void GrapheGst::actualiser_duree() {
+    if (!m_parcours) return;
+    std::lock_guard<std::mutex> l(m_parcours->m);
+    if (!m_parcours->fini) return;
+    if (m_parcours->duree) m_duree = *m_parcours->duree;
+    m_parcours.reset();
+}
+
+// GStreamer often cannot tell the length right at preroll: ask again until it answers, for a
+// bounded time.
+std::optional<double> GrapheGst::duree_gst(std::chrono::steady_clock::time_point limite) {
+    const auto fin = std::min(limite, std::chrono::steady_clock::now() + kAttenteDureeGst);
+    for (;;) {
+        gint64 ns = 0;
+        if (gst_element_query_duration(m_pipeline, GST_FORMAT_TIME, &ns) && ns > 0)
+            return double(ns) / GST_SECOND;
+        if (std::chrono::steady_clock::now() >= fin) return std::nullopt;
+        std::this_thread::sleep_for(5ms);
+    }
+}
+
 // Waits, without running the Qt event loop, until the pipeline is ready to play or failed.
 // A video sink may ask for its window meanwhile: it is made here, on the GUI thread.
-void GrapheGst::attendre_chargement() {
-    const auto limite = std::chrono::steady_clock::now() + kDelaiChargement;
+bool GrapheGst::attendre_chargement(std::chrono::steady_clock::time_point limite) {
     std::unique_lock<std::mutex> l(m_flux->m);
     m_flux->gui_attend = true;
     for (;;) {
@@ -360,11 +545,7 @@ void GrapheGst::attendre_chargement() {
     }
     m_flux->gui_attend = false;
     m_flux->cv.notify_all();
-    const bool pret = m_flux->pret && !m_flux->en_erreur;
-    const QString erreur = m_flux->erreur;
-    l.unlock();
-    if (!pret)
-        echouer(erreur.isEmpty() ? QStringLiteral("Délai de chargement dépassé") : erreur);
+    return m_flux->pret && !m_flux->en_erreur;
 }
 
 void GrapheGst::fournir_fenetre() {
@@ -403,9 +584,10 @@ void GrapheGst::changer_etat(GstState cible, int32_t etat) {
     if (m_pipeline) {
         if (gst_element_set_state(m_pipeline, cible) == GST_STATE_CHANGE_FAILURE) {
             std::lock_guard<std::mutex> l(m_flux->m);
-            throw Erreur(err::RenduImpossible, m_flux->erreur.isEmpty()
-                                                   ? QStringLiteral("Changement d'état refusé")
-                                                   : m_flux->erreur);
+            throw Erreur(err::RenduImpossible,
+                         sur_fichier(m_flux->erreur.isEmpty() ? QStringLiteral("Changement d'état refusé")
+                                                              : m_flux->erreur,
+                                     m_chemin));
         }
         // A pause takes effect when the sinks have stopped: wait for it, so that the position
         // read next no longer moves. Starting needs no wait.
@@ -424,6 +606,7 @@ void GrapheGst::Run() {
 
 double GrapheGst::CurrentPosition() {
     if (!m_pipeline) return m_position_voulue;
+    actualiser_duree();
     if (m_position_figee) return *m_position_figee;
     {
         std::lock_guard<std::mutex> l(m_flux->m);
@@ -440,8 +623,11 @@ double GrapheGst::CurrentPosition() {
 void GrapheGst::setCurrentPosition(double secondes) {
     if (!std::isfinite(secondes))
         throw Erreur(err::ArgumentMedia, QStringLiteral("Position non valide"));
+    actualiser_duree();
+    // Any position is brought into the stream, so no value reaches GStreamer that it would
+    // refuse (or overflow converting to nanoseconds).
     if (secondes < 0) secondes = 0;
-    if (m_duree > 0 && secondes > m_duree) secondes = m_duree;
+    if ((m_pipeline || m_duree > 0) && secondes > m_duree) secondes = m_duree;
     m_position_voulue = secondes;
     if (!m_pipeline) return;
     {

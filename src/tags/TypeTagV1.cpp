@@ -4,7 +4,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 constexpr int TailleTag = 128;
@@ -104,31 +106,34 @@ bool TypeTagV1::ecrire_tag(const QString& chemin) const {
         tag.append(static_cast<char>(m_genre));
     }
 
-    QFile source(chemin);
-    if (!modifiable(chemin) || !source.open(QIODevice::ReadOnly)) return false;
-    const qint64 longueur = source.size();
-    const QByteArray ancien = derniers_octets(source);
-    if (ancien.isEmpty()) return false;
-    qint64 reste = commence_par_tag(ancien) ? longueur - TailleTag : longueur;
-    if (!source.seek(0)) return false;
-
-    QSaveFile nouveau(chemin);
-    if (!nouveau.open(QIODevice::WriteOnly)) return false;
-    constexpr qint64 Bloc = 1 << 20;
-    while (reste > 0) {
-        const QByteArray morceau = source.read(qMin(reste, Bloc));
-        // A file that shrank while we copied it must not lose its end.
-        if (morceau.isEmpty() || nouveau.write(morceau) != morceau.size()) {
-            nouveau.cancelWriting();
-            return false;
+    if (!modifiable(chemin)) return false;
+    // In place: the tag's 128 bytes are overwritten, appended or cut off, each in one call, so
+    // the audio is never rewritten and the file keeps its inode, owner, group, mode and links.
+    // A writer killed at any moment leaves the old tag or the new one.
+    const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = false;
+    struct stat etat {};
+    if (::fstat(fd, &etat) == 0 && S_ISREG(etat.st_mode) && etat.st_size >= TailleTag) {
+        const off_t longueur = etat.st_size;
+        QByteArray ancien(TailleTag, '\0');
+        if (::pread(fd, ancien.data(), TailleTag, longueur - TailleTag) == TailleTag) {
+            const bool deja = commence_par_tag(ancien);
+            if (!m_valide) {
+                ok = !deja || ::ftruncate(fd, longueur - TailleTag) == 0;
+            } else {
+                const off_t ou = deja ? longueur - TailleTag : longueur;
+                const ssize_t ecrit = ::pwrite(fd, tag.constData(), TailleTag, ou);
+                ok = ecrit == TailleTag;
+                // A short append (full disk) is taken back; an overwrite of a page-cache
+                // block is all or nothing.
+                if (!ok && !deja && ecrit > 0) (void)::ftruncate(fd, longueur);
+            }
+            if (ok) ok = ::fsync(fd) == 0;
         }
-        reste -= morceau.size();
     }
-    if (nouveau.write(tag) != tag.size()) {
-        nouveau.cancelWriting();
-        return false;
-    }
-    return nouveau.commit();
+    ::close(fd);
+    return ok;
 }
 
 QString TypeTagV1::extraire_champ(const QString& texte, int debut, int longueur,

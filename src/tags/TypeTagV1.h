@@ -40,10 +40,10 @@ public:
     // untagged file, or one shorter than 128 bytes, leaves `Valide` False and `Genre` 255.
     TypeTagV1 lire_tag(const QString& chemin);
 
-    // With `Valide` True, rewrites the file as its content without any old tag followed by
-    // this tag; with `Valide` False, removes the tag. The new file is made beside the old one
-    // and renamed over it, so on any failure (missing, read-only or short file, track or genre
-    // that does not fit a byte, full disk) the old file is untouched and False is returned.
+    // With `Valide` True, writes this tag over the file's old one or appends it; with `Valide`
+    // False, cuts the tag off. The file is changed in place and the audio bytes never move; on
+    // any failure (missing, read-only or short file, track or genre that does not fit a byte,
+    // full disk) the file is untouched and False is returned.
     bool ecrire_tag(const QString& chemin) const;
 
 private:

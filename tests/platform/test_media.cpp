@@ -2,9 +2,13 @@
 // files, positions and states while playing, volume, and the views' shared lifetime.
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QThread>
 #include <QTimer>
 #include <memory>
+
+#include <sys/stat.h>
 
 #include "platform/erreur.h"
 #include "platform/media.h"
@@ -91,17 +95,31 @@ private slots:
         QTest::newRow("vide") << fixtures::fichier_vide();
         QTest::newRow("texte") << fixtures::texte_nomme_mp3();
         QTest::newRow("image png") << fixtures::png_nomme_mp3();
+        QTest::newRow("dossier") << fixtures::dossier();
+        // A named pipe nobody writes to: opening it would block forever.
+        const QString tube = fixtures::dossier() + "/tube.mp3";
+        if (!QFileInfo(tube).exists()) QVERIFY(::mkfifo(QFile::encodeName(tube).constData(), 0600) == 0);
+        QTest::newRow("tube nommé") << tube;
     }
     void fichiers_refuses() {
         QFETCH(QString, chemin);
         IMediaControl g = FilgraphManager::creer();
+        QElapsedTimer t;
+        t.start();
         try {
             g.RenderFile(chemin);
             QFAIL("RenderFile accepted the file");
         } catch (const Erreur& e) {
             QCOMPARE(e.numero(), err::RenduImpossible);
-            QVERIFY(!e.description().isEmpty());
+            // French, naming the file.
+            QVERIFY2(e.description().endsWith(" : " + chemin), qPrintable(e.description()));
+            static const QRegularExpression anglais(
+                "\\b(not|no|could|stream|resource|found|contains|error|file)\\b",
+                QRegularExpression::CaseInsensitiveOption);
+            QVERIFY2(!e.description().left(e.description().size() - chemin.size()).contains(anglais),
+                     qPrintable(e.description()));
         }
+        QVERIFY(t.elapsed() < 5000);
         // The graph stays a harmless empty graph.
         QCOMPARE(IMediaPosition(g).Duration(), 0.0);
         g.Run();

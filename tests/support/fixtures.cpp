@@ -140,6 +140,22 @@ QString mpeg(double secondes) {
                        son(secondes) + " ! audioconvert ! avenc_mp2 ! mpegaudioparse ! m.");
 }
 
+QString mpeg_audio(double secondes, int couche, int frequence) {
+    const QString encodeur = couche == 2 ? QStringLiteral("avenc_mp2 bitrate=64000")
+                                         : QStringLiteral("lamemp3enc target=bitrate bitrate=64 cbr=true");
+    return encoder(QStringLiteral("mpeg_l%1_%2hz_%3ms.mp%1").arg(couche).arg(frequence).arg(std::lround(secondes * 1000)),
+                   son(secondes) + QStringLiteral(" ! audioconvert ! audioresample ! audio/x-raw,channels=1,rate=%1 ! ")
+                                       .arg(frequence) + encodeur + " ! %1");
+}
+
+QString aac_adts(double secondes) {
+    return encoder(nom_ms("aac_adts", secondes, "aac"),
+                   son(secondes) + " ! audioconvert ! avenc_aac ! aacparse ! "
+                                   "audio/mpeg,stream-format=adts ! %1");
+}
+
+QString octets(const QString& nom, const QByteArray& contenu) { return ecrire_octets(nom, contenu); }
+
 QString texte_nomme_mp3() {
     return ecrire_octets(QStringLiteral("texte.mp3"),
                          QByteArray("Ceci n'est pas un son.\nJuste du texte.\n").repeated(40));

@@ -21,6 +21,14 @@ QString avi(double secondes, bool son = true);
 QString mpeg(double secondes);
 // No WMV: the WMV picture encoders here produce no frames.
 
+// Mono MPEG audio at a constant 64 kbit/s, layer 2 or 3, at the given rate: raw frames to join,
+// tag or wrap.
+QString mpeg_audio(double secondes, int couche, int frequence);
+// AAC in ADTS frames.
+QString aac_adts(double secondes);
+// A file of these bytes under this name in the fixture folder.
+QString octets(const QString& nom, const QByteArray& contenu);
+
 // Files that are not media, under a media name.
 QString texte_nomme_mp3();
 QString png_nomme_mp3();

@@ -1,11 +1,18 @@
-// The ID3v1.1 tag: reading, the setters' cleaning and cuts, writing and removing through a
-// safe rewrite, Windows-1252 both ways.
+// The ID3v1.1 tag: reading, the setters' cleaning and cuts, writing and removing in place,
+// Windows-1252 both ways.
 #include "support/sonavel_test.h"
 #include "tags/TagType.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 // A 128-byte tag from raw Windows-1252 fields, each padded with zero bytes.
@@ -234,6 +241,84 @@ private slots:
         QVERIFY(t.ecrire_tag(fichier()));
         const auto bits = QFileDevice::Permissions(0x7077);  // owner, group, others
         QCOMPARE(QFile::permissions(fichier()) & bits, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    }
+
+    // In place: the song keeps its inode, owner, group, mode and second link, written and
+    // removed alike.
+    void ecriture_en_place_garde_inode_proprietaire_et_liens() {
+        ecrire(fichier(), audio(3000));
+        const QString lien = dossier.filePath("lien.mp3");
+        QVERIFY(::link(QFile::encodeName(fichier()).constData(), QFile::encodeName(lien).constData()) == 0);
+        const QByteArray f = QFile::encodeName(fichier());
+        QVERIFY(::chmod(f.constData(), 0640) == 0);
+        // Root can give the song to someone else; another user keeps their own.
+        if (::geteuid() == 0) QVERIFY(::chown(f.constData(), 4321, 8765) == 0);
+        struct stat avant {};
+        QVERIFY(::stat(f.constData(), &avant) == 0);
+        for (bool valide : {true, true, false}) {
+            TypeTagV1 t;
+            t.setValide(valide);
+            t.setTitre(valide ? "un" : "");
+            QVERIFY(t.ecrire_tag(fichier()));
+            struct stat apres {};
+            QVERIFY(::stat(f.constData(), &apres) == 0);
+            QCOMPARE(apres.st_ino, avant.st_ino);
+            QCOMPARE(apres.st_uid, avant.st_uid);
+            QCOMPARE(apres.st_gid, avant.st_gid);
+            QCOMPARE(apres.st_mode & 07777, mode_t(0640));
+            QCOMPARE(apres.st_nlink, nlink_t(2));
+            QCOMPARE(lire(lien), lire(fichier()));
+            QCOMPARE(lire(fichier()).left(3000), audio(3000));
+            QCOMPARE(int(apres.st_size), valide ? 3128 : 3000);
+        }
+        QFile::remove(lien);
+    }
+
+    // A writable song in a folder the user cannot write is tagged: nothing is made beside it.
+    void ecriture_dans_un_dossier_en_lecture_seule() {
+        ecrire(fichier(), audio(800));
+        const QByteArray d = QFile::encodeName(dossier.path());
+        QVERIFY(::chmod(d.constData(), 0555) == 0);
+        TypeTagV1 t;
+        t.setValide(true);
+        t.setTitre("dossier fermé");
+        const bool ok = t.ecrire_tag(fichier());
+        ::chmod(d.constData(), 0755);
+        QVERIFY(ok);
+        TypeTagV1 relu;
+        relu.lire_tag(fichier());
+        QCOMPARE(relu.Titre(), QString("dossier fermé"));
+    }
+
+    // A writer killed at random moments leaves the audio, the old or the new tag, and nothing
+    // else in the folder.
+    void ecrivain_tue_laisse_l_ancien_ou_le_nouveau_tag() {
+        const QByteArray son = audio(200000);
+        ecrire(fichier(), son);
+        const QByteArray tag_a = tag("premier"), tag_b = tag("second");
+        auto *alea = QRandomGenerator::global();
+        for (int essai = 0; essai < 100; ++essai) {
+            const pid_t enfant = ::fork();
+            QVERIFY(enfant >= 0);
+            if (enfant == 0) {
+                // Writes A, B and no tag in turn, forever.
+                for (int i = 0;; ++i) {
+                    TypeTagV1 t;
+                    t.setValide(i % 3 != 2);
+                    t.setTitre(i % 3 == 0 ? "premier" : "second");
+                    t.setGenre(255);
+                    t.ecrire_tag(fichier());
+                }
+            }
+            QThread::usleep(alea->bounded(200, 5000));
+            ::kill(enfant, SIGKILL);
+            int statut = 0;
+            ::waitpid(enfant, &statut, 0);
+            const QByteArray apres = lire(fichier());
+            QVERIFY2(apres == son || apres == son + tag_a || apres == son + tag_b,
+                     qPrintable(QString("essai %1, %2 octets").arg(essai).arg(apres.size())));
+            QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"morceau.mp3"});
+        }
     }
 
     void echecs_laissent_le_fichier_intact_data() {
