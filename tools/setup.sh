@@ -11,6 +11,7 @@ packages=(
   gstreamer1.0-x gstreamer1.0-alsa gstreamer1.0-pulseaudio
   xvfb xauth xdotool x11-apps imagemagick poppler-utils fonts-dejavu-core qt6-translations-l10n
   clang libclang-rt-14-dev
+  unrtf
 )
 
 missing=()
