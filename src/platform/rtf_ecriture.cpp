@@ -56,8 +56,6 @@ void echapper(QByteArray& sortie, const QString& texte) {
             sortie += "\\~";
         } else if (u >= 0x20 && u < 0x7F) {
             sortie += char(u);
-        } else if (u < 0x20 || u == QChar::ObjectReplacementCharacter) {
-            // control characters are not text
         } else if (windows1252::code(c) >= 0x80) {
             sortie += "\\'" + QByteArray::number(windows1252::code(c), 16).rightJustified(2, '0');
         } else {
@@ -151,7 +149,15 @@ private:
                 const int s = qMax(f.position(), debut);
                 const int e = qMin(f.position() + f.length(), fin);
                 if (s >= e) continue;
-                p.morceaux.push_back({f.text().mid(s - f.position(), e - s), f.charFormat()});
+                QString texte = f.text().mid(s - f.position(), e - s);
+                // Control characters are not text, and a replacement character is only a
+                // picture in a picture's format: runs left empty are not written at all.
+                const bool image = f.charFormat().isImageFormat();
+                texte.removeIf([image](QChar c) {
+                    return (c.unicode() < 0x20 && c != QLatin1Char('\t')) ||
+                           (c == QChar::ObjectReplacementCharacter) != image;
+                });
+                if (!texte.isEmpty()) p.morceaux.push_back({texte, f.charFormat()});
             }
             resultat.push_back(std::move(p));
         }

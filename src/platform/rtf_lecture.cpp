@@ -93,9 +93,10 @@ private:
         // The document's own group ends: its last paragraph takes the alignment in force.
         if (m_pile.size() == 2) appliquer_alignement();
         const Destination quittee = etat().destination;
+        // A font entry ends with its own group ("{\f1 Arial}" without ";").
+        if (quittee == Destination::Polices && int(m_pile.size()) == m_profondeur_police) fin_police();
         m_pile.pop_back();
         if (quittee == Destination::Image && etat().destination != Destination::Image) poser_image();
-        if (quittee == Destination::Polices) fin_police();
     }
 
     int lire_nombre(bool& present) {
@@ -218,6 +219,12 @@ private:
             if (mot == "f") {
                 fin_police();
                 m_police_def = n;
+                m_profondeur_police = int(m_pile.size());
+            } else if (mot == "u" && present) {
+                m_nom_police += QChar(char16_t(n < 0 ? n + 65536 : n));
+                m_a_sauter = e.uc;
+            } else if (mot == "uc") {
+                e.uc = qBound(0, n, 10);
             }
             return;
         }
@@ -311,7 +318,7 @@ private:
         }
         case Destination::Polices:
             if (c == ';') fin_police();
-            else m_nom_police += windows1252::decoder(QByteArray(1, char(c)));
+            else caractere_code(c);
             return;
         case Destination::Couleurs:
             if (c == ';') nouvelle_couleur();
@@ -326,11 +333,7 @@ private:
     void caractere_code(uint8_t c) {
         m_groupe_nouveau = false;
         const Destination d = etat().destination;
-        if (d == Destination::Polices) {
-            m_nom_police += windows1252::decoder(QByteArray(1, char(c)));
-            return;
-        }
-        if (d != Destination::Texte) return;
+        if (d != Destination::Texte && d != Destination::Polices) return;
         if (m_a_sauter > 0) {
             --m_a_sauter;
             return;
@@ -340,8 +343,11 @@ private:
     }
 
     void texte(QChar c) {
-        if (etat().destination != Destination::Texte) return;
-        m_tampon += c;
+        if (etat().destination == Destination::Polices) {
+            if (c.unicode() >= 0x20) m_nom_police += c;
+        } else if (etat().destination == Destination::Texte) {
+            m_tampon += c;
+        }
     }
 
     void fin_police() {
@@ -442,6 +448,7 @@ private:
     QHash<int, QString> m_polices;
     int m_police_defaut = 0;
     int m_police_def = -1;
+    int m_profondeur_police = 0;
     QString m_nom_police;
 
     std::vector<QColor> m_couleurs;

@@ -1,5 +1,5 @@
 // Any bytes through the rich-text reader, and what it read through the writer and back: no
-// crash, and a second round gives the same file as the first.
+// crash, and what the writer wrote reads back into the same file.
 #include <QGuiApplication>
 #include <QTextDocument>
 #include <cstdlib>
@@ -18,6 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray premier = rtf::ecrire(doc);
     QTextDocument relu;
     rtf::lire(premier, relu);
-    if (relu.toPlainText() != doc.toPlainText()) std::abort();
+    if (rtf::ecrire(relu) != premier) std::abort();
     return 0;
 }
