@@ -1,6 +1,5 @@
 #include "platform/rtf_boite.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPrinter>
@@ -63,12 +62,7 @@ bool RichTextBox::inserer_image(const QString& chemin) {
     }
     QImage image;
     if (!image.loadFromData(octets)) return false;
-    if (rtf_commun::type_image(octets) == rtf_commun::TypeImage::Aucun) {
-        octets.clear();
-        QBuffer tampon(&octets);
-        tampon.open(QIODevice::WriteOnly);
-        image.save(&tampon, "PNG");
-    }
+    if (rtf_commun::type_image(octets) == rtf_commun::TypeImage::Aucun) octets = rtf_commun::en_png(image);
     const QUrl nom = rtf_commun::nom_image_nouveau();
     document()->addResource(QTextDocument::ImageResource, nom, QVariant(octets));
     QTextImageFormat f;

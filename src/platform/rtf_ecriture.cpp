@@ -23,6 +23,14 @@ TypeImage type_image(const QByteArray& octets) {
     return TypeImage::Aucun;
 }
 
+QByteArray en_png(const QImage& image) {
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    image.save(&tampon, "PNG");
+    return octets;
+}
+
 QUrl nom_image_nouveau() {
     static std::atomic<int> compteur{0};
     return QUrl(QStringLiteral("rtf-image:%1").arg(++compteur));
@@ -95,12 +103,7 @@ QByteArray octets_image(const QTextImageFormat& f, const QTextDocument& doc, QSi
     }
     if (image.isNull()) return {};
     taille = image.size();
-    if (octets.isEmpty()) {
-        QBuffer tampon(&octets);
-        tampon.open(QIODevice::WriteOnly);
-        image.save(&tampon, "PNG");
-    }
-    return octets;
+    return octets.isEmpty() ? rtf_commun::en_png(image) : octets;
 }
 
 class Ecrivain {
