@@ -12,6 +12,7 @@ packages=(
   xvfb xauth xdotool x11-apps imagemagick poppler-utils fonts-dejavu-core qt6-translations-l10n
   openbox
   clang libclang-rt-14-dev
+  unrtf
 )
 
 missing=()
