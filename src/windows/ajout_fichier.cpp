@@ -108,10 +108,11 @@ void ajout_fichier::disposer() {
     HLBSoftBttn3.setGeometry(320, 450, 56, 28);
 
     // Tag panel, right of 7470 twips: hidden by the narrow width of "Reduire".
-    const int x = 498, xt = 576, lt = 106;
+    const int x = 498, xt = 584, lt = 100;
     auto legende = [this, x](const QString& texte, int y) {
         auto* l = new Label(this, texte);
-        l->setGeometry(x, y, 76, 24);
+        l->setBackStyle(0);
+        l->setGeometry(x, y, 84, 24);
     };
     legende(QStringLiteral("Titre"), 8);
     txtv1Titre.setGeometry(xt, 8, lt, 24);
@@ -125,7 +126,7 @@ void ajout_fichier::disposer() {
     Command9.setGeometry(686, 68, 24, 24);
     legende(QStringLiteral("Année"), 98);
     txtv1Annee.setGeometry(xt, 98, 56, 24);
-    Command13.setGeometry(636, 98, 24, 24);
+    Command13.setGeometry(644, 98, 24, 24);
     legende(QStringLiteral("Piste"), 128);
     txtv1Piste.setGeometry(xt, 128, 56, 24);
     legende(QStringLiteral("Commentaire"), 158);
@@ -133,13 +134,19 @@ void ajout_fichier::disposer() {
     Command11.setGeometry(686, 158, 24, 24);
     Command12.setGeometry(712, 158, 24, 24);
     legende(QStringLiteral("Genre"), 188);
-    Combo2.setGeometry(xt, 188, 158, 26);
+    Combo2.setGeometry(xt, 188, 150, 26);
     cmdv1v2.setGeometry(xt, 222, 76, 28);
-    Command4.setGeometry(658, 222, 76, 28);
+    Command4.setGeometry(664, 222, 70, 28);
     legende(QStringLiteral("Masque"), 262);
     txtmasque.setGeometry(x, 288, 236, 24);
     Command6.setGeometry(x, 318, 236, 28);
 
+    // Texts sit on the window's background; the labels used as buttons get a frame.
+    for (Label* l : {&Label5, &Label10, &Label3, &Label2, &Label6, &Label7, &Label8, &Label9}) l->setBackStyle(0);
+    for (Label* l : {&Label6, &Label7, &Label8, &Label9}) {
+        l->setFrameShape(QFrame::Box);
+        l->setAlignment(Qt::AlignCenter);
+    }
     setFixedHeight(Hauteur);
     resize(LargeurPleine, Hauteur);
 }
