@@ -55,6 +55,7 @@ ajout_fichier::ajout_fichier() {
     txtv1Annee.setMaxLength(4);
     txtv1Piste.setMaxLength(3);
     txtmasque.setText(QStringLiteral("%titre% %artiste% %album% %annee% %piste% %commentaire% %genre%"));
+    txtmasque.setCursorPosition(0);
     Command7.setToolTip(QStringLiteral("Titre"));
     Command10.setToolTip(QStringLiteral("Artiste par défaut"));
     Command8.setToolTip(QStringLiteral("Clear"));

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 
 #include "config/etat.h"
@@ -137,6 +138,20 @@ private slots:
         // The failed walk gives everything back.
         QVERIFY(!a.File1.isHidden() && !a.Dir1.isHidden() && a.Label7.isEnabled() && a.Label10.isEnabled());
         QVERIFY(!gestionnaire::pointeur_occupe());
+    }
+
+    void lecteur_indisponible() {
+        ajout_fichier& a = ajout_fichier::instance();
+        a.Drive1.addItem(QStringLiteral("/pas/de/volume"));
+        Repondeur r;
+        r.attendre_message();
+        a.Drive1.setListIndex(a.Drive1.ListCount() - 1);
+        QCOMPARE(r.messages().size(), 1);
+        QCOMPARE(r.messages()[0].texte,
+                 QStringLiteral(" Ce lecteur n'est pas disponible.  .. Ou Insérer une disquette '"));
+        QCOMPARE(r.messages()[0].style, 48);
+        // The list shows the drive of the current folder again.
+        QCOMPARE(a.Drive1.Drive(), QStorageInfo(QDir::currentPath()).rootPath());
     }
 
     void fermeture() {
