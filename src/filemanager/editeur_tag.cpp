@@ -139,33 +139,34 @@ void ajout_fichier::cmdv1v2_Click() {
     if (!ecrit) MsgBox(QStringLiteral("une erreur est survenue lors de l'attribution des tags "), boites::Critique);
 }
 
-void ajout_fichier::Command10_Click() {
+// A default kept for the session fills its box; the first use asks for it. The window leaves
+// the top layer first, so the prompt is not hidden.
+void ajout_fichier::defaut_de_session(QString& defaut, const QString& invite, const QString& titre,
+                                      const QString& propose, TextBox& boite) {
     try {
         liberer_du_dessus();
-        if (artiste_par_defaut.isEmpty())
-            artiste_par_defaut = InputBox(QStringLiteral("Nom de l'artiste par défaut") + gestionnaire::retour_ligne +
-                                              QStringLiteral("Entrez le nom") + gestionnaire::saut_paragraphe +
-                                              QStringLiteral("pour cette session "),
-                                          QStringLiteral("Nom de l'artiste"), QStringLiteral("www.sonavel.fr"));
-        txtv1Artiste.setText(artiste_par_defaut);
+        if (defaut.isEmpty()) defaut = InputBox(invite, titre, propose);
+        boite.setText(defaut);
     } catch (const Erreur& e) {
         MsgBox(e.description(), boites::Exclamation);
     }
 }
 
+void ajout_fichier::Command10_Click() {
+    defaut_de_session(artiste_par_defaut,
+                      QStringLiteral("Nom de l'artiste par défaut") + gestionnaire::retour_ligne +
+                          QStringLiteral("Entrez le nom") + gestionnaire::saut_paragraphe +
+                          QStringLiteral("pour cette session "),
+                      QStringLiteral("Nom de l'artiste"), QStringLiteral("www.sonavel.fr"), txtv1Artiste);
+}
+
 void ajout_fichier::Command11_Click() {
-    try {
-        liberer_du_dessus();
-        if (commentaire_par_defaut.isEmpty())
-            commentaire_par_defaut =
-                InputBox(QStringLiteral("Commentaire par défaut") + gestionnaire::retour_ligne +
-                             QStringLiteral("Entrez votre commentaire") + gestionnaire::saut_paragraphe +
-                             QStringLiteral("pour cette session "),
-                         QStringLiteral("Votre commentaire"), QStringLiteral("Sonavel - lecteur multimedia"));
-        txtv1Commentaire.setText(commentaire_par_defaut);
-    } catch (const Erreur& e) {
-        MsgBox(e.description(), boites::Exclamation);
-    }
+    defaut_de_session(commentaire_par_defaut,
+                      QStringLiteral("Commentaire par défaut") + gestionnaire::retour_ligne +
+                          QStringLiteral("Entrez votre commentaire") + gestionnaire::saut_paragraphe +
+                          QStringLiteral("pour cette session "),
+                      QStringLiteral("Votre commentaire"), QStringLiteral("Sonavel - lecteur multimedia"),
+                      txtv1Commentaire);
 }
 
 void ajout_fichier::Command8_Click() { artiste_par_defaut.clear(); }

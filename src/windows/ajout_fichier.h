@@ -174,6 +174,8 @@ private:
     void selectionner(int index);
     // One row of the playlist for the selected file (add commands).
     void ajouter_ligne(int position, bool jingle);
+    void defaut_de_session(QString& defaut, const QString& invite, const QString& titre, const QString& propose,
+                           TextBox& boite);
 };
 
 // The window's own names for the genre table's bounds.
