@@ -151,6 +151,8 @@ void ajout_fichier::File1_MouseMove(int Button) {
     glisser_deplacer_actif = Vrai;
     if (Button != 1 || File1.FileName().isEmpty()) return;
     glisser_fichier_en_cours = Vrai;
+    // The drag carries the file under the pointer: measured now if its click has not run yet.
+    if (chemins::joindre(File1.Path(), File1.FileName()) != chemin_selection) File1_Click();
     // The drop targets (decks, playlist, tag boxes) read the program's own drag state.
     auto* drag = new QDrag(&File1);
     auto* donnees = new QMimeData;

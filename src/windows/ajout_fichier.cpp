@@ -1,5 +1,6 @@
 #include "windows/ajout_fichier.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QKeyEvent>
@@ -237,8 +238,13 @@ void ajout_fichier::mouseMoveEvent(QMouseEvent* e) {
 bool ajout_fichier::eventFilter(QObject* objet, QEvent* ev) {
     const QEvent::Type t = ev->type();
     if (objet == File1.viewport()) {
-        if (t == QEvent::MouseMove) {
-            File1_MouseMove(evenement::bouton(static_cast<QMouseEvent*>(ev)->buttons()));
+        if (t == QEvent::MouseButtonPress) {
+            m_appui = static_cast<QMouseEvent*>(ev)->position().toPoint();
+        } else if (t == QEvent::MouseMove) {
+            // A drag starts once the pointer has really moved, so a click stays a click.
+            auto* e = static_cast<QMouseEvent*>(ev);
+            const bool loin = (e->position().toPoint() - m_appui).manhattanLength() >= QApplication::startDragDistance();
+            File1_MouseMove((e->buttons() & Qt::LeftButton) && !loin ? 0 : evenement::bouton(e->buttons()));
         } else if (t == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(ev)->button() == Qt::RightButton) {
             A_menu.PopupMenu();
         }

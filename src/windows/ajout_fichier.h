@@ -174,6 +174,7 @@ private:
     void selectionner(int index);
     // One row of the playlist for the selected file (add commands).
     void ajouter_ligne(int position, bool jingle);
+    QPoint m_appui;  // where the button went down in the file list
     void defaut_de_session(QString& defaut, const QString& invite, const QString& titre, const QString& propose,
                            TextBox& boite);
 };
