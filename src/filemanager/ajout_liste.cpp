@@ -90,7 +90,8 @@ void ajout_fichier::Label7_Click() {
         } else {
             const bool jingle = action == QStringLiteral("Ajouter un jingles");
             if (File1.FileName().isEmpty()) return;
-            if (!jingle && fichier_illisible != Faux) return;
+            // A file the media layer refused has no measure of its own: never added, jingle or not.
+            if (fichier_illisible != Faux) return;
             Controle_existence();
             if (fichier_present == QStringLiteral("oui")) {
                 if (!jingle) liberer_du_dessus();

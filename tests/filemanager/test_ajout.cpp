@@ -108,8 +108,14 @@ private slots:
         QCOMPARE(ligne(4)[0], m_musique + QStringLiteral("/deux.mp3"));
     }
 
+    void fichier_illisible_refuse_data() {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("file") << "Ajouter un fichier";
+        QTest::newRow("jingle") << "Ajouter un jingles";
+    }
     void fichier_illisible_refuse() {
-        ajout_fichier& a = en_mode(QStringLiteral("Ajouter un fichier"), m_musique);
+        QFETCH(QString, action);
+        ajout_fichier& a = en_mode(action, m_musique);
         Repondeur r;
         r.attendre_message();
         choisir(a, QStringLiteral("zz.mp3"));
@@ -153,6 +159,23 @@ private slots:
         a.Label7_Click();
         QCOMPARE(r.messages()[0].texte, QStringLiteral("Sélectionnez un type de fichier!"));
         QCOMPARE(r.messages()[0].style, 64);
+    }
+
+    void double_clic_sur_un_fichier() {
+        ajout_fichier& a = en_mode(QStringLiteral("Ajouter un fichier"), m_musique);
+        Liste_son& l = Liste_son::instance();
+        choisir(a, QStringLiteral("un.mp3"));
+        l.show();
+        a.File1_DblClick();  // the playlist is in view: nothing
+        QCOMPARE(l.ListView1.ListCount(), 0);
+        l.hide();
+        a.File1_DblClick();
+        QVERIFY(l.isVisible());
+        QCOMPARE(l.ListView1.ListCount(), 1);
+        l.hide();
+        a.HLBSoftBttn1.setEnabled(true);  // quick listen on: a double click adds nothing
+        a.File1_DblClick();
+        QCOMPARE(l.ListView1.ListCount(), 1);
     }
 
     void controle_existence() {

@@ -161,6 +161,13 @@ private slots:
         QApplication::sendEvent(&a, &fermer);
         QVERIFY(a.isVisible());  // the close box does nothing
 
+        // Hover colours of the labels used as buttons.
+        coul_label = 1000;
+        a.survol(a.Label8);
+        QCOMPARE(a.Label8.ForeColor(), 19000);
+        a.fin_survol();
+        QCOMPARE(a.Label8.ForeColor(), 1000);
+
         lecture_gestionnaire = Vrai;
         a.Label7.setEnabled(false);
         a.Label8.setEnabled(false);
