@@ -94,6 +94,13 @@ private slots:
         QVERIFY(!gestionnaire::pointeur_occupe());
     }
 
+    void fichier_de_moins_d_une_demi_seconde() {
+        ajout_fichier& a = ouvrir(dossier("court", {{"bip.mp3", fixtures::mp3(0.4)}}));
+        cliquer(a, 0);
+        QCOMPARE(duree_secondes_fichier, 1);
+        QCOMPARE(a.Label10.Caption(), QStringLiteral("00:00:00"));
+    }
+
     void fichier_illisible() {
         const QString d = dossier("illisible", {{"Faux.mp3", fixtures::texte_nomme_mp3()}});
         ajout_fichier& a = ouvrir(d);
