@@ -27,7 +27,7 @@ constexpr int32_t Rouge = 255;
 const QString AdresseWeb = QStringLiteral("https://sonavel.example.org");
 
 // The playlist window's colour and picture menu, at the pointer.
-void menu_look() { Liste_son::instance().A_looK.PopupMenu(); }
+void menu_look() { Liste_son::instance().Image6_Click(); }
 }  // namespace
 
 void Radio_FM::image_skin(Image& image, const char* nom) {
@@ -61,7 +61,10 @@ void Radio_FM::Image12_MouseUp() {
     coche2_Click();
 }
 
-void Radio_FM::Image13_MouseDown() { image_skin(Image13, PetitPresse); }
+void Radio_FM::Image13_MouseDown() {
+    Liste_son::instance().Label3.setCaption(QStringLiteral("( - - )"));
+    image_skin(Image13, PetitPresse);
+}
 
 void Radio_FM::Image13_MouseUp() {
     Image12.setPicture(QString());
@@ -74,6 +77,11 @@ void Radio_FM::Image13_Click() {
         coche3.setValue(true);
         Liste_son& liste = Liste_son::instance();
         fenetres::etat_normal(liste);
+        liste.A_precoute.setChecked(false);
+        liste.A_precoute.setEnabled(false);
+        liste.A_precoute.setVisible(true);
+        liste.A_a_zapping.setChecked(true);
+        liste.Label3.setCaption(QStringLiteral("( - - )"));
         image_skin(Image13, PetitPresse);
         liste.Option4.setValue(true);
         Timer4.setEnabled(true);

@@ -159,7 +159,11 @@ private slots:
         QCOMPARE(nom_image(f.Image13), QStringLiteral("bouton_noir_petitdoux.jpg"));
         QVERIFY(f.Timer4.Enabled() && f.Timer1.Enabled() && !f.Timer2.Enabled());
         QCOMPARE(lecture_liste_auto, Vrai);
-        QVERIFY(Liste_son::instance().Option4.Value());
+        Liste_son& l = Liste_son::instance();
+        QVERIFY(l.Option4.Value());
+        QVERIFY(!l.A_precoute.Checked() && !l.A_precoute.Enabled());
+        QVERIFY(l.A_a_zapping.Checked());
+        QCOMPARE(l.Label3.Caption(), QStringLiteral("( - - )"));
     }
 
     void bouton_liste_en_mode_manuel() {
