@@ -17,6 +17,7 @@ void premier_plan(QWidget& fenetre, bool dessus) {
     fenetre.setAttribute(Qt::WA_ShowWithoutActivating, true);
     fenetre.setWindowFlag(Qt::WindowStaysOnTopHint, dessus);
     if (visible) fenetre.show();
+    if (visible && dessus) fenetre.raise();
     fenetre.setAttribute(Qt::WA_ShowWithoutActivating, sans_activation);
 }
 
