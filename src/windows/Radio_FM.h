@@ -558,6 +558,8 @@ public:
     void volume_moins();
     void touche_liste();
     void touche_coin();
+    // Runs the handler of the deck on air (lecteur_en_cours 1, 2, 3); false when none is.
+    bool sur_lecteur_en_cours(Procedure deck1, Procedure deck2, Procedure deck3);
 
     // Commands of neighbouring features that the skin, menus and keys call.
     void zapping();

@@ -114,42 +114,30 @@ void Radio_FM::a_gauche_haut_Click() {
     setLeft(TwipsParPixel);
 }
 
-// The visual effect itself is not part of the program: the menu keeps its choices.
+// The visual effect itself is not part of the program: the menu keeps its choices. Every
+// choice leaves the manual mode item disabled.
+static void cocher_effet(Radio_FM& f, bool oscilloscope, bool spectrum, bool actif) {
+    f.A_affichage1.setChecked(oscilloscope);
+    f.A_affichage2.setChecked(spectrum);
+    f.a_mode_manuel.setEnabled(false);
+    f.A_visuel_active.setChecked(actif);
+    f.A_visuel_desactive.setChecked(!actif);
+}
+
 void Radio_FM::A_visuel_active_Click() {
     effet_visuel = Vrai;
-    A_affichage1.setChecked(true);
-    A_affichage2.setChecked(false);
-    a_mode_manuel.setEnabled(false);
-    A_visuel_active.setChecked(true);
-    A_visuel_desactive.setChecked(false);
+    cocher_effet(*this, true, false, true);
     ecrire_reglage(cle::Config, cle::Effet_visuel, QStringLiteral("Oui"));
 }
 
 void Radio_FM::A_visuel_desactive_Click() {
     if (effet_visuel == Vrai) effet_visuel = Faux;
-    A_affichage1.setChecked(false);
-    A_affichage2.setChecked(false);
-    a_mode_manuel.setEnabled(false);
-    A_visuel_active.setChecked(false);
-    A_visuel_desactive.setChecked(true);
+    cocher_effet(*this, false, false, false);
     ecrire_reglage(cle::Config, cle::Effet_visuel, QStringLiteral("Non"));
 }
 
-void Radio_FM::A_affichage1_Click() {
-    A_affichage1.setChecked(true);
-    A_affichage2.setChecked(false);
-    a_mode_manuel.setEnabled(false);
-    A_visuel_active.setChecked(true);
-    A_visuel_desactive.setChecked(false);
-}
-
-void Radio_FM::A_affichage2_Click() {
-    A_affichage2.setChecked(true);
-    A_affichage1.setChecked(false);
-    a_mode_manuel.setEnabled(false);
-    A_visuel_active.setChecked(true);
-    A_visuel_desactive.setChecked(false);
-}
+void Radio_FM::A_affichage1_Click() { cocher_effet(*this, true, false, true); }
+void Radio_FM::A_affichage2_Click() { cocher_effet(*this, false, true, true); }
 
 void Radio_FM::aa_cacher_curseur_Click() {
     aa_montrer_curseur.setChecked(false);

@@ -48,22 +48,19 @@ void Radio_FM::Form_KeyPress(int16_t KeyAscii) {
     if (const Procedure p = commande_touche(KeyAscii)) (this->*p)();
 }
 
+bool Radio_FM::sur_lecteur_en_cours(Procedure deck1, Procedure deck2, Procedure deck3) {
+    const Procedure p = lecteur_en_cours == 1 ? deck1 : lecteur_en_cours == 2 ? deck2 : lecteur_en_cours == 3 ? deck3 : nullptr;
+    if (!p) return false;
+    (this->*p)();
+    return true;
+}
+
 void Radio_FM::volume_plus() {
-    switch (lecteur_en_cours) {
-    case 1: AnyButton1_Click(); break;
-    case 2: AnyButton3_Click(); break;
-    case 3: AnyButton4_Click(); break;
-    default: break;
-    }
+    sur_lecteur_en_cours(&Radio_FM::AnyButton1_Click, &Radio_FM::AnyButton3_Click, &Radio_FM::AnyButton4_Click);
 }
 
 void Radio_FM::volume_moins() {
-    switch (lecteur_en_cours) {
-    case 1: AnyButton2_Click(); break;
-    case 2: AnyButton5_Click(); break;
-    case 3: AnyButton6_Click(); break;
-    default: break;
-    }
+    sur_lecteur_en_cours(&Radio_FM::AnyButton2_Click, &Radio_FM::AnyButton5_Click, &Radio_FM::AnyButton6_Click);
 }
 
 void Radio_FM::touche_liste() {

@@ -17,6 +17,7 @@
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/ajout_fichier.h"
+#include "windows/commandes_fenetres.h"
 #include "windows/mini_lecteur.h"
 
 using namespace Radio;
@@ -163,7 +164,7 @@ void Radio_FM::Form_Load() {
                 charge_lire();
                 showMinimized();
                 mini_lecteur& mini = mini_lecteur::instance();
-                mini.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+                fenetres::premier_plan(mini, true);
                 mini.setCaption(nom_fichier_affiche);
                 mini.Show();
             }
@@ -216,11 +217,7 @@ void Radio_FM::Quitter__Click() {
         programme::aller_au_dossier();
         if (premier_lancement == Vrai) End();
         if (fermeture_confirmee != Vrai) {
-            if (windowFlags() & Qt::WindowStaysOnTopHint) {
-                const bool visible = isVisible();
-                setWindowFlag(Qt::WindowStaysOnTopHint, false);
-                if (visible) show();
-            }
+            fenetres::premier_plan(*this, false);
             resultat_api = 1;
             if (MsgBox(QStringLiteral("Confirmer la fermeture de ") + nom, 292, nom) == boites::Non) return;
             fermeture_confirmee = Vrai;

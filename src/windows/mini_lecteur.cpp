@@ -59,14 +59,11 @@ mini_lecteur::mini_lecteur() {
 
 bool mini_lecteur::sur_lecteur_en_cours(Radio_FM::Procedure deck1, Radio_FM::Procedure deck2,
                                         Radio_FM::Procedure deck3) {
-    Radio_FM& f = Radio_FM::instance();
-    switch (lecteur_en_cours) {
-    case 0: MsgBox(QStringLiteral("Aucun lecteur en cours"), boites::Information); return false;
-    case 1: (f.*deck1)(); return true;
-    case 2: (f.*deck2)(); return true;
-    case 3: (f.*deck3)(); return true;
-    default: return false;
+    if (lecteur_en_cours == 0) {
+        MsgBox(QStringLiteral("Aucun lecteur en cours"), boites::Information);
+        return false;
     }
+    return Radio_FM::instance().sur_lecteur_en_cours(deck1, deck2, deck3);
 }
 
 void mini_lecteur::Command1_Click() {
