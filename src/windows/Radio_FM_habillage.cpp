@@ -226,6 +226,8 @@ void Radio_FM::brancher_commandes() {
         Label25.setForeColor(Rouge);
         Label25.setToolTip(programme::nom());
     };
+    // The banner's place is at least the height its file menu names (475 * 40).
+    ShockwaveFlash1.setMinimumSize(160, 40);
     Label5.MouseMove = [this](int, int, float, float) {
         Label5.setToolTip(QStringLiteral("temps piste en secondes ") + Label5.Caption());
     };
