@@ -168,8 +168,8 @@ private slots:
 
     void bouton_liste_en_mode_manuel() {
         Radio_FM& f = fenetre();
-        f.a_mode_manuel.setChecked(true);
         f.coche3.setValue(true);
+        f.a_mode_manuel.setChecked(true);
         Repondeur r;
         r.attendre_message();
         f.Image6.MouseDown(1, 0, 0, 0);
