@@ -384,6 +384,20 @@ private slots:
         QCOMPARE(f.nom_radio.Caption(), QStringLiteral("Nom de la radio : Radio_FM"));
     }
 
+    void ouvrir_une_liste() {
+        Radio_FM& f = fenetre();
+        Repondeur r;
+        r.attendre_annulation();  // the playlist window's open dialog
+        f.ouvre_L_Click();
+        QCOMPARE(r.boites().size(), 1);
+        QCOMPARE(r.boites()[0].titre, QStringLiteral("Ouvrir un fichier liste"));
+        QVERIFY(f.coche3.Value());
+        QVERIFY(f.affiche_tout.Checked());
+        QVERIFY(Liste_son::instance().isVisible());
+        QCOMPARE(f.Image12.Picture(), QString());
+        QCOMPARE(nom_image(f.Image13), QStringLiteral("bouton_noir_petitdoux.jpg"));
+    }
+
     void nombre_de_fichiers_ecoutes() {
         Radio_FM& f = fenetre();
         nb_fichiers_joues = 3;
