@@ -26,10 +26,23 @@ void avec_vraie_fenetre(F&& f, A&& agir) {
     t.setInterval(10);
     QElapsedTimer attente;
     attente.start();
+    // A busy machine can leave a dialog open after the first action (a file dialog whose
+    // folder is still being read refuses the file): act again on it every second.
+    qint64 derniere_action = -1;
     QObject::connect(&t, &QTimer::timeout, [&] {
         if (QWidget* w = QApplication::activeModalWidget()) {
-            t.stop();
+            if (derniere_action >= 0 && attente.elapsed() - derniere_action < 1000) return;
+            if (attente.elapsed() > 30000) {
+                t.stop();
+                sonavel_test::echec("la fenêtre modale reste ouverte");
+                for (QWidget* d : QApplication::topLevelWidgets())
+                    if (auto* dialogue = qobject_cast<QDialog*>(d)) dialogue->reject();
+                return;
+            }
+            derniere_action = attente.elapsed();
             agir(w);
+        } else if (derniere_action >= 0) {
+            t.stop();
         } else if (attente.elapsed() > 10000) {
             t.stop();
             sonavel_test::echec("aucune fenêtre modale");
