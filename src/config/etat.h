@@ -14,7 +14,7 @@ using Drapeau = int16_t;
 constexpr Drapeau Vrai = -1;
 constexpr Drapeau Faux = 0;
 
-using ListeIndex = QVector<int16_t>;  // rows drawn at random; element i-1 is entry i
+using ListeIndex = QVector<int32_t>;  // rows drawn at random; element i-1 is entry i
 using ElementListe = QTreeWidgetItem*;  // a row of the playlist window's list view
 
 // X(type, name) for every shared variable.
@@ -113,9 +113,9 @@ using ElementListe = QTreeWidgetItem*;  // a row of the playlist window's list v
     X(Drapeau, ordre_aleatoire)                                                            \
     X(Drapeau, entree_tiree_au_hasard)                                                     \
     X(ListeIndex, index_tires)                                                             \
-    X(int16_t, nb_index_tires)                                                             \
+    X(int32_t, nb_index_tires)                                                             \
     X(ListeIndex, index_tires_new)                                                         \
-    X(int16_t, nb_index_tires_new)                                                         \
+    X(int32_t, nb_index_tires_new)                                                         \
     X(Drapeau, info_entree_a_afficher)                                                     \
     X(Drapeau, erreur_chargement_liste)                                                    \
     X(Drapeau, lecture_gestionnaire)                                                       \

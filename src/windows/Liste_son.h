@@ -25,6 +25,15 @@ public:
     OptionButton Option3{this, QStringLiteral("Fin définie")};
     OptionButton Option4{this, QStringLiteral("Durée piste")};
     void Option1_Click();
+    // List play (automation).
+    Label Label3{this};   // what plays: "Liste", "( - - )", position and mix point
+    Label Label13{this};  // time of day
+    Image Image3{this};   // stop
+    MenuItem A_precoute{this, "Pré-écoute"};
+    MenuItem A_a_zapping{this, "Mode zapping"};
+    void lect_liste();
+    void sauve_tout();
+    void lire_enreg_destinataire();
 
     // ==== Colours, settings and journal (configuration) ====
     ComboBox Combo1{this};
