@@ -91,16 +91,16 @@ using ElementListe = QTreeWidgetItem*;  // a row of the playlist window's list v
     X(int16_t, nb_fichiers_joues)                                                          \
     X(int16_t, compteur_jingle_auto)                                                       \
     X(int16_t, compteur_new_auto)                                                          \
-    X(int16_t, index_fin_jingle_auto)                                                      \
-    X(int16_t, index_fin_new_auto)                                                         \
+    X(int32_t, index_fin_jingle_auto)                                                      \
+    X(int32_t, index_fin_new_auto)                                                         \
     X(QString, fichier_ligne_commande)                                                     \
     /* current list entry and list position */                                             \
     X(QString, chemin_liste)                                                               \
     X(TypeEnregListe, enreg_destinataire)                                                  \
-    X(int16_t, num_enreg_destinataire)                                                     \
+    X(int32_t, num_enreg_destinataire)                                                     \
     X(TypeEnregListe, enreg_dragdrop)                                                      \
-    X(int16_t, num_enreg_courant)                                                          \
-    X(int16_t, index_liste_en_cours)                                                       \
+    X(int32_t, num_enreg_courant)                                                          \
+    X(int32_t, index_liste_en_cours)                                                       \
     X(QString, chemin_entree_liste)                                                        \
     X(QString, dernier_chemin_liste)                                                       \
     X(ElementListe, element_courant)                                                      \
@@ -120,8 +120,8 @@ using ElementListe = QTreeWidgetItem*;  // a row of the playlist window's list v
     X(Drapeau, erreur_chargement_liste)                                                    \
     X(Drapeau, lecture_gestionnaire)                                                       \
     X(int16_t, mode_insertion)                                                             \
-    X(int16_t, ligne_insertion)                                                            \
-    X(int16_t, ligne_cible_insertion)                                                      \
+    X(int32_t, ligne_insertion)                                                            \
+    X(int32_t, ligne_cible_insertion)                                                      \
     X(Drapeau, maj_liste_en_cours)                                                         \
     X(Drapeau, maj_sans_prechargement)                                                     \
     X(Drapeau, ajout_sans_controle)                                                        \

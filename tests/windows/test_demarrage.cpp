@@ -177,6 +177,7 @@ private slots:
         // A file that cannot be opened says so, and the program goes on in the mini player.
         Repondeur rep;
         if (!liste && !QFileInfo::exists(fichier)) rep.attendre_message(boites::OK);
+        if (liste) rep.attendre_annulation();  // the playlist window asks for the list
         Radio_FM& r = charger();
         if (!liste && QFileInfo::exists(fichier))
             QCOMPARE(r.lecteur1.graphe.GetState(0), etat_graphe::EnLecture);

@@ -1,0 +1,45 @@
+#pragma once
+// The list file as the playlist window sees it: rows of the list view built from records and
+// records built from rows, the whole-file reads and writes, and the reports of file errors
+// that the list commands share.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include "playlist/TypeEnregListe.h"
+
+class Erreur;
+class ListView;
+class QTreeWidgetItem;
+
+namespace fichier_liste {
+// The default list of the program folder.
+constexpr const char* NomDefaut = "liste.dfm";
+
+// A list name as the program uses it: a relative name means the program folder.
+QString chemin_complet(const QString& nom);
+
+// The six cells of a row for a stored record: path trimmed, start and end "####0.00" (an end
+// that is not a number shown as it is), genre trimmed, volume, duration trimmed.
+QStringList cellules(const TypeEnregListe& stocke);
+// The record a row gives: start and volume converted (0 when a cell is not a number), the
+// texts as they are.
+TypeEnregListe entree_de_ligne(const QTreeWidgetItem* ligne);
+// Every complete record of a file's bytes as rows appended to the list view, in one go.
+void ajouter_lignes(ListView& vue, const QByteArray& contenu);
+// The bytes of a list file holding every row of the view, in row order.
+QByteArray octets_de_la_vue(const ListView& vue);
+// Reads a whole list file; a missing file is error 53 and nothing is created.
+QByteArray lire(const QString& nom);
+// Record numero (1-based) of a list file, read-only; a number past the end is error 63.
+TypeEnregListe lire_enregistrement(const QString& nom, int numero);
+
+// The report of the list commands that handle file errors by number: 5 and 32755 silent,
+// 70 71 74 75 76 reset the music folder to the program folder and show the description,
+// any other "Erreur " number description; critical boxes.
+void signaler(const Erreur& e);
+// A list file that could not be written: a critical box and, while the journal is on, a
+// journal line; the list view keeps its rows.
+void signaler_ecriture(const QString& chemin, const Erreur& e);
+}  // namespace fichier_liste

@@ -1,0 +1,149 @@
+// The list file behind the playlist window: the whole-list rewrite after every edit, the
+// reload after a single-record write, and the two readers of one record.
+#include <QDir>
+
+#include "config/etat.h"
+#include "platform/boites.h"
+#include "platform/chaines.h"
+#include "platform/chemins.h"
+#include "platform/conversions.h"
+#include "platform/erreur.h"
+#include "platform/fichiers.h"
+#include "platform/programme.h"
+#include "playlist/enregistrement_liste.h"
+#include "playlist/fichier_liste.h"
+#include "playlist/volume_liste.h"
+#include "windows/Liste_son.h"
+#include "windows/Radio_FM.h"
+#include "windows/err_form.h"
+#include "windows/liste.h"
+
+using namespace Radio;
+
+namespace {
+// Makes row `index` the selected, visible one; a row that does not exist leaves the selection.
+QTreeWidgetItem* selectionner(ListView& vue, int32_t index) {
+    if (index < 1 || index > vue.ListCount()) return nullptr;
+    QTreeWidgetItem* ligne = vue.ListItem(index);
+    vue.EnsureVisible(ligne);
+    vue.setSelectedItem(ligne);
+    return ligne;
+}
+
+const QString& notice_volume_nul() {
+    static const QString texte = QStringLiteral("le niveau son est nul") + QStringLiteral("\r") +
+                                 QStringLiteral("vous devez si vous utilisez des listes") +
+                                 QStringLiteral("\n\r\n\r") +
+                                 QStringLiteral("créés avec une version anterieure de Sonavel") + QStringLiteral("\r") +
+                                 QStringLiteral("Mettez a jour vos listes (voir menu clic droit)") + QStringLiteral("\r") +
+                                 QStringLiteral("- Mettre a jour les infos de la liste -");
+    return texte;
+}
+}  // namespace
+
+void Liste_son::sauve_tout() {
+    programme::aller_au_dossier();
+    nom_fichier_liste = QString::fromLatin1(fichier_liste::NomDefaut);
+    chemin_liste = nom_fichier_liste;
+    Text2.setText(nom_fichier_liste);
+    // Empty cells take their defaults in the view itself, then the whole list replaces the
+    // file at once: the old file stays whole until the new one is complete.
+    const int32_t n = ListView1.ListCount();
+    for (int32_t i = 0; i < n; ++i) {
+        QTreeWidgetItem* ligne = ListView1.topLevelItem(i);
+        const QString defauts[] = {QStringLiteral("0.10"), QStringLiteral("0.00"), QStringLiteral("divers"),
+                                   QStringLiteral("0"), QString::number(i + 1)};
+        for (int c = 1; c <= 5; ++c)
+            if (ligne->text(c).isEmpty()) ligne->setText(c, defauts[c - 1]);
+    }
+    const QString chemin = fichier_liste::chemin_complet(chemin_liste);
+    try {
+        fichiers::reecrire_fichier(chemin, fichier_liste::octets_de_la_vue(ListView1));
+    } catch (const Erreur& e) {
+        fichier_liste::signaler_ecriture(chemin, e);
+    }
+    if (num_enreg_courant == 0) num_enreg_courant = 1;
+    element_courant = selectionner(ListView1, index_liste_en_cours);
+    a_mettre_Enabled();
+    setCaption(QStringLiteral("Fichier liste ( Modification : ") + chemin_liste + QStringLiteral(" )"));
+}
+
+void Liste_son::charge_liste() {
+    programme::aller_au_dossier();
+    nom_fichier_liste = chemin_liste;
+    if (chemin_liste.isEmpty()) return;
+    try {
+        const QByteArray contenu = fichier_liste::lire(chemin_liste);
+        ListView1.Clear();
+        Text2.setText(chemin_liste);
+        fichier_liste::ajouter_lignes(ListView1, contenu);
+        Supprimer_fichier.setCaption(QStringLiteral("Supprimer le fichier ") + chemin_liste);
+        selectionner(ListView1, index_liste_en_cours);
+        element_courant = nullptr;
+    } catch (const Erreur& e) {
+        element_courant = nullptr;
+        fichier_liste::signaler(e);
+    }
+}
+
+void Liste_son::lire_enreg_destinataire() {
+    programme::aller_au_dossier();
+    if (chemin_liste.isEmpty()) return;
+    TypeEnregListe s;
+    try {
+        if (num_enreg_destinataire == 0) num_enreg_destinataire = 1;
+        s = fichier_liste::lire_enregistrement(chemin_liste, num_enreg_destinataire);
+    } catch (const Erreur& e) {
+        MsgBox(e.description() + QStringLiteral(" Erreur lire_enreg_Recommencer !"), boites::Critique);
+        return;
+    }
+    enreg_destinataire.chemin = rt::Trim(s.chemin);
+    enreg_destinataire.debut_lecture = s.debut_lecture;
+    enreg_destinataire.fin_lecture = rt::Trim(s.fin_lecture).toLower();
+    enreg_destinataire.genre = rt::Trim(s.genre);
+    enreg_destinataire.volume = s.volume;
+    enreg_destinataire.duree_piste = s.duree_piste;
+
+    if (volume_nul_signale != Vrai && s.volume == 0) {
+        volume_nul_signale = Vrai;
+        if (lecteur_en_cours >= 1 && lecteur_en_cours <= 3) {
+            Radio_FM& f = Radio_FM::instance();
+            for (::Slider* c : {&f.Slider, &f.Slider1, &f.Slider2}) c->setValue(0);
+        }
+        err_form& notice = err_form::instance();
+        notice.Label1.setCaption(notice_volume_nul());
+        notice.show();
+    }
+    enreg_destinataire.volume = volume_liste::niveau_du_pourcent(enreg_destinataire.volume);
+    nom_fichier_affiche = chemins::nom_fichier(enreg_destinataire.chemin);
+
+    if (info_entree_a_afficher == Vrai) {
+        // The history window shows the entry's details; its other lines come with that window.
+        liste::instance().Label11.setCaption(QStringLiteral("*  Info fichier chargé  *"));
+        info_entree_a_afficher = Faux;
+    }
+}
+
+void Liste_son::lire_enreg_dragdrop() {
+    programme::aller_au_dossier();
+    if (chemin_liste.isEmpty()) return;
+    TypeEnregListe s;
+    try {
+        if (num_enreg_destinataire == 0) num_enreg_destinataire = 1;
+        s = fichier_liste::lire_enregistrement(chemin_liste, num_enreg_survol);
+    } catch (const Erreur& e) {
+        MsgBox(e.description() + QStringLiteral(" Erreur lire_enreg_Copie_Coller !(lire_enreg_dragdrop)"),
+               boites::Critique);
+        return;
+    }
+    enreg_dragdrop.chemin = rt::Trim(s.chemin);
+    enreg_dragdrop.debut_lecture = rt::CDbl(rt::format_nombre(s.debut_lecture));
+    enreg_dragdrop.fin_lecture = rt::Trim(s.fin_lecture).toLower();
+    enreg_dragdrop.genre = rt::Trim(s.genre);
+    enreg_dragdrop.volume = s.volume;
+    enreg_dragdrop.duree_piste = s.duree_piste;
+}
+
+void Liste_son::convertir_valeur_son_ecriture() {
+    enreg_destinataire.volume = volume_liste::pourcent_du_niveau(enreg_destinataire.volume);
+}

@@ -1,0 +1,262 @@
+// The list file behind the playlist window: the whole-list rewrite, the reload, and the two
+// record readers.
+#include <QDir>
+#include <QFile>
+
+#include "config/etat.h"
+#include "platform/fichiers.h"
+#include "platform/programme.h"
+#include "playlist/enregistrement_liste.h"
+#include "support/repondeur.h"
+#include "support/sonavel_test.h"
+#include "windows/Liste_son.h"
+#include "windows/Radio_FM.h"
+#include "windows/err_form.h"
+
+using namespace Radio;
+
+namespace {
+QString dans_programme(const QString& nom) { return programme::dossier() + nom; }
+
+// A record with its text fields blank, then patched: {offset, hex bytes}.
+struct Octets {
+    int position;
+    const char* hex;
+};
+QByteArray enregistrement(std::initializer_list<Octets> champs) {
+    QByteArray r(418, ' ');
+    r.replace(400, 10, QByteArray(10, '\0'));  // volume and start: numbers
+    for (const Octets& c : champs) {
+        const QByteArray b = QByteArray::fromHex(c.hex);
+        r.replace(c.position, b.size(), b);
+    }
+    return r;
+}
+
+void ligne(Liste_son& l, const QStringList& cellules) {
+    QTreeWidgetItem* i = l.ListView1.AddItem(cellules.value(0));
+    for (int c = 1; c <= 5; ++c) ListView::setSubItem(i, c, cellules.value(c));
+}
+
+QStringList cellules(const Liste_son& l, int n) {
+    QStringList r;
+    QTreeWidgetItem* i = l.ListView1.ListItem(n);
+    for (int c = 0; c <= 5; ++c) r << i->text(c);
+    return r;
+}
+
+void ecrire_liste(const QString& chemin, const QVector<TypeEnregListe>& entrees, int octets_en_trop = 0) {
+    QByteArray b;
+    for (const TypeEnregListe& e : entrees) b += enreg_liste::encoder(e);
+    fichiers::reecrire_fichier(chemin, b + QByteArray(octets_en_trop, 'x'));
+}
+
+TypeEnregListe entree(const QString& chemin, int16_t volume, double debut = 0.1, const QString& fin = "185.5") {
+    TypeEnregListe e;
+    e.chemin = chemin;
+    e.volume = volume;
+    e.debut_lecture = debut;
+    e.fin_lecture = fin;
+    e.genre = QStringLiteral("rock");
+    e.duree_piste = QStringLiteral("00:03:05");
+    return e;
+}
+}  // namespace
+
+class TestFichierListe : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        sonavel_test::nouveau_programme();
+        QLocale::setDefault(QLocale(QLocale::C));
+    }
+
+    // Each empty cell takes its default in the view and in the file; the row number stands
+    // for a missing duration.
+    void sauve_tout_ecrit_la_vue_avec_les_defauts() {
+        Liste_son& l = Liste_son::instance();
+        ligne(l, {"/m/a.mp3", "1.50", "200.00", "pop", "80", "00:03:20"});
+        ligne(l, {"/m/b.mp3"});
+        index_liste_en_cours = 2;
+        l.sauve_tout();
+
+        const QByteArray attendu =
+            enregistrement({{0, "2f6d2f612e6d7033"},          // "/m/a.mp3"
+                            {200, "3230302e3030"},            // "200.00"
+                            {300, "706f70"},                  // "pop"
+                            {400, "5000"},                    // 80
+                            {402, "000000000000f83f"},        // 1.5
+                            {410, "30303a30333a3230"}}) +     // "00:03:20"
+            enregistrement({{0, "2f6d2f622e6d7033"},          // "/m/b.mp3"
+                            {200, "302e3030"},                // "0.00"
+                            {300, "646976657273"},            // "divers"
+                            {400, "0000"},                    // 0
+                            {402, "9a9999999999b93f"},        // 0.1
+                            {410, "32"}});                    // "2"
+        QCOMPARE(fichiers::lire_fichier(dans_programme("liste.dfm")), attendu);
+        QCOMPARE(cellules(l, 2), (QStringList{"/m/b.mp3", "0.10", "0.00", "divers", "0", "2"}));
+        QCOMPARE(chemin_liste, QStringLiteral("liste.dfm"));
+        QCOMPARE(l.Text2.Text(), QStringLiteral("liste.dfm"));
+        QCOMPARE(l.Caption(), QStringLiteral("Fichier liste ( Modification : liste.dfm )"));
+        QCOMPARE(l.ListView1.Index(l.ListView1.SelectedItem()), 2);
+        QCOMPARE(num_enreg_courant, 1);
+        QVERIFY(l.a_modif.Enabled());
+
+        // An empty view gives an empty file.
+        l.ListView1.Clear();
+        l.sauve_tout();
+        QCOMPARE(QFile(dans_programme("liste.dfm")).size(), qint64(0));
+    }
+
+    // A write that fails is reported; the old file and the view's rows stay.
+    void sauve_tout_en_echec_signale_et_garde_tout() {
+        Liste_son& l = Liste_son::instance();
+        QDir(programme::dossier()).mkdir(QStringLiteral("liste.dfm"));  // cannot be replaced by a file
+        ligne(l, {"/m/a.mp3", "0.10", "0.00", "divers", "100", "1"});
+        journal_actif = Vrai;
+        Repondeur r;
+        r.attendre_message();
+        l.sauve_tout();
+        QCOMPARE(r.messages().size(), 1);
+        QCOMPARE(r.messages()[0].style, 16);
+        QVERIFY(r.messages()[0].texte.startsWith(QStringLiteral("Ecriture de la liste impossible : ")));
+        QVERIFY(QFileInfo(dans_programme("liste.dfm")).isDir());
+        QCOMPARE(l.ListView1.ListCount(), 1);
+        QVERIFY(QString::fromUtf8(fichiers::lire_fichier(dans_programme("journal.doc")))
+                    .contains(QStringLiteral("Ecriture de la liste impossible")));
+    }
+
+    // n whole records and a partial one: n rows; the cells as the list shows them.
+    void charge_liste_lit_les_enregistrements_entiers() {
+        Liste_son& l = Liste_son::instance();
+        ecrire_liste(dans_programme("l.dfm"),
+                     {entree("/m/a.mp3", 100, 2.5), entree("/m/b.mp3", 45, 0, "fin"), entree("/m/c.mp3", 0)}, 100);
+        ligne(l, {"/ancienne.mp3"});
+        chemin_liste = QStringLiteral("l.dfm");
+        index_liste_en_cours = 3;
+        l.charge_liste();
+        QCOMPARE(l.ListView1.ListCount(), 3);
+        QCOMPARE(cellules(l, 1), (QStringList{"/m/a.mp3", "2.50", "185.50", "rock", "100", "00:03:05"}));
+        QCOMPARE(cellules(l, 2)[2], QStringLiteral("fin"));  // an end that is not a number as it is
+        QCOMPARE(l.ListView1.Index(l.ListView1.SelectedItem()), 3);
+        QCOMPARE(l.Supprimer_fichier.Caption(), QStringLiteral("Supprimer le fichier l.dfm"));
+        QVERIFY(element_courant == nullptr);
+    }
+
+    // Reading never creates a list: a missing file is an error of the caller's path.
+    void lecteurs_sans_fichier_ne_creent_rien() {
+        Liste_son& l = Liste_son::instance();
+        chemin_liste = QStringLiteral("absente.dfm");
+        Repondeur r;
+        r.attendre_message().attendre_message().attendre_message();
+        l.charge_liste();
+        l.lire_enreg_destinataire();
+        l.lire_enreg_dragdrop();
+        QCOMPARE(r.messages()[0].texte, QStringLiteral("Erreur 53 Fichier introuvable"));
+        QVERIFY(r.messages()[1].texte.endsWith(QStringLiteral(" Erreur lire_enreg_Recommencer !")));
+        QVERIFY(r.messages()[2].texte.endsWith(QStringLiteral(" Erreur lire_enreg_Copie_Coller !(lire_enreg_dragdrop)")));
+        QVERIFY(!QFile::exists(dans_programme("absente.dfm")));
+
+        // No list: nothing happens at all.
+        chemin_liste.clear();
+        enreg_destinataire.chemin = QStringLiteral("garde");
+        l.charge_liste();
+        l.lire_enreg_destinataire();
+        QCOMPARE(enreg_destinataire.chemin, QStringLiteral("garde"));
+    }
+
+    void lire_enreg_destinataire_volumes_et_numero() {
+        QFETCH(int, stocke);
+        QFETCH(int, niveau);
+        Liste_son& l = Liste_son::instance();
+        l.volume_nul_signale = Vrai;  // the notice has its own test
+        ecrire_liste(dans_programme("l.dfm"), {entree("  /m/Été.mp3 ", int16_t(stocke), 0.125, " 12.5 FIN ")});
+        chemin_liste = QStringLiteral("l.dfm");
+        num_enreg_destinataire = 0;
+        l.lire_enreg_destinataire();
+        QCOMPARE(num_enreg_destinataire, 1);
+        QCOMPARE(int(enreg_destinataire.volume), niveau);
+        QCOMPARE(enreg_destinataire.chemin, QStringLiteral("/m/Été.mp3"));
+        QCOMPARE(enreg_destinataire.fin_lecture, QStringLiteral("12.5 fin"));
+        QCOMPARE(enreg_destinataire.debut_lecture, 0.125);
+        QCOMPARE(enreg_destinataire.duree_piste, QStringLiteral("00:03:05"));
+        QCOMPARE(nom_fichier_affiche, QStringLiteral("Été.mp3"));
+    }
+    void lire_enreg_destinataire_volumes_et_numero_data() {
+        QTest::addColumn<int>("stocke");
+        QTest::addColumn<int>("niveau");
+        QTest::newRow("10 %") << 10 << -3800;
+        QTest::newRow("100 %") << 100 << 0;
+        QTest::newRow("5 %: not in the table") << 5 << 5;
+        QTest::newRow("12: not in the table") << 12 << 12;
+        QTest::newRow("0 %") << 0 << -4000;
+    }
+
+    // A record past the end is an error, not a blank entry.
+    void lire_au_dela_de_la_fin_est_une_erreur() {
+        Liste_son& l = Liste_son::instance();
+        ecrire_liste(dans_programme("l.dfm"), {entree("/m/a.mp3", 100)});
+        chemin_liste = QStringLiteral("l.dfm");
+        enreg_destinataire = entree("/avant.mp3", -200);
+        num_enreg_destinataire = 2;
+        Repondeur r;
+        r.attendre_message();
+        l.lire_enreg_destinataire();
+        QCOMPARE(r.messages()[0].style, 16);
+        QCOMPARE(enreg_destinataire.chemin, QStringLiteral("/avant.mp3"));
+        QCOMPARE(enreg_destinataire.volume, int16_t(-200));
+    }
+
+    // Once per life of the window, with the deck sliders at full level when a deck is current.
+    void notice_de_volume_nul_une_fois() {
+        Liste_son& l = Liste_son::instance();
+        Radio_FM& f = Radio_FM::instance();
+        f.Slider1.setValue(7);
+        ecrire_liste(dans_programme("l.dfm"), {entree("/m/a.mp3", 0), entree("/m/b.mp3", 0)});
+        chemin_liste = QStringLiteral("l.dfm");
+        lecteur_en_cours = 2;
+        num_enreg_destinataire = 1;
+        l.lire_enreg_destinataire();
+        QVERIFY(err_form::instance().isVisible());
+        QCOMPARE(err_form::instance().Label1.Caption(),
+                 QStringLiteral("le niveau son est nul\rvous devez si vous utilisez des listes\n\r\n\r"
+                                "créés avec une version anterieure de Sonavel\r"
+                                "Mettez a jour vos listes (voir menu clic droit)\r"
+                                "- Mettre a jour les infos de la liste -"));
+        QCOMPARE(f.Slider1.Value(), 0);
+        QCOMPARE(l.volume_nul_signale, Vrai);
+        err_form::instance().hide();
+        f.Slider1.setValue(7);
+        num_enreg_destinataire = 2;
+        l.lire_enreg_destinataire();
+        QVERIFY(!err_form::instance().isVisible());
+        QCOMPARE(f.Slider1.Value(), 7);
+    }
+
+    void lire_enreg_dragdrop_garde_le_pourcentage() {
+        Liste_son& l = Liste_son::instance();
+        ecrire_liste(dans_programme("l.dfm"), {entree("/m/a.mp3", 10), entree("/m/b.mp3", 45, 1.23456, "20")});
+        chemin_liste = QStringLiteral("l.dfm");
+        l.num_enreg_survol = 2;
+        num_enreg_destinataire = 0;
+        l.lire_enreg_dragdrop();
+        QCOMPARE(num_enreg_destinataire, 1);
+        QCOMPARE(enreg_dragdrop.chemin, QStringLiteral("/m/b.mp3"));
+        QCOMPARE(enreg_dragdrop.volume, int16_t(45));
+        QCOMPARE(enreg_dragdrop.debut_lecture, 1.23);
+        QCOMPARE(enreg_dragdrop.fin_lecture, QStringLiteral("20"));
+    }
+
+    void convertir_valeur_son_ecriture() {
+        Liste_son& l = Liste_son::instance();
+        enreg_destinataire.volume = -3800;
+        l.convertir_valeur_son_ecriture();
+        QCOMPARE(enreg_destinataire.volume, int16_t(10));
+        enreg_destinataire.volume = -3600;
+        l.convertir_valeur_son_ecriture();
+        QCOMPARE(enreg_destinataire.volume, int16_t(-3600));
+    }
+};
+
+SONAVEL_TEST_MAIN(TestFichierListe)
+#include "test_fichier_liste.moc"
