@@ -22,8 +22,11 @@ void Liste_son::Image1_Click() {
         num_enreg_destinataire = index_liste_en_cours;
         liste& h = liste::instance();
         h.Label2.setCaption(QStringLiteral("Dans fichier ") + chemin_liste);
-        // A list never saved is saved under a name first (the list file commands).
-        if (chemin_liste.isEmpty()) return;
+        // A list never saved is saved under a name first.
+        if (chemin_liste.isEmpty()) {
+            Label8_Click();
+            return;
+        }
         Image3.setEnabled(true);
         Image2.setEnabled(true);
         Image1.setEnabled(false);

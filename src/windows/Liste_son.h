@@ -39,15 +39,8 @@ public:
     OptionButton Option3{this, QStringLiteral("Fin définie")};
     OptionButton Option4{this, QStringLiteral("Durée piste")};
     void Option1_Click();
-    // List play (automation).
-    Label Label3{this};   // what plays: "Liste", "( - - )", position and mix point
-    Label Label13{this};  // time of day
-    Image Image3{this};   // stop
-    MenuItem A_precoute{this, "Pré-écoute"};
-    MenuItem A_a_zapping{this, "Mode zapping"};
+    // List play: deck 1 starts the list (automation).
     void lect_liste();
-    void sauve_tout();
-    void lire_enreg_destinataire();
 
     // ---- Labels used as buttons (menu bar of the window).
     Label Label5{this};   // "&Liste"

@@ -10,7 +10,6 @@
 
 #include "automation/choix_entree.h"
 #include "config/etat.h"
-#include "platform/liste_vue.h"
 #include "playlist/enregistrement_liste.h"
 #include "support/graphe_simule.h"
 #include "support/sonavel_test.h"
@@ -59,22 +58,20 @@ struct SceneListe {
         GrapheSimule::definir(chemin, duree);
         return chemin;
     }
-    // The list file "liste.dfm" of the program folder, made the current list, and its rows.
+    // The list file "liste.dfm" of the program folder, made the current list and shown.
     void liste(const QVector<Entree>& entrees) {
         using namespace Radio;
-        chemin_liste = Chemin_programme + QStringLiteral("liste.dfm");
-        QFile::remove(chemin_liste);
-        l.ListView1.Clear();
+        const QString fichier = Chemin_programme + QStringLiteral("liste.dfm");
+        QFile::remove(fichier);
         for (int i = 0; i < entrees.size(); ++i) {
             TypeEnregListe e;
             e.chemin = entrees[i].chemin;
             e.fin_lecture = entrees[i].fin;
             e.volume = 100;
-            enreg_liste::ecrire(chemin_liste, i + 1, e);
-            QTreeWidgetItem* r = l.ListView1.AddItem(e.chemin);
-            const QString cellules[] = {QStringLiteral("0.00"), e.fin_lecture, QString(), QStringLiteral("100"), e.fin_lecture};
-            for (int c = 0; c < 5; ++c) ListView::setSubItem(r, c + 1, cellules[c]);
+            enreg_liste::ecrire(fichier, i + 1, e);
         }
+        chemin_liste = fichier;
+        l.charge_liste();
     }
     // The list played from row `ligne` in the predefined mode, in list or random order.
     void demarrer(bool aleatoire, int ligne = 1) {

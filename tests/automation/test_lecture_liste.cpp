@@ -125,8 +125,10 @@ private slots:
         s.tics(5);
         QCOMPARE(s.l.ListView1.ListCount(), 2);
         QCOMPARE(s.l.ListView1.ListItem(2)->text(0), c);
-        QCOMPARE(enreg_liste::lire(chemin_liste, 2).chemin.trimmed(), c);
-        QCOMPARE(QFileInfo(chemin_liste).size(), 2 * enreg_liste::Longueur);
+        const QString fichier = sonavel_test::dossier_programme() + QStringLiteral("liste.dfm");
+        QCOMPARE(chemin_liste, QStringLiteral("liste.dfm"));
+        QCOMPARE(enreg_liste::lire(fichier, 2).chemin.trimmed(), c);
+        QCOMPARE(QFileInfo(fichier).size(), 2 * enreg_liste::Longueur);
         QCOMPARE(err_form::instance().Label1.Caption(),
                  QStringLiteral("Recherche de fichier valide \n\r\n\r") + manquant +
                      QStringLiteral("\rCe fichier est non trouvé ou non valide !\n\r\n\rIl a été supprimé de la liste."));
