@@ -3,6 +3,7 @@
 // files exist on disk (empty) and in the simulated graph's table, the list file in the program
 // folder, and one-second ticks of the list timers. Every start of a graph is noted with the
 // second it came at.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -91,6 +92,10 @@ struct SceneListe {
             if (!f.Timer3.Enabled() || f.Timer3.Interval() == 0) break;
             f.Timer3_Timer();
         }
+        // What the widgets post for later (layouts, deferred deletes) is handled as the event
+        // loop would; the timers themselves stay under the test's clock.
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         noter();
     }
     void tics(int n) {
@@ -114,6 +119,9 @@ struct SceneListe {
                 departs.append({seconde, chemins_graphes.value(g), g});
         }
         j.clear();
+        // Only the graphs alive can start later.
+        for (auto i = chemins_graphes.begin(); i != chemins_graphes.end();)
+            i = vivant(i.key()) ? std::next(i) : chemins_graphes.erase(i);
     }
     QStringList pistes() const {
         QStringList p;
