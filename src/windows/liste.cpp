@@ -62,6 +62,22 @@ liste::liste() {
     resize(620, 400);
 }
 
+void liste::afficher_entree(int16_t pourcent) {
+    const TypeEnregListe& e = enreg_destinataire;
+    Label11.setCaption(QStringLiteral("*  Info fichier chargé  *"));
+    Label12.setCaption(QStringLiteral("Nom : ") + nom_fichier_affiche);
+    Label13.setCaption(QStringLiteral("Début a : ") + QString::number(e.debut_lecture));
+    Label14.setCaption(QStringLiteral("Fin a : ") + e.fin_lecture);
+    Label17.setCaption(QStringLiteral("genre : ") + e.genre);
+    Label15.setCaption(QStringLiteral("Volume : ") + QString::number(pourcent) + QStringLiteral(" %"));
+    Label16.setCaption(QStringLiteral("Durée piste : ") + e.duree_piste);
+    if (ordre_aleatoire == Faux) {
+        List1.AddItem(QString::number(index_liste_en_cours));
+        List2.AddItem(nom_fichier_affiche);
+        Label4.setCaption(QString::number(List1.ListCount()));
+    }
+}
+
 void liste::Command1_Click() { hide(); }
 
 void liste::Command2_Click() {

@@ -41,6 +41,10 @@ public:
     CommandButton Command4{this, QStringLiteral("Tableau clear")};
     CommandButton Command5{this, QStringLiteral("Charger dans le tableau")};
 
+    // The entry just read into enreg_destinataire (its stored volume percent apart): its
+    // details, and in list order its row and name added to the trace.
+    void afficher_entree(int16_t pourcent);
+
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();

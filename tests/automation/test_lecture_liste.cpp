@@ -90,6 +90,14 @@ private slots:
         // 12 s with an overlap of 2 (Forcer_Mix_Jingles): every 10 s, and no fade.
         for (int i = 1; i < s.departs.size(); ++i) QCOMPARE(s.departs[i].seconde - s.departs[i - 1].seconde, 10);
         QVERIFY(!s.f.Timer3.Enabled());
+        // The history window traced the entries read after each preparation, in list order.
+        const liste& h = liste::instance();
+        QVERIFY(h.List1.ListCount() >= 5);
+        QCOMPARE(h.List1.List(0), QStringLiteral("2"));
+        QCOMPARE(h.List2.List(0), QStringLiteral("b.mp3"));
+        QCOMPARE(h.Label4.Caption(), QString::number(h.List1.ListCount()));
+        QCOMPARE(h.Label14.Caption(), QStringLiteral("Fin a : 12.00"));
+        QCOMPARE(h.Label15.Caption(), QStringLiteral("Volume : 100 %"));
     }
 
     // An entry whose end is "0.00" plays to its end: the next starts when the bar is full,
