@@ -40,6 +40,9 @@ Tirage tirer(QVector<int32_t>& historique, int32_t& nombre, int32_t quitte, int3
 // in a one-row list the lone row repeats.
 bool a_sauter(const QString& chemin, const QString& dernier_chemin, int32_t lignes);
 
+// The error text of a search that found nothing to play.
+inline QString aucune_entree() { return QStringLiteral("Aucune entrée jouable dans la liste"); }
+
 // Counts the rows a search has looked at: the search stops once it has seen every row (one
 // full pass) or made more attempts than a pass can need, so a tick never spins.
 class Passe {

@@ -96,21 +96,16 @@ void Radio_FM::Timer4_Timer() {
             break;
         }
 
-        // The next playable row: missing files leave the list; a full pass for nothing ends
-        // the run.
-        choix::Passe passe;
-        for (;;) {
-            const int32_t lignes = l.ListView1.ListCount();
-            index_liste_en_cours = choix::boucler(index_liste_en_cours, lignes);
+        // The next playable row from here on.
+        auto lire_ligne = [&] {
+            index_liste_en_cours = choix::boucler(index_liste_en_cours, l.ListView1.ListCount());
             chemin_entree_liste = l.ListView1.ListItem(index_liste_en_cours)->text(0);
-            detecte_fichier_liste();
-            const int32_t restantes = l.ListView1.ListCount();
-            if (!choix::a_sauter(chemin_entree_liste, dernier_chemin_liste, restantes)) break;
-            if (restantes < lignes) passe.recommencer();
-            if (!passe.encore(index_liste_en_cours, restantes))
-                throw Erreur(5, QStringLiteral("Aucune entrée jouable dans la liste"));
+        };
+        lire_ligne();
+        chercher_entree_jouable([&] {
             index_liste_en_cours += 1;
-        }
+            lire_ligne();
+        });
 
         element_courant = l.ListView1.ListItem(index_liste_en_cours);
         num_enreg_destinataire = index_liste_en_cours;
@@ -143,6 +138,21 @@ void Radio_FM::Timer4_Timer() {
         } catch (const Erreur&) {
             // Never out of a timer tick.
         }
+    }
+}
+
+void Radio_FM::chercher_entree_jouable(const std::function<void()>& suivante) {
+    Liste_son& l = Liste_son::instance();
+    choix::Passe passe;
+    for (;;) {
+        const int32_t lignes = l.ListView1.ListCount();
+        detecte_fichier_liste();
+        const int32_t restantes = l.ListView1.ListCount();
+        if (!choix::a_sauter(chemin_entree_liste, dernier_chemin_liste, restantes)) return;
+        // A missing file left the list: the rows after it moved up.
+        if (restantes < lignes) passe.recommencer();
+        if (!passe.encore(index_liste_en_cours, restantes)) throw Erreur(5, choix::aucune_entree());
+        suivante();
     }
 }
 

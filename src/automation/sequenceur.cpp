@@ -19,9 +19,6 @@
 using namespace Radio;
 
 namespace {
-// Raised when a full pass over the list found no row to play.
-const QString AucuneEntree = QStringLiteral("Aucune entrée jouable dans la liste");
-
 void montrer_err_form(const QString& texte) {
     err_form& f = err_form::instance();
     f.Label1.setCaption(texte);
@@ -85,7 +82,7 @@ void Radio_FM::Timer1_Timer() {
             index_liste_en_cours = choix::boucler(index_liste_en_cours, lignes);
             chemin_entree_liste = l.ListView1.ListItem(index_liste_en_cours)->text(0);
             if (choix::a_sauter(chemin_entree_liste, dernier_chemin_liste, lignes)) {
-                if (!passe.encore(index_liste_en_cours, lignes)) throw Erreur(5, AucuneEntree);
+                if (!passe.encore(index_liste_en_cours, lignes)) throw Erreur(5, choix::aucune_entree());
                 continue;
             }
 
@@ -123,7 +120,7 @@ void Radio_FM::Timer1_Timer() {
                                 QStringLiteral(" Non trouvé ou non valide");
                 journal();
             }
-            if (l.ListView1.ListCount() == 0) throw Erreur(5, AucuneEntree);
+            if (l.ListView1.ListCount() == 0) throw Erreur(5, choix::aucune_entree());
             l.ListView1.RemoveItem(index_liste_en_cours);
             l.sauve_tout();
             index_liste_en_cours -= 1;
@@ -146,8 +143,8 @@ void Radio_FM::Timer1_Timer() {
             }
             stoppe_liste();
             // A list with nothing left to play says so: the run does not end in silence.
-            if (e.description() == AucuneEntree)
-                montrer_err_form(AucuneEntree + cr + QStringLiteral("Erreur au chargement de fichier...liste stoppée"));
+            if (e.description() == choix::aucune_entree())
+                montrer_err_form(choix::aucune_entree() + cr + QStringLiteral("Erreur au chargement de fichier...liste stoppée"));
         } catch (const Erreur&) {
             // Never out of a timer tick.
         }

@@ -79,17 +79,7 @@ void Radio_FM::zapper_liste(int depuis) {
             chemin_entree_liste = l.ListView1.ListItem(index_liste_en_cours)->text(0);
         };
         if (ordre_aleatoire == Vrai || ordre_aleatoire == Faux) reprise();
-        choix::Passe passe;
-        for (;;) {
-            const int32_t lignes = l.ListView1.ListCount();
-            detecte_fichier_liste();
-            const int32_t restantes = l.ListView1.ListCount();
-            if (!choix::a_sauter(chemin_entree_liste, dernier_chemin_liste, restantes)) break;
-            if (restantes < lignes) passe.recommencer();
-            if (!passe.encore(index_liste_en_cours, restantes))
-                throw Erreur(5, QStringLiteral("Aucune entrée jouable dans la liste"));
-            reprise();
-        }
+        chercher_entree_jouable(reprise);
 
         element_courant = l.ListView1.ListItem(index_liste_en_cours);
         num_enreg_destinataire = index_liste_en_cours;

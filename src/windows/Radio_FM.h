@@ -380,6 +380,9 @@ public:
     void Timer4_Timer();
     // chemin_entree_liste -> the entry's file on disk, or "" (a missing file's row is removed).
     void detecte_fichier_liste();
+    // From the row in hand (index_liste_en_cours, chemin_entree_liste): checks its file and
+    // moves on with `suivante` until a row can be played; a full pass for nothing is an error.
+    void chercher_entree_jouable(const std::function<void()>& suivante);
     // The mix point last computed by the chaining tick; empty until then.
     QString seconde_mix_liste;
     // The random draw without repeat, traced in the history window with the caller's tags.

@@ -39,6 +39,13 @@ struct SceneListe {
     QHash<int, QString> chemins_graphes;
 
     SceneListe() {
+        reglages();
+        choix::semer(20261210);
+    }
+
+    // The settings of a list run: overlap 6 and preload 7 for tracks above 30 s, 2 for the
+    // shorter ones, a fade of 13 s.
+    static void reglages() {
         using namespace Radio;
         Nom_radio_fm = QStringLiteral("Radio Test");
         Chemin_programme = sonavel_test::dossier_programme();
@@ -49,7 +56,6 @@ struct SceneListe {
         valeur_max_jingles = 30;
         Mix_audio = 13;
         Mix_audio_vitesse = 40;
-        choix::semer(20261210);
     }
 
     // A file of that length, on disk and in the graph's table.

@@ -2,10 +2,10 @@
 // 12-second files and one of three 40-second files play through in list order, the journal
 // names every track once per pass, and the 40-second tracks fade out.
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "automation/scene_liste.h"
 #include "config/etat.h"
 #include "playlist/enregistrement_liste.h"
 #include "support/fixtures.h"
@@ -25,15 +25,7 @@ struct ListeReelle {
 
     // n copies of one generated file of that length, listed with their end as stored.
     ListeReelle(int n, double secondes) {
-        Nom_radio_fm = QStringLiteral("Radio Test");
-        Chemin_programme = sonavel_test::dossier_programme();
-        Valeur_vitesse_timer = 1000;
-        Mix = 6;
-        Préchargement = 7;
-        Forcer_Mix_Jingles = 2;
-        valeur_max_jingles = 30;
-        Mix_audio = 13;
-        Mix_audio_vitesse = 40;
+        SceneListe::reglages();
         journal_actif = Vrai;
         // The main window's load gives the chaining timer its interval.
         f.Timer4.setInterval(Valeur_vitesse_timer);
