@@ -158,7 +158,8 @@ void Radio_FM::Afficher_C_aleatoire_Click() {
         Liste_son& l = Liste_son::instance();
         h.setTop(Top());
         h.setHeight(l.Height() + Height());
-        h.setLeft(Left() - h.Width());
+        // Against the main window's left edge, but never off the screen's left side.
+        h.setLeft(qMax(0, Left() - h.Width()));
         h.Show();
         l.Show();
     } catch (const Erreur&) {

@@ -23,6 +23,9 @@ liste::liste() {
     Command4.Click = [this] { Command4_Click(); };
     Command5.Click = [this] { Command5_Click(); };
 
+    for (TextBox* t : {&Text1, &Text2, &Text3}) t->setMinimumWidth(140);
+    Label4.setCaption(QStringLiteral("0"));
+    Label5.setCaption(QStringLiteral("0"));
     auto* cadre = new QVBoxLayout(&Frame1);
     cadre->addWidget(&Label10);
     Frame1.setVisible(false);
