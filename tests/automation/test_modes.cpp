@@ -271,6 +271,10 @@ private slots:
         QVERIFY(h.isVisible() && Liste_son::instance().isVisible());
         h.Command1_Click();
         QVERIFY(!h.isVisible());
+        // Too close to the screen's left side: the window stays on the screen.
+        f.setLeft(600);
+        f.Afficher_C_aleatoire_Click();
+        QCOMPARE(h.Left(), 0);
     }
 
 private:
