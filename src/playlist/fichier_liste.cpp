@@ -30,22 +30,25 @@ QStringList cellules(const TypeEnregListe& s) {
             rt::Trim(s.duree_piste)};
 }
 
+namespace {
+// A cell that does not convert gives 0 in its field.
+template <class F>
+auto ou_zero(F conversion) -> decltype(conversion()) {
+    try {
+        return conversion();
+    } catch (const Erreur&) {
+        return 0;
+    }
+}
+}  // namespace
+
 TypeEnregListe entree_de_ligne(const QTreeWidgetItem* ligne) {
     TypeEnregListe e;
     e.chemin = ligne->text(0);
-    // A cell that does not convert still gives a record, with 0 in that field.
-    try {
-        e.debut_lecture = rt::CDbl(ligne->text(1));
-    } catch (const Erreur&) {
-        e.debut_lecture = 0;
-    }
+    e.debut_lecture = ou_zero([&] { return rt::CDbl(ligne->text(1)); });
     e.fin_lecture = ligne->text(2);
     e.genre = ligne->text(3);
-    try {
-        e.volume = rt::CInt(ligne->text(4));
-    } catch (const Erreur&) {
-        e.volume = 0;
-    }
+    e.volume = ou_zero([&] { return rt::CInt(ligne->text(4)); });
     e.duree_piste = ligne->text(5);
     return e;
 }
@@ -75,6 +78,15 @@ TypeEnregListe lire_enregistrement(const QString& nom, int numero) {
     FichierEnregistrements f(chemin_complet(nom), enreg_liste::Longueur, FichierEnregistrements::Acces::Lecture);
     if (numero > f.nombre()) throw Erreur(err::NumeroEnregistrement);
     return enreg_liste::decoder(f.lire(numero));
+}
+
+void ecrire_enregistrement(const QString& nom, int numero, const TypeEnregListe& e) {
+    QByteArray contenu = lire(nom);
+    contenu.truncate(contenu.size() - contenu.size() % enreg_liste::Longueur);  // whole records only
+    const int n = contenu.size() / enreg_liste::Longueur;
+    if (numero < 1 || numero > n + 1) throw Erreur(err::NumeroEnregistrement);
+    contenu.replace(qsizetype(numero - 1) * enreg_liste::Longueur, enreg_liste::Longueur, enreg_liste::encoder(e));
+    fichiers::reecrire_fichier(chemin_complet(nom), contenu);
 }
 
 void signaler(const Erreur& e) {

@@ -34,6 +34,10 @@ QByteArray octets_de_la_vue(const ListView& vue);
 QByteArray lire(const QString& nom);
 // Record numero (1-based) of a list file, read-only; a number past the end is error 63.
 TypeEnregListe lire_enregistrement(const QString& nom, int numero);
+// Writes record numero (1-based, at most one past the last) of an existing list file, the
+// whole file replaced at once: a crash leaves the old list or the new one. The single-record
+// writers call this, then Liste_son::charge_liste. A missing file is error 53 (never created).
+void ecrire_enregistrement(const QString& nom, int numero, const TypeEnregListe& e);
 
 // The report of the list commands that handle file errors by number: 5 and 32755 silent,
 // 70 71 74 75 76 reset the music folder to the program folder and show the description,

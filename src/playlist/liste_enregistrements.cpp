@@ -86,25 +86,34 @@ void Liste_son::charge_liste() {
     }
 }
 
-void Liste_son::lire_enreg_destinataire() {
+namespace {
+// Record `numero` of the current list (read after num_enreg_destinataire 0 has become 1), its texts trimmed and the end in lower case. Does
+// nothing without a list; an error shows its description and `message` and gives false.
+bool lire_entree(const int32_t& numero, const char* message, TypeEnregListe& lue) {
     programme::aller_au_dossier();
-    if (chemin_liste.isEmpty()) return;
+    if (chemin_liste.isEmpty()) return false;
     TypeEnregListe s;
     try {
         if (num_enreg_destinataire == 0) num_enreg_destinataire = 1;
-        s = fichier_liste::lire_enregistrement(chemin_liste, num_enreg_destinataire);
+        s = fichier_liste::lire_enregistrement(chemin_liste, numero);
     } catch (const Erreur& e) {
-        MsgBox(e.description() + QStringLiteral(" Erreur lire_enreg_Recommencer !"), boites::Critique);
-        return;
+        MsgBox(e.description() + QString::fromUtf8(message), boites::Critique);
+        return false;
     }
-    enreg_destinataire.chemin = rt::Trim(s.chemin);
-    enreg_destinataire.debut_lecture = s.debut_lecture;
-    enreg_destinataire.fin_lecture = rt::Trim(s.fin_lecture).toLower();
-    enreg_destinataire.genre = rt::Trim(s.genre);
-    enreg_destinataire.volume = s.volume;
-    enreg_destinataire.duree_piste = s.duree_piste;
+    lue.chemin = rt::Trim(s.chemin);
+    lue.debut_lecture = s.debut_lecture;
+    lue.fin_lecture = rt::Trim(s.fin_lecture).toLower();
+    lue.genre = rt::Trim(s.genre);
+    lue.volume = s.volume;
+    lue.duree_piste = s.duree_piste;
+    return true;
+}
+}  // namespace
 
-    if (volume_nul_signale != Vrai && s.volume == 0) {
+void Liste_son::lire_enreg_destinataire() {
+    if (!lire_entree(num_enreg_destinataire, " Erreur lire_enreg_Recommencer !", enreg_destinataire)) return;
+    const int16_t stocke = enreg_destinataire.volume;
+    if (volume_nul_signale != Vrai && stocke == 0) {
         volume_nul_signale = Vrai;
         if (lecteur_en_cours >= 1 && lecteur_en_cours <= 3) {
             Radio_FM& f = Radio_FM::instance();
@@ -114,7 +123,7 @@ void Liste_son::lire_enreg_destinataire() {
         notice.Label1.setCaption(notice_volume_nul());
         notice.show();
     }
-    enreg_destinataire.volume = volume_liste::niveau_du_pourcent(enreg_destinataire.volume);
+    enreg_destinataire.volume = volume_liste::niveau_du_pourcent(stocke);
     nom_fichier_affiche = chemins::nom_fichier(enreg_destinataire.chemin);
 
     if (info_entree_a_afficher == Vrai) {
@@ -124,23 +133,9 @@ void Liste_son::lire_enreg_destinataire() {
 }
 
 void Liste_son::lire_enreg_dragdrop() {
-    programme::aller_au_dossier();
-    if (chemin_liste.isEmpty()) return;
-    TypeEnregListe s;
-    try {
-        if (num_enreg_destinataire == 0) num_enreg_destinataire = 1;
-        s = fichier_liste::lire_enregistrement(chemin_liste, num_enreg_survol);
-    } catch (const Erreur& e) {
-        MsgBox(e.description() + QStringLiteral(" Erreur lire_enreg_Copie_Coller !(lire_enreg_dragdrop)"),
-               boites::Critique);
+    if (!lire_entree(num_enreg_survol, " Erreur lire_enreg_Copie_Coller !(lire_enreg_dragdrop)", enreg_dragdrop))
         return;
-    }
-    enreg_dragdrop.chemin = rt::Trim(s.chemin);
-    enreg_dragdrop.debut_lecture = rt::CDbl(rt::format_nombre(s.debut_lecture));
-    enreg_dragdrop.fin_lecture = rt::Trim(s.fin_lecture).toLower();
-    enreg_dragdrop.genre = rt::Trim(s.genre);
-    enreg_dragdrop.volume = s.volume;
-    enreg_dragdrop.duree_piste = s.duree_piste;
+    enreg_dragdrop.debut_lecture = rt::CDbl(rt::format_nombre(enreg_dragdrop.debut_lecture));
 }
 
 void Liste_son::convertir_valeur_son_ecriture() {

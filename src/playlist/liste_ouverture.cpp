@@ -36,6 +36,29 @@ struct Sablier {
 };
 }  // namespace
 
+// The list read from `nom` becomes the one in hand and its rows follow the view's; a view
+// that had rows is then rewritten as the default list. False when the name has no file name.
+bool Liste_son::prendre_liste(const QString& nom, const QByteArray& contenu, bool avait_des_lignes) {
+    nom_fichier_liste = nom;
+    fichier_impression = nom;
+    chemin_liste = nom;
+    chemin_liste_ouverte = nom;
+    Text2.setText(nom);
+    recup_nom();
+    if (nom_fichier_liste.isEmpty()) {
+        nom_fichier_liste = chemin_liste;
+        return false;
+    }
+    fichier_liste::ajouter_lignes(ListView1, contenu);
+    Supprimer_fichier.setCaption(QStringLiteral("Supprimer le fichier ") + chemin_liste);
+    Label1.setCaption(QStringLiteral("Lecture en attente .. Nb : ") + QString::number(ListView1.ListCount()));
+    setCaption(QStringLiteral("Fichier liste : ") + chemin_liste);
+    if (avait_des_lignes) sauve_tout();
+    a_mettre_Enabled();
+    extension_fichier.clear();
+    return true;
+}
+
 void Liste_son::A_liste_Click() {
     const bool avait_des_lignes = ListView1.ListCount() > 0;
     try {
@@ -49,27 +72,10 @@ void Liste_son::A_liste_Click() {
         // The file is read before anything takes its name: a file that cannot be read changes
         // nothing either.
         const QByteArray contenu = fichier_liste::lire(choisi);
-        nom_fichier_liste = choisi;
-        fichier_impression = choisi;
-        chemin_liste = choisi;
-        chemin_liste_ouverte = choisi;
-        Text2.setText(choisi);
-        recup_nom();
-        if (nom_fichier_liste.isEmpty()) {
-            nom_fichier_liste = chemin_liste;
-            return;
-        }
-        fichier_liste::ajouter_lignes(ListView1, contenu);
-        Supprimer_fichier.setCaption(QStringLiteral("Supprimer le fichier ") + chemin_liste);
-        Label1.setCaption(QStringLiteral("Lecture en attente .. Nb : ") + QString::number(ListView1.ListCount()));
-        setCaption(QStringLiteral("Fichier liste : ") + chemin_liste);
-        if (avait_des_lignes) sauve_tout();
-        a_mettre_Enabled();
-        unsetCursor();
-        extension_fichier.clear();
+        prendre_liste(choisi, contenu, avait_des_lignes);
     } catch (const Erreur&) {
-        unsetCursor();
     }
+    unsetCursor();
 }
 
 void Liste_son::A_Charge_Click() { A_liste_Click(); }
@@ -80,21 +86,8 @@ void Liste_son::A_liste_anciene_Click() {
     try {
         programme::aller_au_dossier();
         const QString nom = fichier_liste::chemin_complet(QString::fromLatin1(fichier_liste::NomDefaut));
-        const QByteArray contenu = fichier_liste::lire(nom);
-        nom_fichier_liste = nom;
-        fichier_impression = nom;
-        chemin_liste = nom;
-        chemin_liste_ouverte = nom;
-        Text2.setText(nom);
-        recup_nom();
-        fichier_liste::ajouter_lignes(ListView1, contenu);
-        Supprimer_fichier.setCaption(QStringLiteral("Supprimer le fichier ") + chemin_liste);
-        Label1.setCaption(QStringLiteral("Lecture en attente .. Nb : ") + QString::number(ListView1.ListCount()));
-        setCaption(QStringLiteral("Fichier liste : ") + chemin_liste);
-        if (avait_des_lignes) sauve_tout();
-        a_mettre_Enabled();
-        extension_fichier.clear();
-        if (ListView1.ListCount() > 0) ligne_insertion = ListView1.Index(ListView1.SelectedItem()) + 1;
+        if (prendre_liste(nom, fichier_liste::lire(nom), avait_des_lignes) && ListView1.ListCount() > 0)
+            ligne_insertion = ListView1.Index(ListView1.SelectedItem()) + 1;
     } catch (const Erreur& e) {
         MsgBox(e.description(), boites::Critique);
     }

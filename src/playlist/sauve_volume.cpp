@@ -10,6 +10,7 @@
 #include "platform/erreur.h"
 #include "platform/programme.h"
 #include "playlist/enregistrement_liste.h"
+#include "playlist/fichier_liste.h"
 #include "windows/Radio_FM.h"
 
 using namespace Radio;
@@ -42,21 +43,6 @@ void Radio_FM::A_sauve() {
         liste.ecrire(index_liste_en_cours, enreg_liste::encoder(e));
         MsgBox(QStringLiteral("Sauvegarde des paramètres en cours éffectués ."), boites::Information);
     } catch (const Erreur& e) {
-        switch (e.numero()) {
-        case err::AppelInvalide:
-        case err::Annulation:
-            return;
-        case err::PermissionRefusee:
-        case err::DisqueNonPret:
-        case err::RenommerAutreUnite:
-        case err::AccesCheminFichier:
-        case err::CheminIntrouvable:
-            Chemin_dernier_fichier = Radio::dossier_programme();
-            MsgBox(e.description(), boites::Critique);
-            return;
-        default:
-            MsgBox(QStringLiteral("Erreur ") + QString::number(e.numero()) + QStringLiteral(" ") + e.description(),
-                   boites::Critique);
-        }
+        fichier_liste::signaler(e);
     }
 }

@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include "config/etat.h"
@@ -36,6 +37,15 @@ constexpr int32_t CouleurSurvol = 8454016;        // light green
 constexpr int32_t CouleurAppui = -2147483630;     // the system's button text
 
 int pixels(int twips) { return twips / TwipsParPixel; }
+
+// In-place editing reaches the row's text (the path) only, never its other cells.
+class EditionChemin : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return index.column() == 0 ? QStyledItemDelegate::createEditor(parent, option, index) : nullptr;
+    }
+};
 
 // The one data type of a row dragged out of the list: the drop targets read the program's own
 // drag state (enreg_dragdrop, index_glisse), not this data.
@@ -68,9 +78,16 @@ Liste_son::Liste_son() {
                               {&Label10, "S", "Sauvegarder la recherche"},
                               {&Label11, "A..", "Affichage"}};
     for (const Bouton& b : boutons) {
-        if (b.caption) b.label->setCaption(QString::fromUtf8(b.caption));
+        if (b.caption) {
+            b.label->setCaption(QString::fromUtf8(b.caption));
+            // The caption keeps its access-key mark; the label draws the text without it.
+            b.label->setText(QString::fromUtf8(b.caption).remove(QLatin1Char('&')));
+        }
         b.label->setToolTip(QString::fromUtf8(b.bulle));
     }
+    // The labels stand over the window's background.
+    for (Label* l : findChildren<Label*>()) l->setBackStyle(0);
+    Label24.setStyleSheet(QStringLiteral("font-weight: bold;"));
     Text2.hide();
     Option1.setCaption(QStringLiteral("Lecture continue"));
     Option2.setCaption(QStringLiteral("Lecture aléatoire"));
@@ -84,12 +101,14 @@ Liste_son::Liste_son() {
         images[i]->setFixedSize(56, 24);
         images[i]->setStretch(true);
     }
-    Image10.setFixedSize(120, 60);
+    Image10.setFixedSize(110, 56);
     Image10.setStretch(true);
 
     ListView1.setParent(this);
     ListView1.setAcceptDrops(true);
     ListView1.viewport()->setAcceptDrops(true);
+    ListView1.setItemDelegate(new EditionChemin(&ListView1));
+    ListView1.setEditTriggers(QAbstractItemView::NoEditTriggers);
     disposer();
     brancher();
     resize(pixels(6700 + 2500 + 2500 + 1300 + 1000 + 1100) + 24, 480);
@@ -164,8 +183,9 @@ void Liste_son::disposer() {
     ajouter_menu(barre, A_Charge_liste);
 
     auto* menus = new QHBoxLayout;
+    menus->setSpacing(14);
     for (Label* l : {&Label5, &Label6, &Label7, &Label8, &Label9, &Label11}) menus->addWidget(l);
-    menus->addSpacing(12);
+    menus->addSpacing(24);
     menus->addWidget(&Label1, 1);
     v->addLayout(menus);
 
@@ -183,16 +203,14 @@ void Liste_son::disposer() {
     ligne2->addWidget(&Label3);
     titres->addLayout(ligne2);
     auto* ligne3 = new QHBoxLayout;
+    ligne3->setSpacing(16);
     ligne3->addWidget(&Label12);
     ligne3->addWidget(&Label14);
     ligne3->addWidget(&Label15);
-    ligne3->addWidget(&Label11);
     ligne3->addStretch();
+    ligne3->addWidget(&Combo1);
+    ligne3->addWidget(&Label10);
     titres->addLayout(ligne3);
-    auto* recherche = new QHBoxLayout;
-    recherche->addWidget(&Combo1, 1);
-    recherche->addWidget(&Label10);
-    titres->addLayout(recherche);
     milieu->addLayout(titres, 1);
     v->addLayout(milieu);
 
@@ -202,7 +220,7 @@ void Liste_son::disposer() {
     for (OptionButton* o : {&Option1, &Option2, &Option3, &Option4}) bas->addWidget(o);
     bas->addStretch();
     v->addLayout(bas);
-    Combo1.setMinimumWidth(200);
+    Combo1.setMinimumWidth(260);
 }
 
 void Liste_son::brancher() {
@@ -279,7 +297,7 @@ void Liste_son::brancher() {
     Image5.Click = [this] { Image5_Click(); };
     Image6.Click = [this] { Image6_Click(); };
     Image7.Click = [this] { Image7_Click(); };
-    Image8.Click = [] { Radio_FM::instance().Label15.Click ? Radio_FM::instance().Label15.Click() : void(); };
+    Image8.Click = [this] { Label11_Click(); };  // the main window's display menu, as "A.."
 
     Label1.Click = [this] { Label1_Click(); };
     Label5.Click = [this] { Label5_Click(); };
@@ -492,19 +510,15 @@ void Liste_son::Form_KeyPress(int16_t KeyAscii) {
         case 'F': case 'f': f.A_gere.choisir(); break;
         case 'O': case 'o': lancer(f.Label16); break;
         case 'B': case 'b':
-            switch (lecteur_en_cours) {
-            case 1: f.AnyButton2_Click(); break;
-            case 2: f.AnyButton5_Click(); break;
-            case 3: f.AnyButton6_Click(); break;
-            }
+        case 'H': case 'h': {
+            // One volume step on the deck on air: quieter (B) or louder (H).
+            using Pas = void (Radio_FM::*)();
+            const Pas plus_bas[] = {&Radio_FM::AnyButton2_Click, &Radio_FM::AnyButton5_Click, &Radio_FM::AnyButton6_Click};
+            const Pas plus_fort[] = {&Radio_FM::AnyButton1_Click, &Radio_FM::AnyButton3_Click, &Radio_FM::AnyButton4_Click};
+            if (lecteur_en_cours >= 1 && lecteur_en_cours <= 3)
+                (f.*(KeyAscii == 'B' || KeyAscii == 'b' ? plus_bas : plus_fort)[lecteur_en_cours - 1])();
             break;
-        case 'H': case 'h':
-            switch (lecteur_en_cours) {
-            case 1: f.AnyButton1_Click(); break;
-            case 2: f.AnyButton3_Click(); break;
-            case 3: f.AnyButton4_Click(); break;
-            }
-            break;
+        }
         }
     } catch (const Erreur&) {
     }
@@ -595,9 +609,16 @@ bool Liste_son::eventFilter(QObject* objet, QEvent* e) {
     case QEvent::KeyRelease:
         if (objet == &ListView1) evenement::utilisateur([this] { ListView1_KeyUp(); });
         break;
+    case QEvent::MouseButtonPress:
+        if (objet == ListView1.viewport()) m_appui = static_cast<QMouseEvent*>(e)->position().toPoint();
+        break;
     case QEvent::MouseMove:
         if (objet == ListView1.viewport()) {
-            const int bouton = evenement::bouton(static_cast<QMouseEvent*>(e)->buttons());
+            auto* m = static_cast<QMouseEvent*>(e);
+            // A click that slips a pixel stays a click: the button counts once the pointer has
+            // moved the platform's drag distance.
+            const bool loin = (m->position().toPoint() - m_appui).manhattanLength() >= QApplication::startDragDistance();
+            const int bouton = loin ? evenement::bouton(m->buttons()) : 0;
             evenement::utilisateur([&] { ListView1_MouseMove(bouton); });
         }
         break;
@@ -641,7 +662,9 @@ void Liste_son::ListView1_Click() {
         const int32_t n = ListView1.ListCount();
         if (n < 1) return;
         glisser_liste_en_cours = Faux;
-        const int32_t i = ListView1.Index(ListView1.SelectedItem());
+        QTreeWidgetItem* choisie = ListView1.SelectedItem();
+        if (choisie && modif_chemin_autorisee == Vrai) choisie->setFlags(choisie->flags() | Qt::ItemIsEditable);
+        const int32_t i = ListView1.Index(choisie);
         ligne_insertion = i;
         index_liste_en_cours = i;
         num_enreg_destinataire = i;

@@ -286,6 +286,7 @@ protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
+    bool prendre_liste(const QString& nom, const QByteArray& contenu, bool avait_des_lignes);
     void construire_menus();
     void brancher();
     void disposer();
@@ -300,4 +301,6 @@ private:
     void chercher_dans_liste();
     // The list key table after the window's one.
     void touche_liste(int16_t KeyAscii);
+
+    QPoint m_appui;  // where the button went down in the list
 };

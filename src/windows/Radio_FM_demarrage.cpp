@@ -153,6 +153,7 @@ void Radio_FM::Form_Load() {
             détecte_ext();
             if (extension_fichier == QLatin1String("dfm")) {
                 Image13_Click();
+                liste.Show();  // a list named at start opens the playlist window
                 liste.A_liste_Click();
                 liste.Image1_Click();
             } else {

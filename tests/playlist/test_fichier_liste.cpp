@@ -7,6 +7,7 @@
 #include "platform/fichiers.h"
 #include "platform/programme.h"
 #include "playlist/enregistrement_liste.h"
+#include "playlist/fichier_liste.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
 #include "windows/Liste_son.h"
@@ -245,6 +246,27 @@ private slots:
         QCOMPARE(enreg_dragdrop.volume, int16_t(45));
         QCOMPARE(enreg_dragdrop.debut_lecture, 1.23);
         QCOMPARE(enreg_dragdrop.fin_lecture, QStringLiteral("20"));
+    }
+
+    // One record replaced in place of the whole file; a missing list is not created.
+    void ecrire_un_enregistrement() {
+        ecrire_liste(dans_programme("l.dfm"), {entree("/m/a.mp3", 100), entree("/m/b.mp3", 100)}, 17);
+        fichier_liste::ecrire_enregistrement(QStringLiteral("l.dfm"), 2, entree("/m/z.mp3", 55));
+        const QByteArray b = fichiers::lire_fichier(dans_programme("l.dfm"));
+        QCOMPARE(b.size(), 2 * 418);
+        QCOMPARE(enreg_liste::decoder(b.mid(418)).volume, int16_t(55));
+        QCOMPARE(enreg_liste::decoder(b.left(418)).chemin.trimmed(), QStringLiteral("/m/a.mp3"));
+        fichier_liste::ecrire_enregistrement(QStringLiteral("l.dfm"), 3, entree("/m/c.mp3", 10));
+        QCOMPARE(QFile(dans_programme("l.dfm")).size(), qint64(3 * 418));
+        QCOMPARE(sonavel_test::erreur_de([] {
+                     fichier_liste::ecrire_enregistrement(QStringLiteral("l.dfm"), 5, TypeEnregListe());
+                 }),
+                 63);
+        QCOMPARE(sonavel_test::erreur_de([] {
+                     fichier_liste::ecrire_enregistrement(QStringLiteral("absente.dfm"), 1, TypeEnregListe());
+                 }),
+                 53);
+        QVERIFY(!QFile::exists(dans_programme("absente.dfm")));
     }
 
     void convertir_valeur_son_ecriture() {

@@ -192,6 +192,26 @@ private slots:
         QCOMPARE(bool(mini_lecteur::instance().windowFlags() & Qt::WindowStaysOnTopHint), !liste);
     }
 
+    // A list on the command line: the playlist window asks for the list to open (starting in
+    // the program folder) and shows its rows.
+    void liste_en_ligne_de_commande() {
+        apres_premier_lancement();
+        copier_images();
+        const QString soir = programme::dossier() + QStringLiteral("soir.dfm");
+        TypeEnregListe e;
+        e.chemin = QStringLiteral("/m/a.mp3");
+        enreg_liste::ecrire(soir, 1, e);
+        enreg_liste::ecrire(soir, 2, e);
+        definir_ligne_commande(soir);
+        Repondeur rep;
+        rep.attendre_fichier(soir);
+        charger();
+        QCOMPARE(rep.boites()[0].titre, QStringLiteral("Ouvrir un fichier liste"));
+        QVERIFY(Liste_son::instance().isVisible());
+        QCOMPARE(Liste_son::instance().ListView1.ListCount(), 2);
+        QCOMPARE(chemin_liste, soir);
+    }
+
     void fermeture_refusee() {
         apres_premier_lancement();
         copier_images();
