@@ -98,8 +98,10 @@ void Radio_FM::Start_liste() {
             Liste_son& l = Liste_son::instance();
             l.Image1.setEnabled(true);
             l.Label2.setCaption(QStringLiteral("Non trouvé"));
-            l.Show();
+            // The deck-mix switch hides the playlist window: it is shown after it, so that
+            // "Non trouvé" stays in sight.
             coche2.setValue(true);
+            l.Show();
             Timer2.setEnabled(false);
             const QString& cr = saut_ligne;
             ligne_journal = QStringLiteral("Recherche de fichier") + double_saut + QStringLiteral("Demarrage liste") + cr +

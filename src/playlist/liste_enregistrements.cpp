@@ -127,7 +127,7 @@ void Liste_son::lire_enreg_destinataire() {
     nom_fichier_affiche = chemins::nom_fichier(enreg_destinataire.chemin);
 
     if (info_entree_a_afficher == Vrai) {
-        liste::instance().afficher_entree(s.volume);
+        liste::instance().afficher_entree(stocke);
         info_entree_a_afficher = Faux;
     }
 }

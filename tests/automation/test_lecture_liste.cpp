@@ -208,6 +208,27 @@ private slots:
         }
     }
 
+    // A first entry that cannot be played: deck mix again, the playlist window in sight with
+    // "Non trouvé", and the notice names the file.
+    void depart_impossible() {
+        SceneListe s;
+        const QString illisible = s.dossier.filePath(QStringLiteral("illisible.mp3"));
+        QFile(illisible).open(QIODevice::WriteOnly);
+        s.liste({{illisible, QStringLiteral("12.00")}});
+        s.demarrer(false);
+        QVERIFY(s.departs.isEmpty());
+        QVERIFY(s.f.coche2.Value());
+        QVERIFY(!s.f.Timer2.Enabled());
+        QVERIFY(s.l.isVisible());
+        QVERIFY(s.l.Image1.isEnabled());
+        QCOMPARE(s.l.Label2.Caption(), QStringLiteral("Non trouvé"));
+        const QString texte = err_form::instance().Label1.Caption();
+        QVERIFY2(texte.startsWith(QStringLiteral("Recherche de fichier\n\r\n\rDemarrage liste\r") + illisible + QStringLiteral("\r")),
+                 qPrintable(texte));
+        QVERIFY(texte.endsWith(QStringLiteral(" / format / lecture impossible  \rabandon lecture liste")));
+        QVERIFY(chemin_entree_liste.isEmpty());
+    }
+
     // A network path is not looked for on disk.
     void chemin_reseau_sans_verification() {
         SceneListe s;
