@@ -229,6 +229,45 @@ private slots:
         QVERIFY(chemin_entree_liste.isEmpty());
     }
 
+    // The file check before the chaining or a list zap starts an entry (row 2 of three).
+    void verification_du_fichier_data() {
+        QTest::addColumn<QString>("cas");
+        QTest::addColumn<QString>("attendu");  // chemin_entree_liste after the check
+        QTest::addColumn<int>("lignes");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("présent, autre casse") << "casse" << "disque" << 3 << "";
+        QTest::newRow("manquant: retiré") << "manquant" << "" << 2 << "Il a été supprimé de la liste.";
+        QTest::newRow("dossier manquant: gardé") << "dossier" << "" << 3 << "Ce fichier est NON TROUVE !";
+        QTest::newRow("réseau") << "reseau" << "tel quel" << 3 << "";
+        QTest::newRow("nom seul") << "nom" << "tel quel" << 3 << "";
+    }
+    void verification_du_fichier() {
+        QFETCH(QString, cas);
+        QFETCH(QString, attendu);
+        QFETCH(int, lignes);
+        QFETCH(QString, notice);
+        SceneListe s;
+        const QString sur_disque = s.fichier(QStringLiteral("Piste.MP3"), 12);
+        QString chemin = s.dossier.filePath(QStringLiteral("piste.mp3"));
+        if (cas == QLatin1String("manquant")) chemin = s.dossier.filePath(QStringLiteral("partie.mp3"));
+        if (cas == QLatin1String("dossier")) chemin = QStringLiteral("/pas/de/dossier/piste.mp3");
+        if (cas == QLatin1String("reseau")) chemin = QStringLiteral("smb://serveur/piste.mp3");
+        if (cas == QLatin1String("nom")) chemin = QStringLiteral("piste.mp3");
+        s.liste({{sur_disque, QStringLiteral("12.00")}, {chemin, QStringLiteral("12.00")}, {sur_disque, QStringLiteral("12.00")}});
+        index_liste_en_cours = 2;
+        chemin_entree_liste = chemin;
+        s.f.detecte_fichier_liste();
+        QCOMPARE(chemin_entree_liste, attendu == QLatin1String("disque") ? sur_disque
+                                      : attendu == QLatin1String("tel quel") ? chemin
+                                                                              : QString());
+        QCOMPARE(s.l.ListView1.ListCount(), lignes);
+        QCOMPARE(index_liste_en_cours, lignes == 2 ? 1 : 2);
+        if (notice.isEmpty())
+            QVERIFY(!err_form::existe() || !err_form::instance().isVisible());
+        else
+            QVERIFY(err_form::instance().Label1.Caption().endsWith(notice));
+    }
+
     // A network path is not looked for on disk.
     void chemin_reseau_sans_verification() {
         SceneListe s;
