@@ -154,6 +154,7 @@ Radio_FM::Radio_FM() {
     habiller();
     brancher_titres_et_volumes();
     brancher_lecture();
+    brancher_modes();
     relier_ouverture_transport();
     brancher_commandes();
 }

@@ -376,6 +376,36 @@ public:
     void zap2();
     void zap3();
     void zapper(int depuis, bool noter_debut_fondu = true);
+    // Modes, play orders and fade options (connected by brancher_modes, at construction).
+    void brancher_modes();
+    void a_mode_auto_Click();
+    void a_mode_manuel_Click();
+    void a_mode_predefini_Click();
+    void coche2_GotFocus();
+    void coche3_Click();
+    void coche4_Click();
+    void coche4_MouseMove();
+    void A_ordre_aléatoire_Click();
+    void A_ordre_continue_Click();
+    void Active_audio_Click();
+    void Active_audio_jingles_Click();
+    void Désactive_audio_Click();
+    void Afficher_C_aleatoire_Click();
+    // The list sequencer (prepares the next entry on the next deck) and the list chaining
+    // (starts it at the mix point or the end of the track).
+    void Timer1_Timer();
+    void Timer4_Timer();
+    // chemin_entree_liste -> the entry's file on disk, or "" (a missing file's row is removed).
+    void detecte_fichier_liste();
+    // From the row in hand (index_liste_en_cours, chemin_entree_liste): checks its file and
+    // moves on with `suivante` until a row can be played; a full pass for nothing is an error.
+    void chercher_entree_jouable(const std::function<void()>& suivante);
+    // The mix point last computed by the chaining tick; empty until then.
+    QString seconde_mix_liste;
+    // The random draw without repeat, traced in the history window with the caller's tags.
+    void tirer_sans_repetition(const QString& tag_nul, const QString& tag_ok);
+    // The list-order zap from deck `depuis` to the next deck of the ring.
+    void zapper_liste(int depuis);
 
     // ---- Used by deck playback, owned by the transport buttons and the menu bar.
     void HLBSoftBttn12_Click();

@@ -87,7 +87,6 @@ void Radio_FM::Form_Load() {
         journal();
         mode_insertion = 2;
         lecture_gestionnaire = Faux;
-        Label7.setCaption(QStringLiteral("Lecture en attente"));
         effet_visuel_demarre = Faux;
         glisser_deplacer_actif = Vrai;
         micro_actif = Vrai;
@@ -105,6 +104,8 @@ void Radio_FM::Form_Load() {
         // Deck-to-deck mixing to start with. Its caption gives way to the name or version
         // caption just below, and its supervision interval is the one just read.
         coche2.setValue(true);
+        // The status line waits for a first play, whatever the mode switch wrote.
+        Label7.setCaption(QStringLiteral("Lecture en attente"));
 
         Liste_son& liste = Liste_son::instance();
         if (Nom_radio_fm != QLatin1String(valeur::Nom_radio_defaut) && !Nom_radio_fm.isEmpty()) {
