@@ -115,7 +115,9 @@ void appliquer_theme() {
     l.ListView1.setForeColor(coul_texte_liste);
     l.Combo1.setForeColor(sur_champ);
     fond<OptionButton>(l, coul_fenètre);
-    texte<Label>(l, sur_fenetre);
+    // Its labels are meant to lie on the dark background picture (the reset background path),
+    // as the main window's do: they keep the label colour.
+    texte<Label>(l, coul_label);
     l.ListView1.setBackColor(coul_fond_liste);
     l.Combo1.setBackColor(coul_fond_liste);
     appliquer_couleur_fond(&l, coul_fenètre);
