@@ -129,7 +129,6 @@ struct EtatFlux {
     bool en_erreur = false;
     QString erreur;
     QString type_conteneur;  // media type of the file as first recognised
-    bool type_inconnu = false;  // the load failed for want of a known type
     bool forcer_mpeg = false;   // the first type finder is told the file is MPEG audio
     // A video sink asks for a window while the GUI thread waits in RenderFile.
     bool gui_attend = false;
@@ -145,9 +144,6 @@ GstBusSyncReply message_bus(GstBus*, GstMessage* msg, gpointer donnees) {
         GError* err = nullptr;
         gst_message_parse_error(msg, &err, nullptr);
         std::lock_guard<std::mutex> l(e->m);
-        if (!e->en_erreur && err && err->domain == GST_STREAM_ERROR &&
-            err->code == GST_STREAM_ERROR_TYPE_NOT_FOUND)
-            e->type_inconnu = true;
         if (!e->en_erreur) e->erreur = texte_erreur_francais(err);
         else if (err) g_error_free(err);
         e->en_erreur = true;
@@ -432,12 +428,9 @@ void GrapheGst::RenderFile(const QString& chemin) {
     if (!construire(absolu, limite, false)) {
         // GStreamer's type finding gives up on MPEG audio behind a long run of junk; when our
         // own search finds the audio, its parser is put on the file directly and skips the junk.
-        bool type_inconnu = false;
-        {
-            std::lock_guard<std::mutex> l(m_flux->m);
-            type_inconnu = m_flux->type_inconnu;
-        }
-        if (!type_inconnu || !media_mpeg::contient_mpeg(absolu) || !construire(absolu, limite, true)) {
+        // Which error the failed attempt reports first depends on thread timing (the source's
+        // flow error can come before the type finder's), so any failure is retried.
+        if (!media_mpeg::contient_mpeg(absolu) || !construire(absolu, limite, true)) {
             QString erreur;
             {
                 std::lock_guard<std::mutex> l(m_flux->m);
