@@ -155,6 +155,7 @@ Radio_FM::Radio_FM() {
     brancher_titres_et_volumes();
     brancher_lecture();
     relier_ouverture_transport();
+    brancher_options();
 }
 
 void Radio_FM::construire_menus() {

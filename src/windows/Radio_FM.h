@@ -481,6 +481,32 @@ public:
     void Image12_Click();
     // ---- end of opening, transport, seeking, quick-load lists and deck menus
 
+    // ---- Option menu, journal and outside programs (src/windows/Radio_FM_options.cpp).
+    void A_gere_Click();
+    void A_lecteur_CD_Win_Click();
+    void a_assosiation_Click();
+    void A_glisser_déplacer_Click();
+    void Active_journal_Click();
+    void Active_journal1_Click();
+    void A_desacive_J_Click();
+    void A_purger_journal_Click();
+    void A_ouvre_journal_Click();
+    void A_def_jingles_Click();
+    void A_def_musique_Click();
+    void a_editeur_audio_Click();
+    void a_vol_Click();
+    void aideprog_Click();
+    void a_pp_Click();
+    // The desktop programs that stand for the system's own tools, tried in this order.
+    static const QStringList LecteursCD, LecteursMultimedia, MixeursVolume, EditeursTexte;
+    // The file manager's path-choice modes (jingles, music folder, audio editor).
+    enum class CheminChoisi { Jingles, Musique, Editeur };
+    void choisir_chemin(CheminChoisi choix);
+    // Connects the handlers above to their menu items (by the constructor).
+    void brancher_options();
+    // Of the display menu; the path choices show the main window alone first.
+    void Affiche_Fenetre_P_Click();
+
 private:
     void brancher_lecture();
     void relier_ouverture_transport();
