@@ -106,21 +106,28 @@ bool Association::extension_valide(const QString& extension) {
 void Association::CréationAssociation_Click() {
     // The last selected option in the order 1..6 names the extension.
     QString extension;
+    bool tapee = false;
     if (Option1.Value()) extension = QStringLiteral(".mp3");
     if (Option2.Value()) extension = QStringLiteral(".wav");
     if (Option3.Value()) extension = QStringLiteral(".wma");
     if (Option4.Value()) extension = QStringLiteral(".avi");
-    if (Option5.Value()) extension = Text1.Text();
-    if (Option6.Value()) extension = QStringLiteral(".dfm");
-    if (extension.isEmpty()) {
-        MsgBox(QStringLiteral("Choisissez d'abord le type de fichier à associer"), boites::Exclamation);
-        return;
+    if (Option5.Value()) {
+        extension = Text1.Text();
+        tapee = true;
     }
-    if (Option5.Value() && !extension_valide(extension)) {
+    if (Option6.Value()) {
+        extension = QStringLiteral(".dfm");
+        tapee = false;
+    }
+    if (tapee && !extension_valide(extension)) {
         MsgBox(QStringLiteral("Extension incorrecte : ") + extension + QStringLiteral("\r") +
                    QStringLiteral("Une extension commence par un POINT suivi de 1 à 10 lettres ou chiffres "
                                   "(exemple : .ogg)"),
                boites::Exclamation);
+        return;
+    }
+    if (extension.isEmpty()) {
+        MsgBox(QStringLiteral("Choisissez d'abord le type de fichier à associer"), boites::Exclamation);
         return;
     }
 
