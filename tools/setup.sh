@@ -13,6 +13,7 @@ packages=(
   openbox
   clang libclang-rt-14-dev
   unrtf
+  libglib2.0-bin shared-mime-info
 )
 
 missing=()

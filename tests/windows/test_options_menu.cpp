@@ -301,6 +301,15 @@ private slots:
         QCOMPARE(lire_reglage(cle::Config, cle::Chemin_dossier_jingles), QStringLiteral("/jingles/d'avant"));
     }
 
+    void porte_cd_sans_lecteur() {
+        // No drive here: nothing is shown, nothing waits.
+        Repondeur r;
+        Radio_FM& f = Radio_FM::instance();
+        f.A_Ouvrir_CD.choisir();
+        f.A_fermer_CD.choisir();
+        QVERIFY(r.boites().isEmpty());
+    }
+
     void a_propos_et_association() {
         Radio_FM& r = Radio_FM::instance();
         r.a_pp.choisir();
