@@ -197,7 +197,8 @@ QString chemin_applications_defaut() {
 QStringList fichiers_etrangers(const Association& a) {
     QStringList l;
     if (!est_a_nous(chemin_entree(a), MarqueEntree)) l << chemin_entree(a);
-    if (!est_a_nous(chemin_paquet(a), MarquePaquet)) l << chemin_paquet(a);
+    const bool paquet = type_propre(a, type_mime(a)) || !a.icone.isEmpty();
+    if (paquet && !est_a_nous(chemin_paquet(a), MarquePaquet)) l << chemin_paquet(a);
     return l;
 }
 

@@ -95,6 +95,7 @@ void Radio_FM::choisir_chemin(CheminChoisi choix) {
         w->hide();
     a.Label8.setCaption(QStringLiteral("Valider"));
 
+    a.hide();  // a window already shown takes its modality only when shown again
     a.Show(true);
 
     // Whatever the variable holds now is stored, a path validated or not.

@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <functional>
+#include <memory>
 
 #include "config/etat.h"
 #include "platform/bureau.h"
@@ -219,24 +221,34 @@ private slots:
         QVERIFY(a.CréationAssociation.isEnabled());
     }
 
+    void fichier_d_un_autre_programme_data() {
+        QTest::addColumn<bool>("liste");  // the list type (its package), else WMA (the entry)
+        QTest::newRow("desktop entry") << false;
+        QTest::newRow("MIME package") << true;
+    }
+
     void fichier_d_un_autre_programme() {
+        QFETCH(bool, liste);
         Association& a = Association::instance();
-        const QByteArray autre = "[Desktop Entry]\nType=Application\nName=Autre\nExec=autre %f\n";
-        ecrire(entree(), autre);
+        const QString fichier = liste ? paquet("dfm") : entree();
+        const QByteArray autre = liste ? QByteArray("<?xml version=\"1.0\"?>\n<mime-info/>\n")
+                                       : QByteArray("[Desktop Entry]\nType=Application\nName=Autre\nExec=autre %f\n");
+        ecrire(fichier, autre);
         Repondeur r;
         r.attendre_message(boites::Non);
-        a.Option3.setValue(true);
+        (liste ? a.Option6 : a.Option3).setValue(true);
         a.CréationAssociation_Click();
         QCOMPARE(r.messages().size(), 1);
         QCOMPARE(r.messages()[0].style, 276);
-        QVERIFY(r.messages()[0].texte.contains(entree()));
-        QCOMPARE(lire(entree()).toUtf8(), autre);
+        QVERIFY(r.messages()[0].texte.contains(fichier));
+        QCOMPARE(lire(fichier).toUtf8(), autre);
         QVERIFY(!QFile::exists(defauts()));
 
         r.attendre_message(boites::Oui).attendre_message();
         a.CréationAssociation_Click();
         QCOMPARE(r.messages().last().texte, QStringLiteral("Ajout effectué avec succès !"));
-        QCOMPARE(cle(lire(entree()), "MimeType"), QStringLiteral("audio/x-ms-wma;"));
+        if (liste) QCOMPARE(lire_paquet(fichier).type, QString::fromLatin1(Association::TypeListe));
+        else QCOMPARE(cle(lire(fichier), "MimeType"), QStringLiteral("audio/x-ms-wma;"));
     }
 
     void echec_d_ecriture_montre_sa_description() {
@@ -297,6 +309,7 @@ private slots:
             QSKIP("gio, Xvfb or update-mime-database is not installed");
         QTemporaryDir maison;
         const QByteArray home = qgetenv("HOME");
+        const std::unique_ptr<void, std::function<void(void*)>> retour(this, [home](void*) { qputenv("HOME", home); });
         qputenv("HOME", QFile::encodeName(maison.path()));
 
         // The program stands in as a script that writes down its arguments.
@@ -337,7 +350,6 @@ private slots:
 
         x.terminate();
         x.waitForFinished(5000);
-        qputenv("HOME", home);
     }
 };
 

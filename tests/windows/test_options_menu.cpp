@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
+#include <memory>
 
 #include "config/etat.h"
 #include "config/reglages_radio.h"
@@ -96,6 +98,8 @@ private slots:
         // A program folder with a blank and an accent: the journal's path is one argument.
         QTemporaryDir racine;
         const QString ancien = programme::dossier();
+        const std::unique_ptr<void, std::function<void(void*)>> retour(
+            this, [ancien](void*) { programme::definir_dossier(ancien); });
         const QString dossier = racine.path() + QStringLiteral("/Mes émissions/");
         QDir().mkpath(dossier);
         programme::definir_dossier(dossier);
@@ -124,7 +128,6 @@ private slots:
             r.A_ouvre_journal_Click();
             QCOMPARE(textes(rep), QStringList{"64 Fichier introuvable"});
         }
-        programme::definir_dossier(ancien);
     }
 
     void aide_demarree_depuis_le_dossier_du_programme() {
