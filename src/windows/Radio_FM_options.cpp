@@ -32,7 +32,6 @@ const QStringList Radio_FM::EditeursTexte = {QStringLiteral("gnome-text-editor")
                                              QStringLiteral("xed")};
 
 void Radio_FM::brancher_options() {
-    A_gere.Click = [this] { A_gere_Click(); };
     A_lecteur_CD_Win.Click = [this] { A_lecteur_CD_Win_Click(); };
     a_assosiation.Click = [this] { a_assosiation_Click(); };
     A_glisser_déplacer.Click = [this] { A_glisser_déplacer_Click(); };
@@ -45,7 +44,6 @@ void Radio_FM::brancher_options() {
     A_def_musique.Click = [this] { A_def_musique_Click(); };
     a_editeur_audio.Click = [this] { a_editeur_audio_Click(); };
     a_vol.Click = [this] { a_vol_Click(); };
-    aideprog.Click = [this] { aideprog_Click(); };
     a_pp.Click = [this] { a_pp_Click(); };
     A_Ouvrir_CD.Click = [this] { A_Ouvrir_CD_Click(); };
     A_fermer_CD.Click = [this] { A_fermer_CD_Click(); };
@@ -191,6 +189,3 @@ void Radio_FM::aideprog_Click() {
 
 void Radio_FM::a_pp_Click() { frmAbout::instance().Show(); }
 void Radio_FM::a_assosiation_Click() { Association::instance().Show(true); }
-
-// The display menu comes with its own feature.
-void Radio_FM::Affiche_Fenetre_P_Click() {}
