@@ -15,6 +15,7 @@ packages=(
   xvfb xauth xdotool x11-apps imagemagick poppler-utils fonts-dejavu-core qt6-translations-l10n
   openbox
   unrtf
+  libglib2.0-bin shared-mime-info
 )
 [[ $# -gt 0 ]] && packages=("$@")
 

@@ -41,6 +41,14 @@ bool ouvrir(const QString& document_ou_adresse) {
 
 QString trouver_programme(const QString& nom) { return QStandardPaths::findExecutable(nom); }
 
+bool demarrer_premier(const QStringList& programmes, const QStringList& arguments, const QString& dossier) {
+    for (const QString& nom : programmes) {
+        const QString chemin = trouver_programme(nom);
+        if (!chemin.isEmpty() && demarrer(chemin, arguments, dossier)) return true;
+    }
+    return false;
+}
+
 Interception definir_interception(Interception f) {
     Interception ancienne = std::move(interception());
     interception() = std::move(f);

@@ -169,6 +169,7 @@ Radio_FM::Radio_FM() {
     brancher_modes();
     relier_ouverture_transport();
     brancher_commandes();
+    brancher_options();
 }
 
 void Radio_FM::construire_menus() {

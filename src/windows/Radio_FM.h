@@ -601,13 +601,36 @@ public:
 
     // Commands of neighbouring features that the skin, menus and keys call.
     void zapping();
-    void A_gere_Click();
-    void aideprog_Click();
 
     // Connects the skin, menu, pointer and keyboard handlers above (by the constructor).
     void brancher_commandes();
     void brancher_menus();
     void brancher_clavier();
+
+    // ---- Option menu, journal and outside programs (src/windows/Radio_FM_options.cpp).
+    void A_gere_Click();
+    void A_lecteur_CD_Win_Click();
+    void a_assosiation_Click();
+    void A_glisser_déplacer_Click();
+    void Active_journal_Click();
+    void Active_journal1_Click();
+    void A_desacive_J_Click();
+    void A_purger_journal_Click();
+    void A_ouvre_journal_Click();
+    void A_def_jingles_Click();
+    void A_def_musique_Click();
+    void a_editeur_audio_Click();
+    void a_vol_Click();
+    void aideprog_Click();
+    void a_pp_Click();
+    // The desktop programs that stand for the system's own tools, tried in this order.
+    static const QStringList LecteursCD, LecteursMultimedia, MixeursVolume, EditeursTexte;
+    // The file manager's path-choice modes (jingles, music folder, audio editor).
+    enum class CheminChoisi { Jingles, Musique, Editeur };
+    void choisir_chemin(CheminChoisi choix);
+    // Connects the handlers above to their menu items (by the constructor; the file manager
+    // and help items are connected with the other menus).
+    void brancher_options();
 
 private:
     void brancher_lecture();
