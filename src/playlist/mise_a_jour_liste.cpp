@@ -113,6 +113,15 @@ void Liste_son::a_mettre_a_jour_liste_Click() {
     if (maj_sans_prechargement != Vrai) {
         prechar_Click();
         if (maj_liste_en_cours != Vrai) return;
+        // A list of one entry is checked as one entry, which may take it out.
+        if (ListView1.ListCount() == 0) {
+            Radio_FM::instance().showNormal();
+            show();
+            gestionnaire::pointeur_defaut();
+            MsgBox(QStringLiteral("Mise a jour annulé/ aucun fichier de trouvé"), boites::Information);
+            maj_liste_en_cours = Faux;
+            return;
+        }
     }
 
     fsauve& progression = fsauve::instance();
