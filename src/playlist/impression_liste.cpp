@@ -55,11 +55,9 @@ void impression::charger_liste() {
             CommonDialog1.DialogTitle = QStringLiteral("Rechercher un fichier");
             if (CommonDialog1.ShowOpen()) fichier_impression = CommonDialog1.FileName;
             choisi_ici = true;
-            const QDateTime t = rt::maintenant();
             ajouter_texte(RichTextBox1, QStringLiteral("Fichier ") + fichier_impression + QStringLiteral("\n"));
-            ajouter_texte(RichTextBox1, QStringLiteral("Fichier crée le ") + t.toString(QStringLiteral("dd/MM/yyyy")) +
-                                            QStringLiteral(" a : ") + t.toString(QStringLiteral("HH:mm:ss")) +
-                                            QStringLiteral("\n\n"));
+            ajouter_texte(RichTextBox1, QStringLiteral("Fichier crée le ") + rt::Date() + QStringLiteral(" a : ") +
+                                            rt::Time() + QStringLiteral("\n\n"));
             setCursor(Qt::BusyCursor);
         }
         reup_extention();
