@@ -6,13 +6,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
 
 #include "config/etat.h"
 #include "platform/media_mpeg.h"
+#include "support/discoverer.h"
 #include "support/fixtures.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
@@ -78,18 +77,6 @@ int main(int argc, char** argv) {
     Radio_FM::instance().Timer1.setEnabled(false);
     Radio_FM::instance().Timer4.setEnabled(false);
 
-    const QString discoverer = QStandardPaths::findExecutable(QStringLiteral("gst-discoverer-1.0"));
-    if (discoverer.isEmpty()) {
-        std::printf("gst-discoverer-1.0: not installed\n");
-        return 0;
-    }
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    t.restart();
-    p.start(discoverer, chemins);
-    p.waitForFinished(-1);
-    const double disc_s = t.nsecsElapsed() / 1e9;
-    std::printf("gst-discoverer-1.0 on the same %d files (one process): %.2f s, %.1f files/s\n", kFichiers, disc_s,
-                kFichiers / disc_s);
+    sonavel_bench::imprimer_discoverer(chemins);
     return 0;
 }

@@ -77,21 +77,9 @@ void Liste_son::A_Copen_rfm_Click() {
         return;
     }
 
-    nom_fichier_liste = nom;
-    fichier_impression = nom;
-    chemin_liste = nom;
-    chemin_liste_ouverte = nom;
-    Text2.setText(nom);
-    recup_nom();
-    if (nom_fichier_liste.isEmpty()) {
-        nom_fichier_liste = chemin_liste;
-        return;
-    }
+    if (!prendre_nom_liste(nom)) return;
     ListView1.addTopLevelItems(lignes_importees(contenu));
-
-    Supprimer_fichier.setCaption(QStringLiteral("Supprimer le fichier ") + chemin_liste);
-    Label1.setCaption(QStringLiteral("Lecture en attente .. Nb : ") + QString::number(ListView1.ListCount()));
-    setCaption(QStringLiteral("Fichier liste : ") + chemin_liste);
+    annoncer_liste();
     chemin_liste_ouverte = nom_dfm(chemin_liste_ouverte);
     Label8_Click();
     if (erreur_enregistrement != Vrai) prechar_Click();

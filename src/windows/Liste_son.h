@@ -294,6 +294,11 @@ protected:
 
 private:
     bool prendre_liste(const QString& nom, const QByteArray& contenu, bool avait_des_lignes);
+    // The list file named becomes the one in hand (current, print and save-as names); false
+    // when the name holds no file name.
+    bool prendre_nom_liste(const QString& nom);
+    // The captions that name the list in hand and count its rows.
+    void annoncer_liste();
     void construire_menus();
     void brancher();
     void disposer();

@@ -7,12 +7,14 @@
 
 #include "config/etat.h"
 #include "platform/fichiers.h"
+#include "support/lignes_liste.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 
 using namespace Radio;
+using sonavel_test::cellules_ligne;
 
 namespace {
 // Bytes at an offset of a record; the rest of the record is spaces.
@@ -50,11 +52,6 @@ const QByteArray Ancien3 = enregistrement(410, {{0, "6e6f6e2e776176"},          
 const QByteArray DebutDixieme = "9a9999999999b93f";
 QByteArray nouveau(std::initializer_list<Champ> champs) { return enregistrement(418, champs); }
 
-QStringList ligne(const Liste_son& l, int n) {
-    QStringList r;
-    for (int c = 0; c < 6; ++c) r << l.ListView1.ListItem(n)->text(c);
-    return r;
-}
 }  // namespace
 
 class TestImportRfm : public QObject {
@@ -94,10 +91,10 @@ private slots:
         QCOMPARE(r.messages()[0].texte, QStringLiteral("Validation des fichiers terminé avec succés "));
 
         QCOMPARE(l.ListView1.ListCount(), 4);
-        QCOMPARE(ligne(l, 2), (QStringList{"a.mp3", "0.10", "12.50", "Rock", "80", "00:03:10"}));
-        QCOMPARE(ligne(l, 3), (QStringList{"été.mp3", "0.10", "20.00", "Jazz", "0", "00:00:20"}));
+        QCOMPARE(cellules_ligne(2), (QStringList{"a.mp3", "0.10", "12.50", "Rock", "80", "00:03:10"}));
+        QCOMPARE(cellules_ligne(3), (QStringList{"été.mp3", "0.10", "20.00", "Jazz", "0", "00:00:20"}));
         // The check after the save-as rewrote the list: empty cells took their defaults.
-        QCOMPARE(ligne(l, 4), (QStringList{"non.wav", "0.10", "0.00", "divers", "-1", "10"}));
+        QCOMPARE(cellules_ligne(4), (QStringList{"non.wav", "0.10", "0.00", "divers", "-1", "10"}));
 
         const QByteArray attendu =
             nouveau({{0, "6176616e742e6d7033"}, {200, "322e3030"}, {300, "706f70"}, {400, "5a00"},
@@ -126,7 +123,7 @@ private slots:
         r.attendre_fichier(rfm).attendre_annulation().attendre_annulation();
         l.A_Copen_rfm_Click();
         QCOMPARE(l.ListView1.ListCount(), 2);
-        QCOMPARE(ligne(l, 1), (QStringList{"non.wav", "0.10", "", "", "-1", "10"}));
+        QCOMPARE(cellules_ligne(1), (QStringList{"non.wav", "0.10", "", "", "-1", "10"}));
         QCOMPARE(l.erreur_enregistrement, Vrai);
         QCOMPARE(chemin_liste, rfm);
         l.A_Convertir_dfm_Click();

@@ -15,6 +15,7 @@
 #include "platform/programme.h"
 #include "playlist/enregistrement_liste.h"
 #include "support/fixtures.h"
+#include "support/lignes_liste.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
 #include "windows/Liste_son.h"
@@ -23,15 +24,9 @@
 #include "windows/fsauve.h"
 
 using namespace Radio;
+using sonavel_test::cellules_ligne;
 
 namespace {
-QStringList ligne(int n) {
-    const QTreeWidgetItem* i = Liste_son::instance().ListView1.ListItem(n);
-    QStringList r;
-    for (int c = 0; c < 6; ++c) r << i->text(c);
-    return r;
-}
-
 // An old row: nothing in it comes from a measurement.
 const QStringList Ancienne{"", "0.10", "9.00", "vieux", "50", "X"};
 
@@ -102,15 +97,15 @@ private slots:
         r.attendre_message().attendre_message(boites::Non);
         l.a_mettre_a_jour_liste_Click();
 
-        QStringList rock = ligne(1);
+        QStringList rock = cellules_ligne(1);
         verifier_fin(rock[2], 3.0);
         rock[2].clear();
         QCOMPARE(rock, (QStringList{m_rock, "0.10", "", ajout_fichier::nom_genre(17), "100", "00:00:03"}));
-        QStringList wav = ligne(2);
+        QStringList wav = cellules_ligne(2);
         verifier_fin(wav[2], 1.0);
         QCOMPARE(wav[3], QStringLiteral("divers"));  // no tag: the list's default genre
         QCOMPARE(wav[5], QStringLiteral("00:00:01"));
-        QCOMPARE(ligne(3), ancienne(m_illisible));
+        QCOMPARE(cellules_ligne(3), ancienne(m_illisible));
 
         QCOMPARE(r.messages().size(), 2);
         QCOMPARE(r.messages()[0].style, 48);
@@ -147,7 +142,7 @@ private slots:
         r.attendre_message().attendre_message(boites::Oui).attendre_fichier(cible);
         l.a_mettre_a_jour_liste_Click();
         QCOMPARE(l.ListView1.ListCount(), 2);
-        QCOMPARE(ligne(2), ancienne(m_dir.filePath(QStringLiteral("absent.mp3"))));
+        QCOMPARE(cellules_ligne(2), ancienne(m_dir.filePath(QStringLiteral("absent.mp3"))));
         QVERIFY(r.messages()[0].texte.contains(QStringLiteral(": 1\n\r\n\rabsent.mp3")));
         QCOMPARE(r.boites()[2].fichier, QStringLiteral("soir.dfm"));
         QCOMPARE(QFileInfo(cible).size(), 2 * 418);
@@ -183,19 +178,19 @@ private slots:
         QCOMPARE(r.messages()[0].style, 48);
         QVERIFY(r.messages()[0].texte.startsWith(QStringLiteral("Impossible de mettre a jour.  ")));
         QVERIFY(r.messages()[0].texte.contains(m_illisible));
-        QCOMPARE(ligne(1), ancienne(m_illisible));
+        QCOMPARE(cellules_ligne(1), ancienne(m_illisible));
         QCOMPARE(l.ListView1.ListCount(), 3);
 
         l.ListView1.setSelectedItem(l.ListView1.ListItem(2));
         l.a_mettre_a_jour_Click();
         QCOMPARE(index_liste_en_cours, 2);
-        QCOMPARE(ligne(2)[4], QStringLiteral("100"));
-        QCOMPARE(ligne(3), ancienne(m_wav));
+        QCOMPARE(cellules_ligne(2)[4], QStringLiteral("100"));
+        QCOMPARE(cellules_ligne(3), ancienne(m_wav));
 
         fichier_depose = Vrai;
         ligne_insertion = 3;
         l.a_mettre_a_jour_Click();
-        QCOMPARE(ligne(3)[5], QStringLiteral("00:00:01"));
+        QCOMPARE(cellules_ligne(3)[5], QStringLiteral("00:00:01"));
         QCOMPARE(fichier_depose, Faux);
         const QByteArray b = fichiers::lire_fichier(programme::dossier() + QStringLiteral("liste.dfm"));
         QCOMPARE(enreg_liste::decoder(b.mid(2 * 418, 418)).volume, int16_t(100));
@@ -215,7 +210,7 @@ private slots:
         Liste_son& l = liste_de({vbr});
         l.ListView1.setSelectedItem(l.ListView1.ListItem(1));
         l.a_mettre_a_jour_Click();
-        verifier_fin(ligne(1)[2], exacte);
+        verifier_fin(cellules_ligne(1)[2], exacte);
     }
 };
 
