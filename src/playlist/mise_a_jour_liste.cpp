@@ -1,6 +1,8 @@
 // The information update: each entry's file is measured in a graph that never plays, its tag
 // read, and the row takes the file's length as its end point, its genre, volume 100 and its
 // duration. A file that cannot be measured leaves its row as it was and is reported.
+#include <cmath>
+
 #include "config/etat.h"
 #include "filemanager/commun.h"
 #include "platform/boites.h"
@@ -49,7 +51,13 @@ void Liste_son::met_ajour() {
         if (!(duree > 0))
             throw Erreur(err::RenduImpossible, QStringLiteral("Durée du fichier introuvable : ") + chemin_fichier_maj);
         duree_fichier = duree;
-        Radio_FM::instance().format_heure();
+        try {
+            Radio_FM::instance().format_heure();
+        } catch (const Erreur& e) {
+            // Past 16-bit seconds (over nine hours) the hours take more digits.
+            if (e.numero() != err::Depassement) throw;
+            duree_texte = gestionnaire::texte_duree(std::llrint(duree));
+        }
         // An untagged file has no genre: never the one of the file measured before.
         genre_fichier.clear();
         ajout_fichier::instance().loadtags(chemin_fichier_maj);

@@ -15,6 +15,7 @@
 #include "platform/programme.h"
 #include "playlist/enregistrement_liste.h"
 #include "support/fixtures.h"
+#include "support/graphe_simule.h"
 #include "support/lignes_liste.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
@@ -195,6 +196,17 @@ private slots:
         const QByteArray b = fichiers::lire_fichier(programme::dossier() + QStringLiteral("liste.dfm"));
         QCOMPARE(enreg_liste::decoder(b.mid(2 * 418, 418)).volume, int16_t(100));
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("du presse-papiers"));
+    }
+
+    // A recording of over nine hours keeps its hours past two digits.
+    void enregistrement_de_plus_de_neuf_heures() {
+        GrapheSimule::Installation simule;
+        GrapheSimule::definir(QStringLiteral("/nuit/archive.mp3"), 40000.0);
+        Liste_son& l = liste_de({QStringLiteral("/nuit/archive.mp3")});
+        l.ListView1.setSelectedItem(l.ListView1.ListItem(1));
+        l.a_mettre_a_jour_Click();
+        QCOMPARE(cellules_ligne(1).mid(2),
+                 (QStringList{"40000.00", "divers", "100", "11:06:40"}));
     }
 
     // A long variable-rate MP3 without a header on a slow disk: the load gives an estimate,
