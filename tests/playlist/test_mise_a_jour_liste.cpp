@@ -19,6 +19,7 @@
 #include "support/lignes_liste.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
+#include "support/titres_fenetre.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/ajout_fichier.h"
@@ -94,9 +95,14 @@ private slots:
     void liste_entiere() {
         Liste_son& l = liste_de({m_rock, m_wav, m_illisible});
         QApplication::clipboard()->setText(QStringLiteral("du presse-papiers"));
+        sonavel_test::TitresFenetres<fsauve> titres;
         Repondeur r;
         r.attendre_message().attendre_message(boites::Non);
         l.a_mettre_a_jour_liste_Click();
+        for (const char* t : {"Traitement en cours 1 / 3", "Traitement en cours 2 / 3", "Traitement en cours 3 / 3"})
+            QVERIFY2(titres.vus.contains(QString::fromLatin1(t)), qPrintable(titres.vus.join('|')));
+        QCOMPARE(fsauve::instance().Label1.Caption(), QStringLiteral("court.wav"));
+        QCOMPARE(fsauve::instance().ProgressBar1.Value(), 3);
 
         QStringList rock = cellules_ligne(1);
         verifier_fin(rock[2], 3.0);

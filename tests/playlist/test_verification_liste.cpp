@@ -11,6 +11,7 @@
 #include "playlist/enregistrement_liste.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
+#include "support/titres_fenetre.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/fsauve.h"
@@ -18,22 +19,6 @@
 using namespace Radio;
 
 namespace {
-// The captions a window takes, in order.
-class Titres : public QObject {
-public:
-    explicit Titres(QWidget* w) : m_w(w) { w->installEventFilter(this); }
-    QStringList vus;
-
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (o == m_w && e->type() == QEvent::WindowTitleChange) vus << m_w->windowTitle();
-        return false;
-    }
-
-private:
-    QWidget* m_w;
-};
-
 QStringList chemins_de(const Liste_son& l) {
     QStringList r;
     for (int i = 1; i <= l.ListView1.ListCount(); ++i) r << l.ListView1.ListItem(i)->text(0);
@@ -84,7 +69,7 @@ private slots:
         const QString sans_dossier = m_dir.path() + QStringLiteral("/parti/z.mp3");
         Liste_son& l = liste_de({dans_musique("a.mp3"), absent1, absent2, dans_musique("MAJUSCULE.mp3"),
                                  sans_dossier, QStringLiteral("nom_seul.mp3"), dans_musique("b.mp3")});
-        Titres titres(&fsauve::instance());
+        sonavel_test::TitresFenetres<fsauve> titres;
         Repondeur r;
         r.attendre_message();
         l.prechar_Click();
