@@ -5,12 +5,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
 
 #include "config/etat.h"
+#include "support/discoverer.h"
 #include "support/fixtures.h"
 #include "support/sonavel_test.h"
 #include "windows/ajout_fichier.h"
@@ -50,19 +49,7 @@ int main(int argc, char** argv) {
     std::printf("Selecting %d MP3s (measure + tag): %.2f s, %.1f files/s (last: %s, %d s)\n", a.File1.ListCount(),
                 nous_s, a.File1.ListCount() / nous_s, qPrintable(Radio::duree_texte), int(Radio::duree_secondes_fichier));
 
-    const QString discoverer = QStandardPaths::findExecutable(QStringLiteral("gst-discoverer-1.0"));
-    if (discoverer.isEmpty()) {
-        std::printf("gst-discoverer-1.0: not installed\n");
-    } else {
-        QProcess p;
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        t.restart();
-        p.start(discoverer, chemins);
-        p.waitForFinished(-1);
-        const double disc_s = t.nsecsElapsed() / 1e9;
-        std::printf("gst-discoverer-1.0 on the same %d files (one process): %.2f s, %.1f files/s\n", kMp3, disc_s,
-                    kMp3 / disc_s);
-    }
+    sonavel_bench::imprimer_discoverer(chemins);
 
     for (int i = 0; i < kFichiers; ++i) {
         QFile f(gros + QStringLiteral("/Piste %1.%2").arg(i, 5, 10, QLatin1Char('0')).arg(i % 2 ? "mp3" : "MP3"));

@@ -294,6 +294,7 @@ public:
         actualiser_duree();
         return m_duree;
     }
+    bool AttendreDuree(int32_t delai_ms) override;
     double CurrentPosition() override;
     void setCurrentPosition(double secondes) override;
     int32_t Volume() override;
@@ -504,6 +505,17 @@ void GrapheGst::actualiser_duree() {
     if (!m_parcours->fini) return;
     if (m_parcours->duree) m_duree = *m_parcours->duree;
     m_parcours.reset();
+}
+
+bool GrapheGst::AttendreDuree(int32_t delai_ms) {
+    if (m_parcours) {
+        std::unique_lock<std::mutex> l(m_parcours->m);
+        if (!m_parcours->cv.wait_for(l, std::chrono::milliseconds(std::max(0, delai_ms)),
+                                     [&] { return m_parcours->fini; }))
+            return false;
+    }
+    actualiser_duree();
+    return true;
 }
 
 // GStreamer often cannot tell the length right at preroll: ask again until it answers, for a

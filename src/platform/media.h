@@ -48,6 +48,10 @@ public:
     // Seconds. The duration is known as soon as RenderFile has returned; at the end of the
     // stream the position reads as the duration.
     virtual double Duration() = 0;
+    // Waits up to delai_ms for the exact length when it is still being counted after
+    // RenderFile (a frame walk); false when it was not ready in time. Graphs that know their
+    // length at once return true.
+    virtual bool AttendreDuree(int32_t delai_ms) { return true; }
     virtual double CurrentPosition() = 0;
     virtual void setCurrentPosition(double secondes) = 0;
 
@@ -110,6 +114,7 @@ public:
     IMediaPosition(const VueGraphe& autre) : VueGraphe(autre) {}
 
     double Duration() const { return g().Duration(); }
+    bool AttendreDuree(int32_t delai_ms) const { return g().AttendreDuree(delai_ms); }
     double CurrentPosition() const { return g().CurrentPosition(); }
     void setCurrentPosition(double secondes) const { g().setCurrentPosition(secondes); }
 };

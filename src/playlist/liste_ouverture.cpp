@@ -36,9 +36,7 @@ struct Sablier {
 };
 }  // namespace
 
-// The list read from `nom` becomes the one in hand and its rows follow the view's; a view
-// that had rows is then rewritten as the default list. False when the name has no file name.
-bool Liste_son::prendre_liste(const QString& nom, const QByteArray& contenu, bool avait_des_lignes) {
+bool Liste_son::prendre_nom_liste(const QString& nom) {
     nom_fichier_liste = nom;
     fichier_impression = nom;
     chemin_liste = nom;
@@ -49,10 +47,21 @@ bool Liste_son::prendre_liste(const QString& nom, const QByteArray& contenu, boo
         nom_fichier_liste = chemin_liste;
         return false;
     }
-    fichier_liste::ajouter_lignes(ListView1, contenu);
+    return true;
+}
+
+void Liste_son::annoncer_liste() {
     Supprimer_fichier.setCaption(QStringLiteral("Supprimer le fichier ") + chemin_liste);
     Label1.setCaption(QStringLiteral("Lecture en attente .. Nb : ") + QString::number(ListView1.ListCount()));
     setCaption(QStringLiteral("Fichier liste : ") + chemin_liste);
+}
+
+// The list read from `nom` becomes the one in hand and its rows follow the view's; a view
+// that had rows is then rewritten as the default list. False when the name has no file name.
+bool Liste_son::prendre_liste(const QString& nom, const QByteArray& contenu, bool avait_des_lignes) {
+    if (!prendre_nom_liste(nom)) return false;
+    fichier_liste::ajouter_lignes(ListView1, contenu);
+    annoncer_liste();
     if (avait_des_lignes) sauve_tout();
     a_mettre_Enabled();
     extension_fichier.clear();

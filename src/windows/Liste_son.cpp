@@ -815,10 +815,9 @@ void Liste_son::chercher_dans_liste() {
 // Entry points of printing and disk search
 
 void Liste_son::A_imprime_Click() {
-    try {
-        impression::instance().Show(true);
-    } catch (const Erreur&) {
-    }
+    // Not modal; a window whose load failed has already gone.
+    impression& f = impression::instance();
+    if (!f.fermeture_demandee()) f.Show();
 }
 
 void Liste_son::A_recherche_Click() {

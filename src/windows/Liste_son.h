@@ -11,6 +11,7 @@
 #include "platform/form.h"
 #include "platform/images.h"
 #include "platform/liste_vue.h"
+#include "platform/media.h"
 
 class Liste_son : public FormInstance<Liste_son> {
 public:
@@ -159,6 +160,14 @@ public:
     int32_t num_enreg_survol = 0;    // record number of the dragged row
     Drapeau volume_nul_signale = Faux;     // the zero-volume notice was shown
     Drapeau maj_fichier_echec = Faux;      // the last file measurement failed
+    // ---- File check and information update (src/playlist/verification_liste.cpp,
+    // mise_a_jour_liste.cpp): one measurement's graph lives only while it measures.
+    QString chemin_fichier_maj;      // the file to measure
+    FilgraphManager graphe_maj;
+    IMediaPosition position_maj;
+    IBasicAudio audio_maj;
+    QString erreur_maj;              // why the last measurement failed
+    void met_ajour();
     // ---- Window shell state.
     double hauteur_initiale = 0;     // height at load, twips
     Drapeau liste_agrandie = Faux;   // -1 after the full-height layout, 0 after the docked one
@@ -287,6 +296,11 @@ protected:
 
 private:
     bool prendre_liste(const QString& nom, const QByteArray& contenu, bool avait_des_lignes);
+    // The list file named becomes the one in hand (current, print and save-as names); false
+    // when the name holds no file name.
+    bool prendre_nom_liste(const QString& nom);
+    // The captions that name the list in hand and count its rows.
+    void annoncer_liste();
     void construire_menus();
     void brancher();
     void disposer();

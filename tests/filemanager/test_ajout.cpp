@@ -12,6 +12,7 @@
 #include "platform/conversions.h"
 #include "platform/programme.h"
 #include "support/fixtures.h"
+#include "support/lignes_liste.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
 #include "windows/Liste_son.h"
@@ -19,14 +20,9 @@
 #include "windows/ajout_fichier.h"
 
 using namespace Radio;
+using sonavel_test::cellules_ligne;
 
 namespace {
-QStringList ligne(int n) {
-    const QTreeWidgetItem* i = Liste_son::instance().ListView1.ListItem(n);
-    QStringList r;
-    for (int c = 0; c < 6; ++c) r << i->text(c);
-    return r;
-}
 qint64 taille_liste() { return QFileInfo(programme::dossier() + QStringLiteral("liste.dfm")).size(); }
 }  // namespace
 
@@ -71,7 +67,7 @@ private slots:
         QVERIFY(fin.startsWith(QStringLiteral("2")));
         a.Label7_Click();
         const QString deux = m_musique + QStringLiteral("/deux.mp3");
-        QCOMPARE(ligne(1), (QStringList{deux, "0.10", fin, "Rock", "100", "00:00:02"}));
+        QCOMPARE(cellules_ligne(1), (QStringList{deux, "0.10", fin, "Rock", "100", "00:00:02"}));
         QCOMPARE(taille_liste(), 418);
         QCOMPARE(lire_reglage(cle::Config, cle::Chemin_dernier_fichier), m_musique + QLatin1Char('/'));
         QCOMPARE(Chemin_dernier_fichier, m_musique + QLatin1Char('/'));
@@ -96,7 +92,7 @@ private slots:
         choisir(a, QStringLiteral("un.mp3"), QStringLiteral("Jingles"));
         ligne_insertion = 2;
         a.Label7_Click();
-        QCOMPARE(ligne(2), (QStringList{m_musique + QStringLiteral("/un.mp3"), "0", "3", "Jingles", "100", "00:00:03"}));
+        QCOMPARE(cellules_ligne(2), (QStringList{m_musique + QStringLiteral("/un.mp3"), "0", "3", "Jingles", "100", "00:00:03"}));
         QCOMPARE(lire_reglage(cle::Config, cle::Chemin_dossier_jingles), m_musique + QLatin1Char('/'));
 
         l.inser_fin.setChecked(true);
@@ -105,7 +101,7 @@ private slots:
         choisir(a, QStringLiteral("deux.mp3"));
         a.Label7_Click();
         QCOMPARE(l.ListView1.ListCount(), 4);
-        QCOMPARE(ligne(4)[0], m_musique + QStringLiteral("/deux.mp3"));
+        QCOMPARE(cellules_ligne(4)[0], m_musique + QStringLiteral("/deux.mp3"));
     }
 
     void fichier_illisible_refuse_data() {
@@ -134,8 +130,8 @@ private slots:
         r.attendre_message();  // the unreadable last file is reported and skipped
         a.Label7_Click();
         QCOMPARE(l.ListView1.ListCount(), 3);
-        QCOMPARE(ligne(1)[0], QStringLiteral("/x/avant.mp3"));
-        const QStringList deux = ligne(2), un = ligne(3);
+        QCOMPARE(cellules_ligne(1)[0], QStringLiteral("/x/avant.mp3"));
+        const QStringList deux = cellules_ligne(2), un = cellules_ligne(3);
         QCOMPARE(deux[0], m_musique + QStringLiteral("/deux.mp3"));
         QCOMPARE(un.mid(0, 2), (QStringList{m_musique + QStringLiteral("/un.mp3"), "0.10"}));
         QVERIFY(un[2].startsWith(QStringLiteral("3")));

@@ -6,6 +6,7 @@
 
 #include "config/etat.h"
 #include "platform/programme.h"
+#include "support/repondeur.h"
 #include "support/sonavel_test.h"
 #include "windows/Association.h"
 #include "windows/Chargement.h"
@@ -50,10 +51,14 @@ private slots:
 
     void chaque_fenetre_creee_au_premier_usage_et_dechargee() {
         const char* const noms[] = {"Radio_FM", "Liste_son", "ajout_fichier", "mini_lecteur", "Form_options", "Propriete",
-                                    "err_form", "renom", "copie", "fsauve", "impression", "Association", "Chargement",
+                                    "err_form", "renom", "copie", "fsauve", "Association", "Chargement",
                                     "liste", "frmAbout", "infoplus"};
         verifier_tous<Radio_FM, Liste_son, ajout_fichier, mini_lecteur, Form_options, Propriete, err_form, renom, copie,
-                      fsauve, impression, Association, Chargement, liste, frmAbout, infoplus>(noms);
+                      fsauve, Association, Chargement, liste, frmAbout, infoplus>(noms);
+        // The print window's load asks for a list when none is set.
+        Repondeur r;
+        r.attendre_annulation().attendre_message();
+        verifier_cycle<impression>("impression");
     }
 
     void fenetre_principale_au_depart() {

@@ -1,0 +1,82 @@
+// The playlist's information update of a 1,000-file list (MP3 constant and variable rate,
+// tagged or not, and WAV), in files per second: the file check alone, then the whole update
+// with its check, first with no length remembered and again with them; beside
+// gst-discoverer-1.0 on the same files. Prints figures only.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "config/etat.h"
+#include "platform/media_mpeg.h"
+#include "support/discoverer.h"
+#include "support/fixtures.h"
+#include "support/repondeur.h"
+#include "support/sonavel_test.h"
+#include "windows/Liste_son.h"
+#include "windows/Radio_FM.h"
+
+namespace {
+constexpr int kFichiers = 1000;
+
+void remplir(Liste_son& l, const QStringList& chemins) {
+    l.ListView1.Clear();
+    for (const QString& c : chemins) l.ListView1.AddItem(c);
+    l.sauve_tout();
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    sonavel_test::preparer_environnement();
+    QApplication app(argc, argv);
+    sonavel_test::nouveau_programme();
+    QTemporaryDir racine;
+    const QString sources[] = {fixtures::mp3(30), fixtures::mp3(180), fixtures::mp3(60, fixtures::Debit::Variable),
+                               fixtures::mp3(120, fixtures::Debit::Variable, true), fixtures::wav(20)};
+    QStringList chemins;
+    for (int i = 0; i < kFichiers; ++i) {
+        const QString& s = sources[i % 5];
+        const QString c = racine.filePath(QStringLiteral("piste_%1.%2").arg(i, 4, 10, QLatin1Char('0')).arg(
+            s.endsWith(QLatin1String(".wav")) ? "wav" : "mp3"));
+        QFile::copy(s, c);
+        if (i % 2 == 0 && c.endsWith(QLatin1String(".mp3"))) {
+            QFile f(c);
+            f.open(QIODevice::Append);
+            f.write(QByteArray("TAG").leftJustified(127, '\0') + char(17));
+        }
+        chemins << c;
+    }
+
+    Liste_son& l = Liste_son::instance();
+    QElapsedTimer t;
+
+    remplir(l, chemins);
+    {
+        Repondeur r;
+        r.attendre_message();
+        t.start();
+        l.prechar_Click();
+    }
+    const double verif_s = t.nsecsElapsed() / 1e9;
+    std::printf("File check of %d entries: %.2f s, %.0f entries/s\n", kFichiers, verif_s, kFichiers / verif_s);
+
+    for (const char* tour : {"first (no length remembered)", "again"}) {
+        if (tour[0] == 'f') media_mpeg::oublier_durees();
+        remplir(l, chemins);
+        Repondeur r;
+        r.attendre_message(boites::Non);
+        t.restart();
+        l.a_mettre_a_jour_liste_Click();
+        const double s = t.nsecsElapsed() / 1e9;
+        std::printf("Information update of %d files, %s: %.2f s, %.1f files/s (last row: %s, %s)\n", kFichiers, tour,
+                    s, kFichiers / s, qPrintable(l.ListView1.ListItem(kFichiers)->text(2)),
+                    qPrintable(l.ListView1.ListItem(kFichiers)->text(5)));
+    }
+    Radio_FM::instance().Timer1.setEnabled(false);
+    Radio_FM::instance().Timer4.setEnabled(false);
+
+    sonavel_bench::imprimer_discoverer(chemins);
+    return 0;
+}
