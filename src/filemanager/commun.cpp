@@ -1,6 +1,13 @@
 #include "filemanager/commun.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#include "platform/boites.h"
+#include "platform/erreur.h"
+#include "platform/listes_fichiers.h"
 
 namespace gestionnaire {
 void pointeur_sablier() {
@@ -18,5 +25,42 @@ QString texte_duree(int64_t secondes) {
     auto deux = [](int64_t n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
     return deux(secondes / 3600) + QLatin1Char(':') + deux(secondes / 60 % 60) + QLatin1Char(':') +
            deux(secondes % 60);
+}
+void changer_volume(DriveListBox& lecteurs, DirListBox& dossiers, int style_entree, int style_absent) {
+    const QString ancien = QStorageInfo(QDir::currentPath()).rootPath();
+    const QString nouveau = lecteurs.Drive();
+    auto revenir = [&] {
+        try {
+            lecteurs.setDrive(ancien);
+        } catch (const Erreur&) {
+        }
+    };
+    try {
+        const QStorageInfo volume(nouveau);
+        if (!QFileInfo(nouveau).isDir()) throw Erreur(err::PeripheriqueNonDisponible);
+        if (!volume.isValid() || !volume.isReady()) throw Erreur(err::DisqueNonPret);
+        const QFileInfo info(nouveau);
+        if (!info.isReadable() || !info.isExecutable() || !QDir::setCurrent(nouveau)) throw Erreur(err::AppelInvalide);
+        dossiers.setPath(nouveau);
+    } catch (const Erreur& e) {
+        switch (e.numero()) {
+        case err::AppelInvalide:
+            MsgBox(QStringLiteral(" Aucun changement de lecteur n'a été effectué "), style_entree);
+            revenir();
+            break;
+        case err::PeripheriqueNonDisponible:
+            MsgBox(QStringLiteral(" Ce lecteur n'est pas disponible. ") + QStringLiteral(" .. Ou Insérer une disquette '"),
+                   style_absent);
+            revenir();
+            break;
+        case err::DisqueNonPret:
+            MsgBox(QStringLiteral(" Lecteur non valide ") + QStringLiteral(" .. Ou Insérer une disquette '"),
+                   boites::Critique, QStringLiteral(" Erreur disque "));
+            revenir();
+            break;
+        default:
+            break;
+        }
+    }
 }
 }  // namespace gestionnaire

@@ -3,6 +3,9 @@
 #include <QString>
 #include <cstdint>
 
+class DirListBox;
+class DriveListBox;
+
 namespace gestionnaire {
 // The screen's busy pointer: set (once) and back to the default (every level taken off).
 void pointeur_sablier();
@@ -11,6 +14,11 @@ bool pointeur_occupe();
 
 // Whole seconds as hh:mm:ss ("00:03:03" for 183); hours grow past two digits.
 QString texte_duree(int64_t secondes);
+
+// A volume chosen in a drive list: the folder list moves to it. A volume that is not a folder
+// (68), not ready (71) or cannot be entered (5) is reported (the first two with the styles
+// given) and the drive list goes back to the volume of the current folder.
+void changer_volume(DriveListBox& lecteurs, DirListBox& dossiers, int style_entree, int style_absent);
 
 // Texts joined with the window's separators: a line break and a paragraph break.
 inline const QString retour_ligne = QStringLiteral("\r");
