@@ -50,8 +50,8 @@ renom::renom() {
     Label4.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2.setGeometry(12, 124, 450, 20);
     Label1.setGeometry(12, 148, 450, 20);
-    Label3.setGeometry(12, 176, 120, 24);
-    Text1.setGeometry(132, 176, 330, 24);
+    Label3.setGeometry(12, 176, 150, 24);
+    Text1.setGeometry(162, 176, 300, 24);
     Label6.setGeometry(232, 212, 130, 28);
     Label5.setGeometry(372, 212, 90, 28);
     for (Label* l : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6}) l->setBackStyle(0);
