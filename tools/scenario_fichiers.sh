@@ -115,35 +115,32 @@ gestion=$(fenetre "Ajout / recherche fichier") || echec "the file manager did no
 xdotool windowmove "$gestion" 800 20 windowraise "$gestion"
 sleep 1
 
+# A dialog that opened from the menu: a name typed into its box at (X, Y), a screenshot,
+# then a click on its action at (X2, Y2) and the program's message answered.
+dialogue() {  # TITLE TOP X Y TEXT SHOT X2 Y2
+  local id
+  id=$(fenetre "$1") || echec "the dialog \"$1\" did not open"
+  xdotool windowmove "$id" 900 "$2" windowraise "$id"
+  sleep 0.5
+  xdotool mousemove --window "$id" "$3" "$4" click 1
+  xdotool key ctrl+a
+  xdotool type --delay 5 "$5"
+  sleep 0.5
+  import -window root "$captures/$6"
+  echo "scenario: screenshot $captures/$6"
+  xdotool mousemove --window "$id" "$7" "$8" click 1
+  valider_message
+}
+
 # Rename Titre.mp3 (second row) to "Nouveau": the extension is kept.
 menu_fichier 29 56
-dialogue=$(fenetre "Renommer un fichier") || echec "the rename dialog did not open"
-xdotool windowmove "$dialogue" 900 520 windowraise "$dialogue"
-sleep 0.5
-xdotool mousemove --window "$dialogue" 300 188 click 1
-xdotool key ctrl+a
-xdotool type --delay 5 "Nouveau"
-sleep 0.5
-import -window root "$captures/renommer.png"
-echo "scenario: screenshot $captures/renommer.png"
-xdotool mousemove --window "$dialogue" 297 226 click 1
-valider_message
+dialogue "Renommer un fichier" 520 300 188 Nouveau renommer.png 297 226
 attendre_fichier "$travail/prog/Nouveau.mp3" || echec "Titre.mp3 was not renamed Nouveau.mp3"
 [[ ! -e $travail/prog/Titre.mp3 ]] || echec "Titre.mp3 is still there"
 
 # Copy Nouveau.mp3 (now the first row) under another name in the same folder.
 menu_fichier 15 100
-dialogue=$(fenetre "Copie de fichier") || echec "the copy dialog did not open"
-xdotool windowmove "$dialogue" 900 450 windowraise "$dialogue"
-sleep 0.5
-xdotool mousemove --window "$dialogue" 230 350 click 1
-xdotool key ctrl+a
-xdotool type --delay 5 "Copie_de_Nouveau.mp3"
-sleep 0.5
-import -window root "$captures/copier.png"
-echo "scenario: screenshot $captures/copier.png"
-xdotool mousemove --window "$dialogue" 280 376 click 1
-valider_message
+dialogue "Copie de fichier" 450 230 350 Copie_de_Nouveau.mp3 copier.png 280 376
 attendre_fichier "$travail/prog/Copie_de_Nouveau.mp3" || echec "no copy made"
 cmp -s "$travail/prog/Nouveau.mp3" "$travail/prog/Copie_de_Nouveau.mp3" || echec "the copy differs"
 arreter_programme

@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include "config/etat.h"
 #include "platform/boites.h"
+#include "platform/controles.h"
 #include "platform/erreur.h"
 #include "platform/listes_fichiers.h"
 
@@ -26,6 +28,17 @@ QString texte_duree(int64_t secondes) {
     return deux(secondes / 3600) + QLatin1Char(':') + deux(secondes / 60 % 60) + QLatin1Char(':') +
            deux(secondes % 60);
 }
+void survol(Label& l) {
+    try {
+        l.setForeColor(int32_t(int64_t(Radio::coul_label) + 18000));
+    } catch (const Erreur&) {
+    }
+}
+
+void fin_survol(std::initializer_list<Label*> labels) {
+    for (Label* l : labels) l->setForeColor(Radio::coul_label);
+}
+
 void changer_volume(DriveListBox& lecteurs, DirListBox& dossiers, int style_entree, int style_absent) {
     const QString ancien = QStorageInfo(QDir::currentPath()).rootPath();
     const QString nouveau = lecteurs.Drive();

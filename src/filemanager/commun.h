@@ -3,8 +3,11 @@
 #include <QString>
 #include <cstdint>
 
+#include <initializer_list>
+
 class DirListBox;
 class DriveListBox;
+class Label;
 
 namespace gestionnaire {
 // The screen's busy pointer: set (once) and back to the default (every level taken off).
@@ -19,6 +22,11 @@ QString texte_duree(int64_t secondes);
 // (68), not ready (71) or cannot be entered (5) is reported (the first two with the styles
 // given) and the drive list goes back to the volume of the current folder.
 void changer_volume(DriveListBox& lecteurs, DirListBox& dossiers, int style_entree, int style_absent);
+
+// The pointer over a label used as a button: its text takes the colour coul_label + 18000
+// (an overflow is ignored); over the window's free area the labels take coul_label again.
+void survol(Label& l);
+void fin_survol(std::initializer_list<Label*> labels);
 
 // Texts joined with the window's separators: a line break and a paragraph break.
 inline const QString retour_ligne = QStringLiteral("\r");

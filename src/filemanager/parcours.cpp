@@ -227,16 +227,9 @@ void ajout_fichier::Label9_Click() {
     Liste_son::instance().show();
 }
 
-void ajout_fichier::survol(Label& l) {
-    try {
-        l.setForeColor(int32_t(int64_t(coul_label) + 18000));
-    } catch (const Erreur&) {
-    }
-}
+void ajout_fichier::survol(Label& l) { gestionnaire::survol(l); }
 
-void ajout_fichier::fin_survol() {
-    for (Label* l : {&Label6, &Label7, &Label8, &Label9}) l->setForeColor(coul_label);
-}
+void ajout_fichier::fin_survol() { gestionnaire::fin_survol({&Label6, &Label7, &Label8, &Label9}); }
 
 void ajout_fichier::Label6_Click() {
     Label7.setEnabled(true);

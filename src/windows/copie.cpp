@@ -103,16 +103,9 @@ bool copie::eventFilter(QObject* objet, QEvent* evenement) {
     return Form::eventFilter(objet, evenement);
 }
 
-void copie::survol(Label& l) {
-    try {
-        l.setForeColor(int32_t(int64_t(coul_label) + 18000));
-    } catch (const Erreur&) {
-    }
-}
+void copie::survol(Label& l) { gestionnaire::survol(l); }
 
-void copie::fin_survol() {
-    for (Label* l : {&Command1, &Command5}) l->setForeColor(coul_label);
-}
+void copie::fin_survol() { gestionnaire::fin_survol({&Command1, &Command5}); }
 
 void copie::Command5_Click() {
     if (Command5.Caption() == ModeMultiple)

@@ -114,16 +114,9 @@ void renom::mouseMoveEvent(QMouseEvent* e) {
     Form::mouseMoveEvent(e);
 }
 
-void renom::survol(Label& l) {
-    try {
-        l.setForeColor(int32_t(int64_t(coul_label) + 18000));
-    } catch (const Erreur&) {
-    }
-}
+void renom::survol(Label& l) { gestionnaire::survol(l); }
 
-void renom::fin_survol() {
-    for (Label* l : {&Label5, &Label6}) l->setForeColor(coul_label);
-}
+void renom::fin_survol() { gestionnaire::fin_survol({&Label5, &Label6}); }
 
 void renom::Label6_Click() {
     // A "/" would move the file into another folder.
