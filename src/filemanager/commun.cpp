@@ -39,6 +39,14 @@ void fin_survol(std::initializer_list<Label*> labels) {
     for (Label* l : labels) l->setForeColor(Radio::coul_label);
 }
 
+void labels_boutons(std::initializer_list<Label*> labels) {
+    for (Label* l : labels) {
+        l->setFrameShape(QFrame::Box);
+        l->setAlignment(Qt::AlignCenter);
+        l->MouseMove = [l](int, int, float, float) { survol(*l); };
+    }
+}
+
 void changer_volume(DriveListBox& lecteurs, DirListBox& dossiers, int style_entree, int style_absent) {
     const QString ancien = QStorageInfo(QDir::currentPath()).rootPath();
     const QString nouveau = lecteurs.Drive();

@@ -27,6 +27,8 @@ void changer_volume(DriveListBox& lecteurs, DirListBox& dossiers, int style_entr
 // (an overflow is ignored); over the window's free area the labels take coul_label again.
 void survol(Label& l);
 void fin_survol(std::initializer_list<Label*> labels);
+// Labels used as buttons in the file manager's dialogs: framed, centred, with the hover colour.
+void labels_boutons(std::initializer_list<Label*> labels);
 
 // Texts joined with the window's separators: a line break and a paragraph break.
 inline const QString retour_ligne = QStringLiteral("\r");

@@ -41,11 +41,7 @@ copie::copie() {
     Command5.setGeometry(222, 356, 100, 24);
     Command1.setGeometry(332, 356, 100, 24);
     for (Label* l : {&Command1, &Command5, &Label5}) l->setBackStyle(0);
-    for (Label* l : {&Command1, &Command5}) {
-        l->setFrameShape(QFrame::Box);
-        l->setAlignment(Qt::AlignCenter);
-        l->MouseMove = [this, l](int, int, float, float) { survol(*l); };
-    }
+    gestionnaire::labels_boutons({&Command1, &Command5});
     Command1.Click = [this] { Command1_Click(); };
     Command5.Click = [this] { Command5_Click(); };
     Dir1.Change = [this] { Dir1_Change(); };
@@ -102,8 +98,6 @@ bool copie::eventFilter(QObject* objet, QEvent* evenement) {
     if (objet == &Frame1 && evenement->type() == QEvent::MouseMove) fin_survol();
     return Form::eventFilter(objet, evenement);
 }
-
-void copie::survol(Label& l) { gestionnaire::survol(l); }
 
 void copie::fin_survol() { gestionnaire::fin_survol({&Command1, &Command5}); }
 

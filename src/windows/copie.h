@@ -32,7 +32,6 @@ public:
     void Drive1_Change();
     void Command1_Click();
     void Command5_Click();
-    void survol(Label& l);
     void fin_survol();
 
 protected:

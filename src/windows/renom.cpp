@@ -55,11 +55,7 @@ renom::renom() {
     Label6.setGeometry(232, 212, 130, 28);
     Label5.setGeometry(372, 212, 90, 28);
     for (Label* l : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6}) l->setBackStyle(0);
-    for (Label* l : {&Label5, &Label6}) {
-        l->setFrameShape(QFrame::Box);
-        l->setAlignment(Qt::AlignCenter);
-        l->MouseMove = [this, l](int, int, float, float) { survol(*l); };
-    }
+    gestionnaire::labels_boutons({&Label5, &Label6});
     Label5.Click = [this] { Label5_Click(); };
     Label6.Click = [this] { Label6_Click(); };
     Text1.Click = [this] { Text1_Click(); };
@@ -113,8 +109,6 @@ void renom::mouseMoveEvent(QMouseEvent* e) {
     fin_survol();
     Form::mouseMoveEvent(e);
 }
-
-void renom::survol(Label& l) { gestionnaire::survol(l); }
 
 void renom::fin_survol() { gestionnaire::fin_survol({&Label5, &Label6}); }
 

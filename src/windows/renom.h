@@ -27,7 +27,6 @@ public:
     void Text1_Click();
     void Label5_Click();
     void Label6_Click();
-    void survol(Label& l);
     void fin_survol();
 
 protected:
