@@ -67,7 +67,9 @@ int main(int argc, char** argv) {
     a.Combo1.setText(QStringLiteral("*.mp3"));
     a.Combo1_Change();
     a.Dir1.setPath(racine);
-    Liste_son::instance();
+    // Both windows on screen, as in use: the count label repaints at each folder's event pass.
+    a.show();
+    Liste_son::instance().show();
     QString depart = racine;
     t.restart();
     a.recherche_fichiers(depart, int16_t(a.Dir1.ListCount()), QString());

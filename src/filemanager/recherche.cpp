@@ -24,6 +24,7 @@ namespace {
 // The most rows one search inserts: the count is a 16-bit figure.
 constexpr int16_t ResultatsMax = 32767;
 constexpr int MemoireInsuffisante = 7;
+constexpr qint64 PauseMs = 40;
 }  // namespace
 
 void ajout_fichier::lance_recherche() {
@@ -63,6 +64,7 @@ void ajout_fichier::lancer_la_recherche() {
     // A refusal left by an earlier selection must not hide every match.
     fichier_illisible = Faux;
     m_liste_pleine = false;
+    m_derniere_pause.invalidate();
     QString depart = Dir1.Path();
     recherche_fichiers(depart, int16_t(qMin(Dir1.ListCount(), 32767)), QString());
 
@@ -85,7 +87,12 @@ void ajout_fichier::lancer_la_recherche() {
 bool ajout_fichier::recherche_fichiers(QString& chemin, int16_t nb_dossiers, const QString& retour) {
     Q_UNUSED(retour);  // the lists are not moved by the walk: nothing to go back to
     recherche_active = Vrai;
-    QApplication::processEvents();
+    // Pending events run at the first folder and then every few hundredths of a second: at
+    // each of thousands of folders, a shown playlist would lay out all its rows every time.
+    if (!m_derniere_pause.isValid() || m_derniere_pause.elapsed() >= PauseMs) {
+        QApplication::processEvents();
+        m_derniere_pause.start();
+    }
     if (recherche_active == Faux) return true;
     try {
         // An unreadable folder is reported once, here, and its level skipped.

@@ -2,6 +2,7 @@
 // The file manager: browsing, its action panel, the tag editor panel and quick listen. Other
 // windows put it in a mode by writing its caption and Label7's caption before showing it.
 // Procedures live in src/filemanager/.
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QString>
 
@@ -187,6 +188,7 @@ private:
     QPoint m_appui;  // where the button went down in the file list
     bool m_recherche_en_cours = false;  // a second press during a walk starts nothing
     bool m_liste_pleine = false;        // the search reached its most rows: nothing more goes in
+    QElapsedTimer m_derniere_pause;     // the walk's last pass over pending events
     void defaut_de_session(QString& defaut, const QString& invite, const QString& titre, const QString& propose,
                            TextBox& boite);
 };
