@@ -105,7 +105,8 @@ sleep 0.5
 xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 5 "$liste"
 xdotool key Return
-liste_id=$(fenetre "Fichier liste : ") || echec "the list did not open"
+# Where the list starts playing at once, the window takes the name of the file on air.
+liste_id=$(fenetre "^Fichier liste : |^Piste02$") || echec "the list did not open"
 xdotool windowmove "$liste_id" 0 440 windowraise "$liste_id"
 sleep 1
 xdotool mousemove --window "$liste_id" 121 24 click 1
