@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
+#include <utility>
 
 #include "config/etat.h"
 #include "platform/boites.h"
@@ -45,6 +46,15 @@ void labels_boutons(std::initializer_list<Label*> labels) {
         l->setAlignment(Qt::AlignCenter);
         l->MouseMove = [l](int, int, float, float) { survol(*l); };
     }
+}
+
+void montrer_volume(DriveListBox& lecteurs, const QString& chemin) {
+    Gestion changement = std::exchange(lecteurs.Change, Gestion());
+    try {
+        lecteurs.setDrive(chemin);
+    } catch (const Erreur&) {
+    }
+    lecteurs.Change = std::move(changement);
 }
 
 void changer_volume(DriveListBox& lecteurs, DirListBox& dossiers, int style_entree, int style_absent) {

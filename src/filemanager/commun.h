@@ -22,6 +22,9 @@ QString texte_duree(int64_t secondes);
 // (68), not ready (71) or cannot be entered (5) is reported (the first two with the styles
 // given) and the drive list goes back to the volume of the current folder.
 void changer_volume(DriveListBox& lecteurs, DirListBox& dossiers, int style_entree, int style_absent);
+// The drive list shows the volume of a path without running its change handler, which would
+// move the folder list to the volume's root. A path on no listed volume changes nothing.
+void montrer_volume(DriveListBox& lecteurs, const QString& chemin);
 
 // The pointer over a label used as a button: its text takes the colour coul_label + 18000
 // (an overflow is ignored); over the window's free area the labels take coul_label again.

@@ -5,11 +5,11 @@
 #include <QApplication>
 #include <QDir>
 #include <new>
-#include <utility>
 
 #include "config/etat.h"
 #include "config/reglages_radio.h"
 #include "config/table_reglages.h"
+#include "filemanager/commun.h"
 #include "filemanager/operations.h"
 #include "platform/boites.h"
 #include "platform/chemins.h"
@@ -37,13 +37,7 @@ void ajout_fichier::lance_recherche() {
     Label6.setCaption(QStringLiteral("Fermer"));
     try {
         Dir1.setPath(QDir::currentPath());
-        // The drive list shows the folder's volume; the folder list stays where it is.
-        Gestion changement = std::exchange(Drive1.Change, Gestion());
-        try {
-            Drive1.setDrive(Dir1.Path());
-        } catch (const Erreur&) {
-        }
-        Drive1.Change = std::move(changement);
+        gestionnaire::montrer_volume(Drive1, Dir1.Path());
     } catch (const Erreur&) {
     }
 }

@@ -59,9 +59,9 @@ void copie::etat_initial() {
     Label5.setCaption(instruction());
     try {
         Dir1.setPath(QDir::currentPath());
-        Drive1.setDrive(Dir1.Path());
     } catch (const Erreur&) {
     }
+    gestionnaire::montrer_volume(Drive1, Dir1.Path());
     Text1.setText(Dir1.Path());
 }
 
@@ -78,9 +78,9 @@ void copie::preparer_tout(const QString& dossier, const QString& volume) {
     Label5.setCaption(QStringLiteral("Sélectionner disque/dossier"));
     try {
         Dir1.setPath(dossier);
-        Drive1.setDrive(volume);
     } catch (const Erreur&) {
     }
+    gestionnaire::montrer_volume(Drive1, volume);
 }
 
 void copie::Dir1_Change() { Text1.setText(Dir1.Path()); }

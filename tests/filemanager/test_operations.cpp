@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
@@ -409,6 +410,26 @@ private slots:
         illisible.attendre_message();
         a.File1_Click();
         QCOMPARE(c.Text2.Text(), QStringLiteral("c.mp3"));
+    }
+
+    // A folder on another volume: the drive list follows, the folder list stays on the folder.
+    void copier_tout_depuis_un_autre_volume() {
+        bool liste = false;
+        for (const QStorageInfo& v : QStorageInfo::mountedVolumes())
+            liste = liste || (v.isValid() && v.isReady() && v.rootPath() == QStringLiteral("/dev/shm"));
+        if (!liste || QStorageInfo(programme::dossier()).rootPath() == QStringLiteral("/dev/shm"))
+            QSKIP("no second volume listed at /dev/shm");
+        QTemporaryDir ailleurs(QStringLiteral("/dev/shm/sonavel_XXXXXX"));
+        ecrire(ailleurs.filePath(QStringLiteral("a.mp3")), "a");
+        copie::instance();  // first opened on the program folder's volume
+        ajout_fichier& a = ajout_fichier::instance();
+        a.Dir1.setPath(ailleurs.path());
+        a.Drive1.setDrive(QStringLiteral("/dev/shm"));
+        a.A_deplace_tout_Click();
+        copie& c = copie::instance();
+        QCOMPARE(c.Dir1.Path(), ailleurs.path());
+        QCOMPARE(c.Drive1.Drive(), QStringLiteral("/dev/shm"));
+        QCOMPARE(c.Text1.Text(), ailleurs.path());
     }
 
     void copier_sans_fichier_choisi() {
