@@ -412,6 +412,28 @@ private slots:
         QCOMPARE(c.Text2.Text(), QStringLiteral("c.mp3"));
     }
 
+    // A copy that fails stops the run: what was copied stays, the rest is not copied.
+    void copie_multiple_interrompue() {
+        ajout_fichier& a = montrer({"a.mp3", "b.mp3", "c.mp3"});
+        const QString dest = m_racine->filePath(QStringLiteral("dest"));
+        QDir().mkpath(dest + QStringLiteral("/b.mp3"));  // a folder in the way
+        a.A_deplace_tout_Click();
+        copie& c = copie::instance();
+        c.Dir1.setPath(dest);
+        Repondeur r;
+        r.attendre_message(boites::Oui).attendre_message();
+        c.Command5_Click();
+        QVERIFY(r.messages()[1].texte.startsWith(QStringLiteral(" Impossible pour l'instant! réessayez. \n\r\n\r")));
+        QCOMPARE(r.messages()[1].style, 16);
+        QCOMPARE(lire(dest + QStringLiteral("/a.mp3")), QByteArray("a.mp3"));
+        QVERIFY(QFileInfo(dest + QStringLiteral("/b.mp3")).isDir());
+        QVERIFY(!QFile::exists(dest + QStringLiteral("/c.mp3")));
+        QCOMPARE(contenu(dest), (QStringList{"a.mp3", "b.mp3"}));
+        QVERIFY(!fsauve::existe());
+        QVERIFY(c.isVisible());
+        QVERIFY(!gestionnaire::pointeur_occupe());
+    }
+
     // A folder on another volume: the drive list follows, the folder list stays on the folder.
     void copier_tout_depuis_un_autre_volume() {
         bool liste = false;
