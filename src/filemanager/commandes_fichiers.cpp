@@ -141,8 +141,7 @@ void ajout_fichier::A_supprime_tout_Click() {
         const int n = int(noms.size());
         // The backup first: a file that cannot be saved is never deleted.
         if (!QDir().mkpath(sauvegarde) || !QFileInfo(sauvegarde).isDir())
-            throw Erreur(err::AccesCheminFichier,
-                         QStringLiteral("Copie de secours impossible dans ") + sauvegarde);
+            throw Erreur(err::AccesCheminFichier, QStringLiteral("Copie de secours impossible dans ") + sauvegarde);
         gestionnaire::pointeur_sablier();
         {
             ProgressionFichiers p(n);
@@ -183,7 +182,8 @@ void ajout_fichier::A_supprime_tout_Click() {
     } catch (const Erreur& e) {
         File1.Refresh();
         MsgBox(QStringLiteral("Suppression impossible de certains fichiers") + retour_ligne +
-                   QStringLiteral("vérifier les fichiers cachés et protégés ou , actualiser le dossier") + e.description(),
+                   QStringLiteral("vérifier les fichiers cachés et protégés ou , actualiser le dossier") +
+                   e.description(),
                boites::Critique + boites::DeuxiemeBouton, TitreSuppression);
         gestionnaire::pointeur_defaut();
         ProgressionFichiers::decharger();
@@ -215,9 +215,9 @@ void ajout_fichier::nom_de_dossier() {
 
 void ajout_fichier::A_Creer_un_dossier_Click() {
     liberer_du_dessus();
-    const QString nom = InputBox(QStringLiteral("Création d'un dossier") + retour_ligne +
-                                     QStringLiteral("Entrez le nom désiré"),
-                                 QStringLiteral("Création d'un dossier"), QStringLiteral("Nouveau_dossier"));
+    const QString nom =
+        InputBox(QStringLiteral("Création d'un dossier") + retour_ligne + QStringLiteral("Entrez le nom désiré"),
+                 QStringLiteral("Création d'un dossier"), QStringLiteral("Nouveau_dossier"));
     if (nom.isEmpty()) return;
     try {
         const QString dossier = Dir1.Path();
@@ -232,8 +232,7 @@ void ajout_fichier::A_Creer_un_dossier_Click() {
             return;
         }
         if (!QDir(dossier).mkdir(nom))
-            throw Erreur(err::AccesCheminFichier,
-                         QStringLiteral("Création du dossier impossible : ") + chemin);
+            throw Erreur(err::AccesCheminFichier, QStringLiteral("Création du dossier impossible : ") + chemin);
         Dir1.Refresh();
     } catch (const Erreur& e) {
         MsgBox(e.description(), boites::Critique);
@@ -244,9 +243,9 @@ void ajout_fichier::A_renommer_dossier_Click() {
     liberer_du_dessus();
     // The folder shown is renamed, in its parent.
     const QString source = Dir1.Path();
-    const QString nom = InputBox(QStringLiteral("Renommer un dossier") + retour_ligne +
-                                     QStringLiteral("Entrez le nom désiré"),
-                                 QStringLiteral("Renommer un dossier"), chemins::nom_fichier(source));
+    const QString nom =
+        InputBox(QStringLiteral("Renommer un dossier") + retour_ligne + QStringLiteral("Entrez le nom désiré"),
+                 QStringLiteral("Renommer un dossier"), chemins::nom_fichier(source));
     if (nom.isEmpty()) return;
     try {
         const QString parent = chemins::dossier(source);
@@ -261,12 +260,10 @@ void ajout_fichier::A_renommer_dossier_Click() {
         if (QDir::currentPath() == source) QDir::setCurrent(destination);
         Dir1.setPath(destination);
         A_Rafraichir_Click();
-        texte_message = QStringLiteral(" Dossier renommé OK ");
-        MsgBox(texte_message, boites::Information);
+        gestionnaire::message(QStringLiteral(" Dossier renommé OK "), boites::Information);
     } catch (const Erreur& e) {
         MsgBox(e.description(), 0);
     }
-    texte_message.clear();
 }
 
 void ajout_fichier::A_Supprimer_un_dossier_Click() {
@@ -283,29 +280,28 @@ void ajout_fichier::A_Supprimer_un_dossier_Click() {
         Dir1.setPath(parent);
         QDir::setCurrent(parent);
         if (!QFileInfo(cible).isDir()) {
-            texte_message = QStringLiteral("Le dossier : ") + nom_dossier + QStringLiteral(" n'existe pas !  ");
-            MsgBox(texte_message, boites::Critique + boites::DeuxiemeBouton,
-                   QStringLiteral(" Dossier  :") + nom_dossier + QStringLiteral("  ?"));
-            texte_message.clear();
+            gestionnaire::message(QStringLiteral("Le dossier : ") + nom_dossier + QStringLiteral(" n'existe pas !  "),
+                                  boites::Critique + boites::DeuxiemeBouton,
+                                  QStringLiteral(" Dossier  :") + nom_dossier + QStringLiteral("  ?"));
             return;
         }
         const QStringList fichiers = operations::tous_les_fichiers(cible);
         if (!fichiers.isEmpty()) {
-            texte_message = QStringLiteral("Le Dossier  : ") + nom_dossier + QStringLiteral(" contient un ou des fichiers") +
-                            retour_ligne + QStringLiteral("Ce ou ces fichiers vont étre supprimés") + saut_paragraphe +
-                            QStringLiteral(" Voulez vous continuer ? ");
-            const int r = MsgBox(texte_message, boites::OuiNon + boites::Critique + boites::DeuxiemeBouton,
-                                 QStringLiteral("Suppréssion des fichiers existants"));
-            texte_message.clear();
+            const int r = gestionnaire::message(QStringLiteral("Le Dossier  : ") + nom_dossier +
+                                                    QStringLiteral(" contient un ou des fichiers") + retour_ligne +
+                                                    QStringLiteral("Ce ou ces fichiers vont étre supprimés") +
+                                                    saut_paragraphe + QStringLiteral(" Voulez vous continuer ? "),
+                                                boites::OuiNon + boites::Critique + boites::DeuxiemeBouton,
+                                                QStringLiteral("Suppréssion des fichiers existants"));
             if (r != boites::Oui) return;
             for (const QString& f : fichiers) operations::supprimer_fichier(chemins::joindre(cible, f));
             A_Rafraichir_Click();
         }
-        texte_message = QStringLiteral("Attention suppréssion dossier") + saut_paragraphe +
-                        QStringLiteral("Suppréssion de : ") + cible + retour_ligne + QStringLiteral("Continuer ?");
-        const int r = MsgBox(texte_message, boites::OuiNon + boites::Critique + boites::DeuxiemeBouton,
-                             QStringLiteral("Suppréssion dossier :") + cible + QStringLiteral("  ?"));
-        texte_message.clear();
+        const int r = gestionnaire::message(QStringLiteral("Attention suppréssion dossier") + saut_paragraphe +
+                                                QStringLiteral("Suppréssion de : ") + cible + retour_ligne +
+                                                QStringLiteral("Continuer ?"),
+                                            boites::OuiNon + boites::Critique + boites::DeuxiemeBouton,
+                                            QStringLiteral("Suppréssion dossier :") + cible + QStringLiteral("  ?"));
         if (r != boites::Oui) return;
         Dir1.setPath(parent);
         QDir::setCurrent(parent);
@@ -321,9 +317,8 @@ void ajout_fichier::A_Supprimer_un_dossier_Click() {
         Dir1.Refresh();
         Text1.setEnabled(true);
     } catch (const Erreur& e) {
-        texte_message = QStringLiteral("Suppression suspendu ") + e.description() + retour_ligne +
-                        QStringLiteral("Recommencez SVP");
-        MsgBox(texte_message, boites::Critique + boites::DeuxiemeBouton, titre_erreur);
-        texte_message.clear();
+        gestionnaire::message(QStringLiteral("Suppression suspendu ") + e.description() + retour_ligne +
+                                  QStringLiteral("Recommencez SVP"),
+                              boites::Critique + boites::DeuxiemeBouton, titre_erreur);
     }
 }

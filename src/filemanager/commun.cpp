@@ -29,6 +29,13 @@ QString texte_duree(int64_t secondes) {
     return deux(secondes / 3600) + QLatin1Char(':') + deux(secondes / 60 % 60) + QLatin1Char(':') +
            deux(secondes % 60);
 }
+int message(const QString& texte, int style, const QString& titre) {
+    Radio::texte_message = texte;
+    const int reponse = MsgBox(Radio::texte_message, style, titre);
+    Radio::texte_message.clear();
+    return reponse;
+}
+
 void survol(Label& l) {
     try {
         l.setForeColor(int32_t(int64_t(Radio::coul_label) + 18000));

@@ -33,6 +33,9 @@ void fin_survol(std::initializer_list<Label*> labels);
 // Labels used as buttons in the file manager's dialogs: framed, centred, with the hover colour.
 void labels_boutons(std::initializer_list<Label*> labels);
 
+// A message built in texte_message, shown, and emptied again; the answer of the box.
+int message(const QString& texte, int style, const QString& titre = QString());
+
 // Texts joined with the window's separators: a line break and a paragraph break.
 inline const QString retour_ligne = QStringLiteral("\r");
 inline const QString saut_paragraphe = QStringLiteral("\n\r\n\r");

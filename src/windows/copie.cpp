@@ -22,8 +22,8 @@ namespace {
 const QString ModeMultiple = QStringLiteral("Copie multiple");
 
 QString question_ecraser(const QString& quoi) {
-    return QStringLiteral(" Attention  ce fichier existe déja ! Vous allez ECRASER ") + retour_ligne + quoi + retour_ligne +
-           QStringLiteral("  Voulez vous continuer ? ");
+    return QStringLiteral(" Attention  ce fichier existe déja ! Vous allez ECRASER ") + retour_ligne + quoi +
+           retour_ligne + QStringLiteral("  Voulez vous continuer ? ");
 }
 }  // namespace
 
@@ -115,22 +115,21 @@ void copie::copier_fichier() {
     const QString destination = chemins::joindre(Dir1.Path(), nom);
     try {
         if (a.File1.FileName().isEmpty() || !operations::nom_valide(nom))
-            throw Erreur(err::NomFichierIncorrect, Erreur::description_standard(err::NomFichierIncorrect) +
-                                                       QStringLiteral(" : ") + nom);
+            throw Erreur(err::NomFichierIncorrect,
+                         Erreur::description_standard(err::NomFichierIncorrect) + QStringLiteral(" : ") + nom);
         QDir::setCurrent(Dir1.Path());
         // A file copied onto itself would be emptied: refused before any question.
         if (operations::meme_fichier(source, destination)) {
-            MsgBox(QStringLiteral(" La source et la destination sont le même fichier ") + retour_ligne + QStringLiteral("< ") +
-                       nom + QStringLiteral(" >"),
+            MsgBox(QStringLiteral(" La source et la destination sont le même fichier ") + retour_ligne +
+                       QStringLiteral("< ") + nom + QStringLiteral(" >"),
                    boites::Exclamation, QStringLiteral(" Copie de fichier ?"));
             return;
         }
         bool remplacer = false;
         if (operations::existe(destination)) {
-            texte_message = question_ecraser(QStringLiteral("< ") + nom + QStringLiteral(" >"));
-            const int r = MsgBox(texte_message, boites::OuiNon + boites::Critique + boites::DeuxiemeBouton,
-                                 QStringLiteral(" Copie de fichier ?"));
-            texte_message.clear();
+            const int r = gestionnaire::message(question_ecraser(QStringLiteral("< ") + nom + QStringLiteral(" >")),
+                                                boites::OuiNon + boites::Critique + boites::DeuxiemeBouton,
+                                                QStringLiteral(" Copie de fichier ?"));
             if (r != boites::Oui) return;
             remplacer = true;
         }
@@ -138,19 +137,17 @@ void copie::copier_fichier() {
         operations::copier(source, destination, remplacer);
         a.A_Rafraichir_Click();
         gestionnaire::pointeur_defaut();
-        texte_message = QStringLiteral(" Copie fichier :") + destination + QStringLiteral(" éffectué ");
-        MsgBox(texte_message, boites::Information);
-        texte_message.clear();
+        gestionnaire::message(QStringLiteral(" Copie fichier :") + destination + QStringLiteral(" éffectué "),
+                              boites::Information);
         // The next opening starts as a fresh dialog.
         hide();
         etat_initial();
     } catch (const Erreur& e) {
         gestionnaire::pointeur_defaut();
-        texte_message = QStringLiteral("Origine : ") + source + retour_ligne + QStringLiteral("destination : ") +
-                        destination + retour_ligne + QStringLiteral("Impossible. ") + retour_ligne +
-                        QStringLiteral("réessayez. ") + saut_paragraphe + e.description();
-        MsgBox(texte_message, boites::Critique);
-        texte_message.clear();
+        gestionnaire::message(QStringLiteral("Origine : ") + source + retour_ligne + QStringLiteral("destination : ") +
+                                  destination + retour_ligne + QStringLiteral("Impossible. ") + retour_ligne +
+                                  QStringLiteral("réessayez. ") + saut_paragraphe + e.description(),
+                              boites::Critique);
     }
 }
 
@@ -160,7 +157,8 @@ void copie::copier_tout() {
     const QString cible = chemins::avec_separateur(Dir1.Path());
     const int n = a.File1.ListCount();
     if (n == 0) {
-        MsgBox(QStringLiteral("Aucun fichier a copier"), boites::Exclamation, QStringLiteral(" Copie mutiple de fichier ?"));
+        MsgBox(QStringLiteral("Aucun fichier a copier"), boites::Exclamation,
+               QStringLiteral(" Copie mutiple de fichier ?"));
         return;
     }
     // Every file would be copied onto itself.
@@ -179,10 +177,9 @@ void copie::copier_tout() {
             fsauve::instance().Label3.setCaption(nom);
             const QString destination = cible + nom;
             if (operations::existe(destination)) {
-                texte_message = question_ecraser(destination + QLatin1Char(' ') + nom);
-                const int r = MsgBox(texte_message, boites::OuiNon + boites::Critique + boites::DeuxiemeBouton,
-                                     QStringLiteral(" Copie mutiple de fichier ?"));
-                texte_message.clear();
+                const int r = gestionnaire::message(question_ecraser(destination + QLatin1Char(' ') + nom),
+                                                    boites::OuiNon + boites::Critique + boites::DeuxiemeBouton,
+                                                    QStringLiteral(" Copie mutiple de fichier ?"));
                 if (r == boites::Oui) operations::copier(source + nom, destination, true);
             } else {
                 operations::copier(source + nom, destination, false);
@@ -194,16 +191,14 @@ void copie::copier_tout() {
         ProgressionFichiers::cacher();
         gestionnaire::pointeur_defaut();
         a.A_Rafraichir_Click();
-        texte_message = QStringLiteral(" Copie multiple éffectuée sous ") + cible;
-        MsgBox(texte_message, boites::Information);
-        texte_message.clear();
+        gestionnaire::message(QStringLiteral(" Copie multiple éffectuée sous ") + cible, boites::Information);
         hide();
         QDir::setCurrent(programme::dossier());
     } catch (const Erreur& e) {
         gestionnaire::pointeur_defaut();
-        texte_message = QStringLiteral(" Impossible pour l'instant! réessayez. ") + saut_paragraphe + e.description();
-        MsgBox(texte_message, boites::Critique);
-        texte_message.clear();
+        gestionnaire::message(
+            QStringLiteral(" Impossible pour l'instant! réessayez. ") + saut_paragraphe + e.description(),
+            boites::Critique);
         ProgressionFichiers::decharger();
         QDir::setCurrent(programme::dossier());
     }

@@ -31,11 +31,10 @@ QString nouveau_nom(const QString& saisi, const QString& ancien) {
 // The error path of both modes: the dialog stays open.
 void signaler(const QString& source, const QString& destination, const Erreur& e) {
     ProgressionFichiers::cacher();
-    texte_message = QStringLiteral("Origine      :") + source + retour_ligne + QStringLiteral("destination :") +
-                    destination + saut_paragraphe + QStringLiteral(" Impossible. ") + e.description() + retour_ligne +
-                    QStringLiteral(" réessayez.");
-    MsgBox(texte_message, boites::Exclamation);
-    texte_message.clear();
+    gestionnaire::message(QStringLiteral("Origine      :") + source + retour_ligne + QStringLiteral("destination :") +
+                              destination + saut_paragraphe + QStringLiteral(" Impossible. ") + e.description() +
+                              retour_ligne + QStringLiteral(" réessayez."),
+                          boites::Exclamation);
 }
 }  // namespace
 
@@ -129,9 +128,8 @@ void renom::Label6_Click() {
 void renom::renommer_fichier() {
     ajout_fichier& a = ajout_fichier::instance();
     if (Text1.Text().isEmpty()) {
-        texte_message = QStringLiteral(" Vous devez lui donner un nouveau nom ");
-        MsgBox(texte_message, boites::Critique, QStringLiteral("Renommer fichier impossible "));
-        texte_message.clear();
+        gestionnaire::message(QStringLiteral(" Vous devez lui donner un nouveau nom "), boites::Critique,
+                              QStringLiteral("Renommer fichier impossible "));
         Text1.setFocus();
         return;
     }
@@ -142,24 +140,21 @@ void renom::renommer_fichier() {
     const QString destination = chemins::joindre(dossier, nom);
     try {
         if (ancien.isEmpty() || !operations::nom_valide(nom))
-            throw Erreur(err::NomFichierIncorrect, Erreur::description_standard(err::NomFichierIncorrect) +
-                                                       QStringLiteral(" : ") + nom);
+            throw Erreur(err::NomFichierIncorrect,
+                         Erreur::description_standard(err::NomFichierIncorrect) + QStringLiteral(" : ") + nom);
         QDir::setCurrent(dossier);
         bool remplacer = false;
         if (operations::existe(destination) && destination != source) {
-            texte_message = QStringLiteral(" Attention  ce fichier existe déja ! ") + retour_ligne + QStringLiteral("< ") +
-                            nom + QStringLiteral(" >") + retour_ligne + QStringLiteral("  Voulez vous continuer ? ");
-            const int r = MsgBox(texte_message, boites::OuiNon + boites::Critique + boites::DeuxiemeBouton,
-                                 QStringLiteral(" Renommer un fichier ?"));
-            texte_message.clear();
+            const int r = gestionnaire::message(
+                QStringLiteral(" Attention  ce fichier existe déja ! ") + retour_ligne + QStringLiteral("< ") + nom +
+                    QStringLiteral(" >") + retour_ligne + QStringLiteral("  Voulez vous continuer ? "),
+                boites::OuiNon + boites::Critique + boites::DeuxiemeBouton, QStringLiteral(" Renommer un fichier ?"));
             if (r != boites::Oui) return;
             remplacer = true;
         }
         if (destination != source) operations::renommer(source, destination, remplacer);
         a.A_Rafraichir_Click();
-        texte_message = QStringLiteral(" fichier renommé OK ");
-        MsgBox(texte_message, boites::Information);
-        texte_message.clear();
+        gestionnaire::message(QStringLiteral(" fichier renommé OK "), boites::Information);
         hide();
     } catch (const Erreur& e) {
         signaler(source, destination, e);
@@ -191,9 +186,7 @@ void renom::renommer_bloc() {
         Label6.setCaption(QStringLiteral("Renommer"));
         gestionnaire::pointeur_defaut();
         a.A_Rafraichir_Click();
-        texte_message = QStringLiteral("Renommer par bloc : éffectuée ");
-        MsgBox(texte_message, boites::Information);
-        texte_message.clear();
+        gestionnaire::message(QStringLiteral("Renommer par bloc : éffectuée "), boites::Information);
         hide();
     } catch (const Erreur& e) {
         gestionnaire::pointeur_defaut();
