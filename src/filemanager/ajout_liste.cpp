@@ -62,9 +62,12 @@ void ajout_fichier::Label7_Click() {
         if (action == QStringLiteral("Réinitialiser")) {
             lance_recherche();
         } else if (action == QStringLiteral("Rechercher")) {
-            // The first press opens the highlighted folder; the search itself is not built yet.
+            // The first press opens the highlighted folder, the next one searches it.
             const QString choisi = Dir1.List(Dir1.ListIndex());
-            if (choisi != Dir1.Path()) Dir1.setPath(choisi);
+            if (choisi != Dir1.Path())
+                Dir1.setPath(choisi);
+            else
+                lancer_la_recherche();
         } else if (action == QStringLiteral("Ajouter un dossier")) {
             const int n = File1.ListCount();
             // An empty folder adds nothing and saves nothing.

@@ -1,6 +1,16 @@
 #include "filemanager/commun.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
+#include <utility>
+
+#include "config/etat.h"
+#include "platform/boites.h"
+#include "platform/controles.h"
+#include "platform/erreur.h"
+#include "platform/listes_fichiers.h"
 
 namespace gestionnaire {
 void pointeur_sablier() {
@@ -18,5 +28,77 @@ QString texte_duree(int64_t secondes) {
     auto deux = [](int64_t n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
     return deux(secondes / 3600) + QLatin1Char(':') + deux(secondes / 60 % 60) + QLatin1Char(':') +
            deux(secondes % 60);
+}
+int message(const QString& texte, int style, const QString& titre) {
+    Radio::texte_message = texte;
+    const int reponse = MsgBox(Radio::texte_message, style, titre);
+    Radio::texte_message.clear();
+    return reponse;
+}
+
+void survol(Label& l) {
+    try {
+        l.setForeColor(int32_t(int64_t(Radio::coul_label) + 18000));
+    } catch (const Erreur&) {
+    }
+}
+
+void fin_survol(std::initializer_list<Label*> labels) {
+    for (Label* l : labels) l->setForeColor(Radio::coul_label);
+}
+
+void labels_boutons(std::initializer_list<Label*> labels) {
+    for (Label* l : labels) {
+        l->setFrameShape(QFrame::Box);
+        l->setAlignment(Qt::AlignCenter);
+        l->MouseMove = [l](int, int, float, float) { survol(*l); };
+    }
+}
+
+void montrer_volume(DriveListBox& lecteurs, const QString& chemin) {
+    Gestion changement = std::exchange(lecteurs.Change, Gestion());
+    try {
+        lecteurs.setDrive(chemin);
+    } catch (const Erreur&) {
+    }
+    lecteurs.Change = std::move(changement);
+}
+
+void changer_volume(DriveListBox& lecteurs, DirListBox& dossiers, int style_entree, int style_absent) {
+    const QString ancien = QStorageInfo(QDir::currentPath()).rootPath();
+    const QString nouveau = lecteurs.Drive();
+    auto revenir = [&] {
+        try {
+            lecteurs.setDrive(ancien);
+        } catch (const Erreur&) {
+        }
+    };
+    try {
+        const QStorageInfo volume(nouveau);
+        if (!QFileInfo(nouveau).isDir()) throw Erreur(err::PeripheriqueNonDisponible);
+        if (!volume.isValid() || !volume.isReady()) throw Erreur(err::DisqueNonPret);
+        const QFileInfo info(nouveau);
+        if (!info.isReadable() || !info.isExecutable() || !QDir::setCurrent(nouveau)) throw Erreur(err::AppelInvalide);
+        dossiers.setPath(nouveau);
+    } catch (const Erreur& e) {
+        switch (e.numero()) {
+        case err::AppelInvalide:
+            MsgBox(QStringLiteral(" Aucun changement de lecteur n'a été effectué "), style_entree);
+            revenir();
+            break;
+        case err::PeripheriqueNonDisponible:
+            MsgBox(QStringLiteral(" Ce lecteur n'est pas disponible. ") + QStringLiteral(" .. Ou Insérer une disquette '"),
+                   style_absent);
+            revenir();
+            break;
+        case err::DisqueNonPret:
+            MsgBox(QStringLiteral(" Lecteur non valide ") + QStringLiteral(" .. Ou Insérer une disquette '"),
+                   boites::Critique, QStringLiteral(" Erreur disque "));
+            revenir();
+            break;
+        default:
+            break;
+        }
+    }
 }
 }  // namespace gestionnaire

@@ -18,6 +18,7 @@
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/ajout_fichier.h"
+#include "windows/copie.h"
 
 using namespace Radio;
 
@@ -78,6 +79,8 @@ void ajout_fichier::File1_Click() {
     gestionnaire::pointeur_sablier();
     const QString nom = File1.FileName();
     essayer([&] { extension_fichier = rt::Right(nom, 3).toLower(); });
+    // An open copy dialog proposes the selected name.
+    if (copie::existe()) copie::instance().Text2.setText(nom);
     chemin_selection = chemins::joindre(File1.Path(), nom);
     loadtags(chemin_selection);
 
@@ -188,41 +191,7 @@ void ajout_fichier::Label10_Click() {
 }
 
 void ajout_fichier::Drive1_Change() {
-    const QString ancien = QStorageInfo(QDir::currentPath()).rootPath();
-    const QString nouveau = Drive1.Drive();
-    auto revenir = [&] {
-        try {
-            Drive1.setDrive(ancien);
-        } catch (const Erreur&) {
-        }
-    };
-    try {
-        const QStorageInfo volume(nouveau);
-        if (!QFileInfo(nouveau).isDir()) throw Erreur(err::PeripheriqueNonDisponible);
-        if (!volume.isValid() || !volume.isReady()) throw Erreur(err::DisqueNonPret);
-        const QFileInfo info(nouveau);
-        if (!info.isReadable() || !info.isExecutable() || !QDir::setCurrent(nouveau)) throw Erreur(err::AppelInvalide);
-        Dir1.setPath(nouveau);
-    } catch (const Erreur& e) {
-        switch (e.numero()) {
-        case err::AppelInvalide:
-            MsgBox(QStringLiteral(" Aucun changement de lecteur n'a été effectué "), boites::Information);
-            revenir();
-            break;
-        case err::PeripheriqueNonDisponible:
-            MsgBox(QStringLiteral(" Ce lecteur n'est pas disponible. ") + QStringLiteral(" .. Ou Insérer une disquette '"),
-                   boites::Exclamation);
-            revenir();
-            break;
-        case err::DisqueNonPret:
-            MsgBox(QStringLiteral(" Lecteur non valide ") + QStringLiteral(" .. Ou Insérer une disquette '"),
-                   boites::Critique, QStringLiteral(" Erreur disque "));
-            revenir();
-            break;
-        default:
-            break;
-        }
-    }
+    gestionnaire::changer_volume(Drive1, Dir1, boites::Information, boites::Exclamation);
 }
 
 void ajout_fichier::liberer_du_dessus() {
@@ -258,16 +227,9 @@ void ajout_fichier::Label9_Click() {
     Liste_son::instance().show();
 }
 
-void ajout_fichier::survol(Label& l) {
-    try {
-        l.setForeColor(int32_t(int64_t(coul_label) + 18000));
-    } catch (const Erreur&) {
-    }
-}
+void ajout_fichier::survol(Label& l) { gestionnaire::survol(l); }
 
-void ajout_fichier::fin_survol() {
-    for (Label* l : {&Label6, &Label7, &Label8, &Label9}) l->setForeColor(coul_label);
-}
+void ajout_fichier::fin_survol() { gestionnaire::fin_survol({&Label6, &Label7, &Label8, &Label9}); }
 
 void ajout_fichier::Label6_Click() {
     Label7.setEnabled(true);

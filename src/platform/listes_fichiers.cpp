@@ -32,6 +32,24 @@ QList<QRegularExpression> motifs(const QString& pattern) {
 }
 }  // namespace
 
+QStringList listes_fichiers::fichiers(const QString& dossier, const QString& motif) {
+    const QList<QRegularExpression> m = motifs(motif);
+    QStringList noms;
+    for (const QString& n : QDir(dossier).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase))
+        for (const QRegularExpression& r : m)
+            if (r.match(n).hasMatch()) {
+                noms << n;
+                break;
+            }
+    return noms;
+}
+
+QStringList listes_fichiers::sous_dossiers(const QString& dossier, bool avec_liens) {
+    QDir::Filters f = QDir::Dirs | QDir::NoDotAndDotDot;
+    if (!avec_liens) f |= QDir::NoSymLinks;
+    return QDir(dossier).entryList(f, QDir::Name | QDir::IgnoreCase);
+}
+
 // ---- DriveListBox
 
 DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent), Couleurs(this, couleur::FondFenetre, couleur::TexteFenetre) {
@@ -115,8 +133,7 @@ void DirListBox::remplir() {
     }
     m_sous_dossiers.clear();
     const QDir d(m_path);
-    for (const QString& n : d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
-        m_sous_dossiers << d.filePath(n);
+    for (const QString& n : listes_fichiers::sous_dossiers(m_path)) m_sous_dossiers << d.filePath(n);
 
     ParCode p(m_par_code);
     clear();
@@ -169,14 +186,7 @@ void FileListBox::setPattern(const QString& pattern) {
 }
 
 void FileListBox::Refresh() {
-    const QList<QRegularExpression> m = motifs(m_pattern);
-    QStringList noms;
-    for (const QString& n : QDir(m_path).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase))
-        for (const QRegularExpression& r : m)
-            if (r.match(n).hasMatch()) {
-                noms << n;
-                break;
-            }
+    const QStringList noms = listes_fichiers::fichiers(m_path, m_pattern);
     ParCode p(m_par_code);
     clear();
     addItems(noms);

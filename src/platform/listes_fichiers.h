@@ -9,6 +9,16 @@
 #include "platform/couleurs.h"
 #include "platform/evenements.h"
 
+namespace listes_fichiers {
+// The names the file list shows for a folder and a pattern ("*.mp3;*.wav", "?" and "*",
+// without regard to case; "*.*" is every file): plain files, not hidden, sorted by name
+// without regard to case.
+QStringList fichiers(const QString& dossier, const QString& motif);
+// The names of the subfolders the folder list shows, in its order; links to folders are
+// left out unless asked for.
+QStringList sous_dossiers(const QString& dossier, bool avec_liens = true);
+}  // namespace listes_fichiers
+
 // The mounted volumes; Drive is the root folder of the one chosen.
 class DriveListBox : public QComboBox, public Couleurs {
     Q_OBJECT

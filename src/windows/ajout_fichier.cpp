@@ -174,6 +174,7 @@ void ajout_fichier::brancher() {
     setMouseTracking(true);
     Frame1.setMouseTracking(true);
 
+    A_menu.Click = [this] { A_menu_Click(); };
     A_active.Click = [this] { A_active_Click(); };
     A_jouter.Click = [this] { A_jouter_Click(); };
     A_Renome.Click = [this] { A_Renome_Click(); };

@@ -2,6 +2,7 @@
 // The file manager: browsing, its action panel, the tag editor panel and quick listen. Other
 // windows put it in a mode by writing its caption and Label7's caption before showing it.
 // Procedures live in src/filemanager/.
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QString>
 
@@ -99,6 +100,11 @@ public:
 
     // ---- Disk search (src/filemanager/recherche.cpp).
     void lance_recherche();
+    int16_t recherche_active = 0;  // -1 while a search runs; a walk that finds it 0 stops
+    // One folder of the walk; true: abandon the whole search.
+    bool recherche_fichiers(QString& chemin, int16_t nb_dossiers, const QString& retour);
+    // The "Rechercher" action once the folder is open: walk, then save and update the list.
+    void lancer_la_recherche();
 
     // ---- Tag editor panel (src/filemanager/editeur_tag.cpp).
     TextBox txtv1Titre{this};
@@ -148,18 +154,23 @@ public:
     void HLBSoftBttn2_Click();
     void HLBSoftBttn3_Click();
 
-    // Folder and file commands, renaming and copying dialogs: not built yet.
-    void A_Renome_Click() {}
-    void A_renommer_bloc_Click() {}
-    void A_deplace_Click() {}
-    void A_deplace_tout_Click() {}
-    void A_supprime_Click() {}
-    void A_supprime_tout_Click() {}
-    void a_modifie_Click() {}
-    void A_Rafraichir_Click() {}
-    void A_Creer_un_dossier_Click() {}
-    void A_renommer_dossier_Click() {}
-    void A_Supprimer_un_dossier_Click() {}
+    // ---- File and folder commands (src/filemanager/commandes_fichiers.cpp).
+    QString nom_dossier;  // the folder name taken from Text1 by nom_de_dossier
+    void A_menu_Click();
+    void A_Renome_Click();
+    void A_renommer_bloc_Click();
+    void A_deplace_Click();
+    void A_deplace_tout_Click();
+    void A_supprime_Click();
+    void A_supprime_tout_Click();
+    void a_modifie_Click();
+    void A_Rafraichir_Click();
+    void A_Creer_un_dossier_Click();
+    void A_renommer_dossier_Click();
+    void A_Supprimer_un_dossier_Click();
+    void nom_de_dossier();
+    // The backup folder of "delete all", in the system's temporary folder.
+    static QString dossier_sauvegarde();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -175,6 +186,9 @@ private:
     // One row of the playlist for the selected file (add commands).
     void ajouter_ligne(int position, bool jingle);
     QPoint m_appui;  // where the button went down in the file list
+    bool m_recherche_en_cours = false;  // a second press during a walk starts nothing
+    bool m_liste_pleine = false;        // the search reached its most rows: nothing more goes in
+    QElapsedTimer m_derniere_pause;     // the walk's last pass over pending events
     void defaut_de_session(QString& defaut, const QString& invite, const QString& titre, const QString& propose,
                            TextBox& boite);
 };
