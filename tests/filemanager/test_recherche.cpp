@@ -71,8 +71,10 @@ private slots:
         ajout_fichier& a = en_recherche();
         // A refusal left by an earlier selection does not hide the matches.
         a.fichier_illisible = Vrai;
+        // The files are empty: the list update that follows the search leaves their rows as
+        // found, says how many it could not read, then offers to save.
         Repondeur r;
-        r.attendre_message();
+        r.attendre_message().attendre_message().attendre_message(boites::Non);
         a.Label7_Click();
         // Walk: b (last listed) then A, each deepest first, a folder's files after its
         // folders, the root's last; every row goes in at row 1, so the list is the reverse.
@@ -89,6 +91,8 @@ private slots:
         QCOMPARE(maj_sans_prechargement, Vrai);
         QVERIFY(!a.isVisible() && !a.File1.isHidden() && !a.Dir1.isHidden());
         QCOMPARE(r.messages()[0].texte, QStringLiteral("Mise a jour de la liste ! Patientez SVP !"));
+        QVERIFY(r.messages()[1].texte.startsWith(QStringLiteral("Fichier(s) non mis a jour (lecture impossible) : 6")));
+        QCOMPARE(r.messages()[2].texte, QStringLiteral("Sauvegarder la liste ?"));
         QCOMPARE(QFileInfo(programme::dossier() + QStringLiteral("liste.dfm")).size(), 6 * 418);
 
         // "Réinitialiser" gives the panel back.
@@ -105,7 +109,7 @@ private slots:
         QCOMPARE(a.Dir1.Path(), p("A"));
         QCOMPARE(Liste_son::instance().ListView1.ListCount(), 0);
         Repondeur r;
-        r.attendre_message();
+        r.attendre_message().attendre_message().attendre_message(boites::Non);
         a.Label7_Click();
         QCOMPARE(lignes(), (QStringList{p("A/a1.mp3"), p("A/Sous/s.mp3")}));
     }
@@ -118,7 +122,7 @@ private slots:
         ajout_fichier& a = en_recherche();
         a.Dir1.setPath(p("b"));
         Repondeur r;
-        r.attendre_message();
+        r.attendre_message().attendre_message().attendre_message(boites::Non);
         a.Label7_Click();
         QCOMPARE(lignes(), (QStringList{"premier", p("b/b2.mp3"), p("b/B1.mp3"), "second"}));
     }
@@ -142,9 +146,9 @@ private slots:
         ajout_fichier& a = en_recherche();
         QFile::setPermissions(p(QStringLiteral("b")), QFileDevice::Permissions());
         Repondeur r;
-        r.attendre_message().attendre_message();
+        r.attendre_message().attendre_message().attendre_message().attendre_message(boites::Non);
         a.Label7_Click();
-        QCOMPARE(r.messages().size(), 2);
+        QCOMPARE(r.messages().size(), 4);
         QVERIFY(r.messages()[0].texte.endsWith(p("b")));
         QCOMPARE(r.messages()[0].style, 0);
         QCOMPARE(lignes(), (QStringList{p("z.mp3"), p("A.MP3"), p("A/a1.mp3"), p("A/Sous/s.mp3")}));
