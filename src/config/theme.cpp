@@ -115,9 +115,8 @@ void appliquer_theme() {
     l.ListView1.setForeColor(coul_texte_liste);
     l.Combo1.setForeColor(sur_champ);
     fond<OptionButton>(l, coul_fenètre);
-    // Its labels are meant to lie on the dark background picture (the reset background path),
-    // as the main window's do: they keep the label colour.
-    texte<Label>(l, coul_label);
+    // Its labels lie on the light list picture or the window colour: readable text there.
+    texte<Label>(l, sur_fenetre);
     l.ListView1.setBackColor(coul_fond_liste);
     l.Combo1.setBackColor(coul_fond_liste);
     appliquer_couleur_fond(&l, coul_fenètre);

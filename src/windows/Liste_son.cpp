@@ -111,7 +111,11 @@ Liste_son::Liste_son() {
     ListView1.setEditTriggers(QAbstractItemView::NoEditTriggers);
     disposer();
     brancher();
-    resize(pixels(6700 + 2500 + 2500 + 1300 + 1000 + 1100) + 24, 480);
+    // The six columns' widths, but never wider than the screen (the list scrolls sideways).
+    int largeur = pixels(6700 + 2500 + 2500 + 1300 + 1000 + 1100) + 24;
+    if (const QScreen* ecran = QGuiApplication::primaryScreen())
+        largeur = std::min(largeur, ecran->availableGeometry().width() - 16);
+    resize(largeur, 480);
 }
 
 void Liste_son::construire_menus() {
