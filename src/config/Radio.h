@@ -32,6 +32,11 @@ void definir_demarrage(bool en_cours);
 void lire_config();
 // Paints every window with the six theme colours.
 void appliquer_theme();
+// The label colour, or the default look's dark text where white would not read on `fond`
+// (only while the default colours are in use; chosen colours are kept as chosen).
+int32_t texte_lisible(int32_t texte, int32_t fond);
+// The colour of the playlist window's labels at rest.
+int32_t couleur_labels_liste();
 }  // namespace Radio
 
 class QWidget;

@@ -77,18 +77,22 @@ void barres(QWidget& f, int32_t texte_c) {
 }
 }  // namespace
 
+int32_t texte_lisible(int32_t texte, int32_t fond) {
+    if (!reglages_table::couleurs_par_defaut_en_usage() || contraste(couleur_qt(texte), couleur_qt(fond)) >= 4.5)
+        return texte;
+    return coul_texte_liste;
+}
+
+// The playlist window's labels lie on the list's own grey picture, like the list's ground.
+int32_t couleur_labels_liste() { return texte_lisible(coul_label, coul_fond_liste); }
+
 void appliquer_theme() {
     // The default look writes white on mid-grey (3.2:1). While it is in use, texts on a plain
     // ground take the dark list text of the same look instead; over the dark background
     // pictures (main window, options dialog) labels stay white. Colours the user chose are
     // applied as chosen.
-    const bool defaut = reglages_table::couleurs_par_defaut_en_usage();
-    auto lisible = [defaut](int32_t texte_c, int32_t fond_c) {
-        if (!defaut || contraste(couleur_qt(texte_c), couleur_qt(fond_c)) >= 4.5) return texte_c;
-        return coul_texte_liste;
-    };
-    const int32_t sur_champ = lisible(coul_label, coul_fond_liste);
-    const int32_t sur_fenetre = lisible(coul_label, coul_fenètre);
+    const int32_t sur_champ = texte_lisible(coul_label, coul_fond_liste);
+    const int32_t sur_fenetre = texte_lisible(coul_label, coul_fenètre);
 
     // Options dialog.
     Form_options& o = Form_options::instance();
@@ -115,8 +119,7 @@ void appliquer_theme() {
     l.ListView1.setForeColor(coul_texte_liste);
     l.Combo1.setForeColor(sur_champ);
     fond<OptionButton>(l, coul_fenètre);
-    // Its labels lie on the light list picture or the window colour: readable text there.
-    texte<Label>(l, sur_fenetre);
+    texte<Label>(l, couleur_labels_liste());
     l.ListView1.setBackColor(coul_fond_liste);
     l.Combo1.setBackColor(coul_fond_liste);
     appliquer_couleur_fond(&l, coul_fenètre);
@@ -140,7 +143,7 @@ void appliquer_theme() {
     fond<ComboBox>(r, coul_fond_liste);
     barres(r, sur_champ);
     // Text1 lies on the list colour; the hidden boxes keep their own ground.
-    pour_chaque<TextBox>(r, [&](TextBox& t) { t.setForeColor(lisible(coul_label, t.BackColor())); });
+    pour_chaque<TextBox>(r, [&](TextBox& t) { t.setForeColor(texte_lisible(coul_label, t.BackColor())); });
 
     // File manager.
     ajout_fichier& a = ajout_fichier::instance();

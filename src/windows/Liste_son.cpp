@@ -13,6 +13,7 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+#include "config/Radio.h"
 #include "config/etat.h"
 #include "config/reglages_radio.h"
 #include "config/table_reglages.h"
@@ -469,7 +470,7 @@ void Liste_son::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void Liste_son::couleur_labels_normale() {
-    for (Label* l : findChildren<Label*>()) l->setForeColor(coul_label);
+    for (Label* l : findChildren<Label*>()) l->setForeColor(Radio::couleur_labels_liste());
 }
 
 void Liste_son::survol_labels() {
@@ -682,7 +683,7 @@ void Liste_son::ListView1_Click() {
 void Liste_son::ListView1_MouseMove(int Button) {
     try {
         for (Label* l : {&Label5, &Label6, &Label7, &Label8, &Label9, &Label10, &Label11, &Label1})
-            l->setForeColor(coul_label);
+            l->setForeColor(Radio::couleur_labels_liste());
         if (glisser_deplacer_actif == Faux || Button != 1 || glisser_liste_en_cours == Vrai) return;
         if (!ListView1.SelectedItem()) return;
         glisser_liste_en_cours = Vrai;

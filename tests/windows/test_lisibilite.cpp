@@ -14,6 +14,7 @@
 #include "platform/programme.h"
 #include "support/sonavel_test.h"
 #include "windows/Form_options.h"
+#include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/err_form.h"
 #include "windows/mini_lecteur.h"
@@ -98,6 +99,11 @@ private slots:
         QCOMPARE(illisibles(Form_options::instance(), plus_clair(images + "Logo_form_option.jpg")), QStringList());
         QCOMPARE(illisibles(mini_lecteur::instance(), couleur_qt(Radio::coul_fenètre)), QStringList());
         QCOMPARE(illisibles(err_form::instance(), couleur_qt(Radio::coul_fenètre)), QStringList());
+        // The playlist window's labels lie on the list's grey picture.
+        Liste_son& l = Liste_son::instance();
+        QCOMPARE(illisibles(l, couleur_qt(Radio::coul_fond_liste)).join(", "), QString());
+        l.Form_MouseMove();  // the labels' colour at rest, as the pointer gives it back
+        QCOMPARE(illisibles(l, couleur_qt(Radio::coul_fond_liste)).join(", "), QString());
     }
 
     // A colour the user chose is applied as chosen, readable or not.
