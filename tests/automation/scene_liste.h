@@ -88,12 +88,15 @@ struct SceneListe {
         l.Image1_Click();
         noter();
     }
-    // One second: the chaining tick, the sequencer tick, and the fade ticks of that second.
+    // One second: the chaining tick, the sequencer tick, the insertion ticks, and the fade ticks
+    // of that second.
     void tic() {
         GrapheSimule::avancer(1);
         ++seconde;
         if (f.Timer4.Enabled()) f.Timer4_Timer();
         if (f.Timer1.Enabled()) f.Timer1_Timer();
+        if (f.Timer8.Enabled()) f.Timer8_Timer();
+        if (f.Timer9.Enabled()) f.Timer9_Timer();
         for (int i = 0; i < 1000 / Radio::Mix_audio_vitesse; ++i) {
             if (!f.Timer3.Enabled() || f.Timer3.Interval() == 0) break;
             f.Timer3_Timer();
