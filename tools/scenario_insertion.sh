@@ -12,34 +12,8 @@ set -euo pipefail
 [[ $# -eq 2 ]] || { sed -n '7p' "$0" | sed 's/^# //' >&2; exit 2; }
 source_prog=$1
 captures=$2
-for outil in Xvfb xdotool import gst-launch-1.0 setsid python3; do
-  command -v "$outil" >/dev/null || { echo "scenario: $outil not found, skipped"; exit 77; }
-done
-
-travail=$(mktemp -d)
-pid_x=""
-pid_prog=""
-arreter_programme() {
-  # Only the program this script started, and what it started itself.
-  if [[ -n $pid_prog ]] && kill -0 "$pid_prog" 2>/dev/null; then
-    kill -KILL -- "-$pid_prog" 2>/dev/null || true
-  fi
-  if [[ -n $pid_prog ]]; then wait "$pid_prog" 2>/dev/null || true; fi
-  pid_prog=""
-}
-fin() {
-  arreter_programme
-  if [[ -n $pid_x ]]; then kill -TERM "$pid_x" 2>/dev/null || true; wait "$pid_x" 2>/dev/null || true; fi
-  rm -rf "$travail"
-}
-trap fin EXIT
-echec() { echo "scenario: FAILED: $*" >&2; exit 1; }
-
-cp -r "$source_prog" "$travail/prog"
-prog="$travail/prog/Sonavel_V5"
-export XDG_CONFIG_HOME="$travail/config" XDG_DATA_HOME="$travail/data"
-export SONAVEL_AUDIO_SINK=fakesink SONAVEL_VIDEO_SINK=fakesink
-mkdir -p "$travail/son" "$captures"
+outils_en_plus=python3
+source "$(dirname "$0")/scenario_commun.sh"
 
 # Tracks of 8 s, jingles of 5 s (one buffer of audiotestsrc is 1024 samples at 44.1 kHz).
 son() { gst-launch-1.0 -q audiotestsrc num-buffers="$2" ! wavenc ! filesink location="$travail/son/$1.wav" >/dev/null; }
@@ -60,37 +34,7 @@ jingles="$travail/jingles.dfm"
 ecrire_liste "$liste" "8.00" piste1 piste2 piste3 piste4 piste5
 ecrire_liste "$jingles" "5.00" jingle1 jingle2
 
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$travail/display" >"$travail/xvfb.log" 2>&1 &
-pid_x=$!
-numero=""
-for _ in $(seq 100); do
-  numero=$(tr -dc '0-9' <"$travail/display" 2>/dev/null || true)
-  [[ -n $numero ]] && break
-  sleep 0.1
-done
-[[ -n $numero ]] || echec "the virtual display did not start"
-export DISPLAY=":$numero" QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
-
-lancer() { setsid "$prog" "$@" >>"$travail/prog.log" 2>&1 & pid_prog=$!; }
-fenetre() {  # the id of the first window whose title matches, waiting up to 20 s
-  local id=""
-  for _ in $(seq 200); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    [[ -n $id ]] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-
-# The first start writes the defaults, says so and ends.
-lancer
-id=$(fenetre "Sonavel_V5") || echec "no first-start message"
-sleep 0.5
-xdotool windowactivate --sync "$id" 2>/dev/null || true
-xdotool key Return
-for _ in $(seq 100); do kill -0 "$pid_prog" 2>/dev/null || break; sleep 0.1; done
-arreter_programme
+premier_lancement
 
 # "Jingle auto" on, every 2 files, from the jingle list (as the options dialog stores it).
 reglages=$(grep -rl --include='*.ini' 'valide_fichier_aleatoire' "$XDG_CONFIG_HOME" | head -1)
@@ -109,12 +53,7 @@ PY
 
 # The list named on the command line: the open dialog, then it plays from row 1.
 lancer "$liste"
-id=$(fenetre "Ouvrir un fichier liste") || echec "no open dialog"
-xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
-sleep 0.5
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 5 "$liste"
-xdotool key Return
+saisir_dans "Ouvrir un fichier liste" "$liste"
 
 # Three insertions: the list file of the program folder grows from 5 to 8 records.
 sortie="$travail/prog/liste.dfm"

@@ -5,7 +5,6 @@
 #include "automation/choix_entree.h"
 #include "config/etat.h"
 #include "platform/boites.h"
-#include "platform/chaines.h"
 #include "platform/conversions.h"
 #include "platform/erreur.h"
 #include "playlist/enregistrement_liste.h"
@@ -122,12 +121,7 @@ void inserer(bool jingle) {
         }
 
         const TypeEnregListe stocke = fichier_liste::lire_enregistrement(c.fichier, t.index);
-        enreg_destinataire.chemin = rt::Trim(stocke.chemin);
-        enreg_destinataire.debut_lecture = stocke.debut_lecture;
-        enreg_destinataire.fin_lecture = rt::Trim(stocke.fin_lecture).toLower();
-        enreg_destinataire.genre = rt::Trim(stocke.genre);
-        enreg_destinataire.volume = stocke.volume;
-        enreg_destinataire.duree_piste = stocke.duree_piste;
+        enreg_destinataire = fichier_liste::entree_lue(stocke);
         c.dernier = int16_t(t.index);
         if (h) {
             h->Text2.setText(QStringLiteral("Index non trouvé ( ") + QString::number(nombre) + QStringLiteral(")"));

@@ -80,6 +80,17 @@ struct SceneListe {
         chemin_liste = fichier;
         l.charge_liste();
     }
+    // n files "<prefix><i>.mp3" of `duree` seconds made the list, each ending at `fin`.
+    QStringList pistes(const QString& prefixe, int n, double duree, const QString& fin) {
+        QStringList p;
+        QVector<Entree> e;
+        for (int i = 1; i <= n; ++i) {
+            p << fichier(prefixe + QString::number(i) + QStringLiteral(".mp3"), duree);
+            e.append({p.last(), fin});
+        }
+        liste(e);
+        return p;
+    }
     // The list played from row `ligne` in the predefined mode, in list or random order.
     void demarrer(bool aleatoire, int ligne = 1) {
         f.a_mode_predefini_Click();

@@ -9,16 +9,7 @@
 using namespace Radio;
 
 namespace {
-QStringList trois(SceneListe& s) {
-    QStringList p;
-    QVector<SceneListe::Entree> e;
-    for (int i = 1; i <= 3; ++i) {
-        p << s.fichier(QStringLiteral("c%1.mp3").arg(i), 100);
-        e.append({p.last(), QStringLiteral("45")});
-    }
-    s.liste(e);
-    return p;
-}
+QStringList trois(SceneListe& s) { return s.pistes(QStringLiteral("c"), 3, 100, QStringLiteral("45")); }
 bool boutons(Liste_son& l, bool i1, bool i2, bool i3) {
     return l.Image1.isEnabled() == i1 && l.Image2.isEnabled() == i2 && l.Image3.isEnabled() == i3;
 }

@@ -32,13 +32,7 @@ int enregistrements(const QString& fichier) { return int(QFileInfo(fichier).size
 
 // A list of n 40-second tracks F1..Fn shown in the playlist window, row 1 selected.
 QStringList pistes(SceneListe& s, int n) {
-    QStringList p;
-    QVector<SceneListe::Entree> e;
-    for (int i = 1; i <= n; ++i) {
-        p << s.fichier(QStringLiteral("F%1.mp3").arg(i), 40);
-        e.append({p.last(), QStringLiteral("40")});
-    }
-    s.liste(e);
+    const QStringList p = s.pistes(QStringLiteral("F"), n, 40, QStringLiteral("40"));
     s.l.ListView1.setSelectedItem(s.l.ListView1.ListItem(1));
     return p;
 }

@@ -20,13 +20,7 @@ QString journal_texte() {
 
 // Three 100-second tracks played in list order from row `ligne`.
 QStringList trois_pistes(SceneListe& s, int ligne = 1) {
-    QStringList p;
-    QVector<SceneListe::Entree> e;
-    for (int i = 1; i <= 3; ++i) {
-        p << s.fichier(QStringLiteral("p%1.mp3").arg(i), 100);
-        e.append({p.last(), QStringLiteral("100")});
-    }
-    s.liste(e);
+    const QStringList p = s.pistes(QStringLiteral("p"), 3, 100, QStringLiteral("100"));
     s.demarrer(false, ligne);
     return p;
 }
