@@ -310,3 +310,26 @@ void Liste_son::A_precoute_Click() {
 }
 
 void Liste_son::A_ecoute_option_Click() { Form_options::instance().Show(); }
+
+// ---- The picture buttons: the pressed picture while the button is held down, none after.
+void Liste_son::brancher_boutons_lecture() {
+    struct Bouton {
+        Image& image;
+        const char* presse;
+    };
+    const Bouton boutons[] = {{Image1, "b1noir.jpg"}, {Image2, "b2noir.jpg"}, {Image3, "b3noir.jpg"},
+                              {Image4, "b4noir.jpg"}, {Image5, "b5noir.jpg"}, {Image6, "b6noir.jpg"},
+                              {Image7, "b7noir.jpg"}, {Image8, "bouton_noir_grosdoux.jpg"}};
+    for (const Bouton& b : boutons) {
+        Image* image = &b.image;
+        const QString presse = QString::fromUtf8(b.presse);
+        image->MouseDown = [image, presse](int, int, float, float) { image->setPicture(Chemin_programme + presse); };
+        image->MouseUp = [image](int, int, float, float) {
+            image->setPicture(QString());
+            image->update();
+        };
+    }
+    Image4.MouseMove = [this](int, int, float, float) {
+        Image4.setToolTip(QStringLiteral("Position en cours N° ") + QString::number(num_enreg_courant));
+    };
+}

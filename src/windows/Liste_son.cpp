@@ -312,6 +312,7 @@ void Liste_son::brancher() {
     Image6.Click = [this] { Image6_Click(); };
     Image7.Click = [this] { Image7_Click(); };
     Image8.Click = [this] { Label11_Click(); };  // the main window's display menu, as "A.."
+    brancher_boutons_lecture();
 
     Label1.Click = [this] { Label1_Click(); };
     Label5.Click = [this] { Label5_Click(); };

@@ -288,6 +288,8 @@ public:
     void Charg3_son();
     void charger_sur_lecteur(int n);
     void stoppe_liste();
+    // The pressed pictures of Image1..Image8 and the tooltip of Image4 (at construction).
+    void brancher_boutons_lecture();
     // The automatic insertion switches (src/automation/insertion.cpp).
     void Label14_Click();
     void Label15_Click();

@@ -55,6 +55,21 @@ private slots:
         QCOMPARE(r.messages()[0].texte, QStringLiteral("Aucun lecteur en cours"));
     }
 
+    void images_pressees() {
+        SceneListe s;
+        Chemin_programme = sonavel_test::dossier_images();
+        if (!Chemin_programme.endsWith(QLatin1Char('/'))) Chemin_programme += QLatin1Char('/');
+        s.l.Image3.MouseDown(1, 0, 1, 1);
+        QCOMPARE(s.l.Image3.Picture(), Chemin_programme + QStringLiteral("b3noir.jpg"));
+        s.l.Image3.MouseUp(1, 0, 1, 1);
+        QVERIFY(s.l.Image3.Picture().isEmpty());
+        s.l.Image8.MouseDown(1, 0, 1, 1);
+        QCOMPARE(s.l.Image8.Picture(), Chemin_programme + QStringLiteral("bouton_noir_grosdoux.jpg"));
+        num_enreg_courant = 4;
+        s.l.Image4.MouseMove(0, 0, 1, 1);
+        QCOMPARE(s.l.Image4.toolTip(), QStringLiteral("Position en cours N° 4"));
+    }
+
     void charger_sur_un_lecteur() {
         SceneListe s;
         const QStringList p = trois(s);
