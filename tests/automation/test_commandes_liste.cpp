@@ -179,6 +179,9 @@ private slots:
                 QVERIFY2(t[i]->Enabled() == (timers[i] == QLatin1Char('1')), qPrintable(QString::number(i)));
         QCOMPARE(s.f.a_mode_predefini.Checked(), predefini);
         QCOMPARE(s.f.a_mode_auto.Checked(), !predefini);
+        // The fade: on every change-over in the list orders, on zaps only in continuous play.
+        QCOMPARE(s.f.Active_audio.Checked(), option != 1);
+        QCOMPARE(s.f.Active_audio_zapping.Checked(), option == 1);
         QCOMPARE(int(jingle_auto_actif), jingle_coche ? jingle : 0);
         if (option <= 2) QCOMPARE(s.l.Label14.Caption(), QStringLiteral("Jingle auto / Off"));
         QCOMPARE(s.l.A_precoute.Enabled(), precoute);
