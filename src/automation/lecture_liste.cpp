@@ -31,6 +31,8 @@ void Liste_son::Image1_Click() {
         Image2.setEnabled(true);
         Image1.setEnabled(false);
         lire_enreg_destinataire();
+        // The entry on air from now on: a zap's cut or a kept volume goes to this record.
+        if (ecoute_en_cours == Faux) num_enreg_courant = index_liste_en_cours;
         chemin_entree_liste = rt::Trim(enreg_destinataire.chemin);
         f.Text2.setText(chemin_entree_liste);
         dernier_chemin_liste = chemin_entree_liste;

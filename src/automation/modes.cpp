@@ -46,6 +46,8 @@ void Radio_FM::brancher_modes() {
     Afficher_C_aleatoire.Click = [this] { Afficher_C_aleatoire_Click(); };
     Timer1.Tick = [this] { Timer1_Timer(); };
     Timer4.Tick = [this] { Timer4_Timer(); };
+    Timer8.Tick = [this] { Timer8_Timer(); };
+    Timer9.Tick = [this] { Timer9_Timer(); };
 }
 
 void Radio_FM::a_mode_auto_Click() {
@@ -242,22 +244,6 @@ void Radio_FM::Désactive_audio_Click() {
     Désactive_audio.setChecked(true);
     lecture_liste_auto = Faux;
     Timer2.setEnabled(false);
-}
-
-// Continuous play of the list by the decks: the automatic insertions stop.
-void Liste_son::Option1_Click() {
-    jingle_auto_actif = Faux;
-    new_auto_actif = Faux;
-    lecture_liste_auto = Faux;
-    Radio_FM& f = Radio_FM::instance();
-    f.Timer8.setEnabled(false);
-    f.Timer9.setEnabled(false);
-    f.Timer4.setEnabled(false);
-    if (journal_actif != Faux) {
-        ligne_journal = QStringLiteral("Lecteur - Lecture continue auto");
-        journal();
-        ligne_journal.clear();
-    }
 }
 
 // The automatic mode button of the main window.

@@ -42,6 +42,17 @@ auto ou_zero(F conversion) -> decltype(conversion()) {
 }
 }  // namespace
 
+TypeEnregListe entree_lue(const TypeEnregListe& s) {
+    TypeEnregListe lue;
+    lue.chemin = rt::Trim(s.chemin);
+    lue.debut_lecture = s.debut_lecture;
+    lue.fin_lecture = rt::Trim(s.fin_lecture).toLower();
+    lue.genre = rt::Trim(s.genre);
+    lue.volume = s.volume;
+    lue.duree_piste = s.duree_piste;
+    return lue;
+}
+
 TypeEnregListe entree_de_ligne(const QTreeWidgetItem* ligne) {
     TypeEnregListe e;
     e.chemin = ligne->text(0);

@@ -23,6 +23,9 @@ QString chemin_complet(const QString& nom);
 // The six cells of a row for a stored record: path trimmed, start and end "####0.00" (an end
 // that is not a number shown as it is), genre trimmed, volume, duration trimmed.
 QStringList cellules(const TypeEnregListe& stocke);
+// A stored record as the current entry takes it: path, end (lower case) and genre trimmed,
+// start, volume and duration as stored.
+TypeEnregListe entree_lue(const TypeEnregListe& stocke);
 // The record a row gives: start and volume converted (0 when a cell is not a number), the
 // texts as they are.
 TypeEnregListe entree_de_ligne(const QTreeWidgetItem* ligne);

@@ -100,12 +100,7 @@ bool lire_entree(const int32_t& numero, const char* message, TypeEnregListe& lue
         MsgBox(e.description() + QString::fromUtf8(message), boites::Critique);
         return false;
     }
-    lue.chemin = rt::Trim(s.chemin);
-    lue.debut_lecture = s.debut_lecture;
-    lue.fin_lecture = rt::Trim(s.fin_lecture).toLower();
-    lue.genre = rt::Trim(s.genre);
-    lue.volume = s.volume;
-    lue.duree_piste = s.duree_piste;
+    lue = fichier_liste::entree_lue(s);
     return true;
 }
 }  // namespace

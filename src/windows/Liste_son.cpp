@@ -295,6 +295,20 @@ void Liste_son::brancher() {
     menu(A_Convertir_dfm, [this] { A_Convertir_dfm_Click(); });
 
     Option1.Click = [this] { Option1_Click(); };
+    // Play orders and automatic insertion switches (src/automation).
+    Option2.Click = [this] { Option2_Click(); };
+    Option3.Click = [this] { Option3_Click(); };
+    Option4.Click = [this] { Option4_Click(); };
+    Option1.MouseMove = [this](int, int, float, float) { Option1_MouseMove(); };
+    Option2.MouseMove = [this](int, int, float, float) { Option2_MouseMove(); };
+    Option3.MouseMove = [this](int, int, float, float) { Option3_MouseMove(); };
+    Option4.MouseMove = [this](int, int, float, float) { Option4_MouseMove(); };
+    Label14.Click = [this] { Label14_Click(); };
+    Label15.Click = [this] { Label15_Click(); };
+    Label14.MouseMove = [this](int, int, float, float) { Label14_MouseMove(); };
+    Label15.MouseMove = [this](int, int, float, float) { Label15_MouseMove(); };
+    Label14.MouseDown = [this](int, int, float, float) { Label14_MouseDown(); };
+    Label15.MouseDown = [this](int, int, float, float) { Label15_MouseDown(); };
     Image1.Click = [this] { Image1_Click(); };
     Image2.Click = [this] { Image2_Click(); };
     Image3.Click = [this] { Image3_Click(); };
@@ -303,6 +317,7 @@ void Liste_son::brancher() {
     Image6.Click = [this] { Image6_Click(); };
     Image7.Click = [this] { Image7_Click(); };
     Image8.Click = [this] { Label11_Click(); };  // the main window's display menu, as "A.."
+    brancher_boutons_lecture();
 
     Label1.Click = [this] { Label1_Click(); };
     Label5.Click = [this] { Label5_Click(); };

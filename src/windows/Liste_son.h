@@ -40,6 +40,13 @@ public:
     OptionButton Option3{this, QStringLiteral("Fin définie")};
     OptionButton Option4{this, QStringLiteral("Durée piste")};
     void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Option1_MouseMove();
+    void Option2_MouseMove();
+    void Option3_MouseMove();
+    void Option4_MouseMove();
     // List play: deck 1 starts the list (automation).
     void lect_liste();
 
@@ -285,6 +292,20 @@ public:
     void char2_Click();
     void char3_Click();
     void ListView1_DblClick();
+    void Charg1_son();
+    void charg2_son();
+    void Charg3_son();
+    void charger_sur_lecteur(int n);
+    void stoppe_liste();
+    // The pressed pictures of Image1..Image8 and the tooltip of Image4 (at construction).
+    void brancher_boutons_lecture();
+    // The automatic insertion switches (src/automation/insertion.cpp).
+    void Label14_Click();
+    void Label15_Click();
+    void Label14_MouseMove();
+    void Label15_MouseMove();
+    void Label14_MouseDown();
+    void Label15_MouseDown();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -356,6 +356,7 @@ public:
     int16_t mix_special1 = 0, mix_special2 = 0, mix_special3 = 0;
     // The new deck's whole second when a fade started.
     int16_t seconde_debut_fondu = 0;
+    int16_t& seconde_debut_mix = seconde_debut_fondu;
     // Ends the fade now: the outgoing deck stopped and released as at its end second.
     void terminer_fondu();
     // The deck whose hand-over at its mix second was done (0 for none): once per track.
@@ -376,6 +377,15 @@ public:
     void zap2();
     void zap3();
     void zapper(int depuis, bool noter_debut_fondu = true);
+    // The whole seconds played become the end of the entry on air in the list file.
+    void noter_fin_zap(int16_t secondes);
+    // Automatic insertion of jingles and new tracks (src/automation/insertion.cpp).
+    void Timer8_Timer();
+    void Timer9_Timer();
+    void ouvre_fichier();
+    void ouvre_fichier1();
+    int16_t dernier_jingle_tire = 0, dernier_new_tire = 0;  // record drawn by the last insertion
+    int16_t clignote_jingle = 0, clignote_new = 0;  // -1 / 0: blink phase of the switch labels
     // Modes, play orders and fade options (connected by brancher_modes, at construction).
     void brancher_modes();
     void a_mode_auto_Click();

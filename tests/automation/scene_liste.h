@@ -80,6 +80,17 @@ struct SceneListe {
         chemin_liste = fichier;
         l.charge_liste();
     }
+    // n files "<prefix><i>.mp3" of `duree` seconds made the list, each ending at `fin`.
+    QStringList pistes(const QString& prefixe, int n, double duree, const QString& fin) {
+        QStringList p;
+        QVector<Entree> e;
+        for (int i = 1; i <= n; ++i) {
+            p << fichier(prefixe + QString::number(i) + QStringLiteral(".mp3"), duree);
+            e.append({p.last(), fin});
+        }
+        liste(e);
+        return p;
+    }
     // The list played from row `ligne` in the predefined mode, in list or random order.
     void demarrer(bool aleatoire, int ligne = 1) {
         f.a_mode_predefini_Click();
@@ -88,12 +99,15 @@ struct SceneListe {
         l.Image1_Click();
         noter();
     }
-    // One second: the chaining tick, the sequencer tick, and the fade ticks of that second.
+    // One second: the chaining tick, the sequencer tick, the insertion ticks, and the fade ticks
+    // of that second.
     void tic() {
         GrapheSimule::avancer(1);
         ++seconde;
         if (f.Timer4.Enabled()) f.Timer4_Timer();
         if (f.Timer1.Enabled()) f.Timer1_Timer();
+        if (f.Timer8.Enabled()) f.Timer8_Timer();
+        if (f.Timer9.Enabled()) f.Timer9_Timer();
         for (int i = 0; i < 1000 / Radio::Mix_audio_vitesse; ++i) {
             if (!f.Timer3.Enabled() || f.Timer3.Interval() == 0) break;
             f.Timer3_Timer();

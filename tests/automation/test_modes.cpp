@@ -81,8 +81,9 @@ private slots:
         QCOMPARE(f.a_mode_predefini.Checked(), menu == QLatin1String("predefini"));
         QCOMPARE(f.coche2.Value(), coche2);
         QCOMPARE(f.coche3.Value(), coche3);
+        // Deck mix selects the continuous play order of the playlist window, which is not random.
         const bool ordre_remis = bascule == QLatin1String("auto") || bascule == QLatin1String("manuel") ||
-                                 bascule == QLatin1String("predefini");
+                                 bascule == QLatin1String("predefini") || bascule == QLatin1String("coche2");
         QCOMPARE(int(ordre_aleatoire), ordre_remis ? 0 : -1);
         // The supervision interval comes back with the automatic, deck-mix and list-mix switches.
         if (bascule == QLatin1String("auto") || bascule == QLatin1String("coche2") || bascule == QLatin1String("coche3"))

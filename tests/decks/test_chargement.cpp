@@ -196,6 +196,8 @@ private slots:
         QFETCH(QString, duree);
         Radio_FM& f = Radio_FM::instance();
         Liste_son::instance().Option4.setValue(option4);
+        // Only the load's own switch of the chaining timer is looked at (the option turns it on).
+        f.Timer4.setEnabled(false);
         Radio::lecture_liste_auto = Drapeau(auto_liste);
         Radio::preecoute_active = Drapeau(preecoute);
         Radio::duree_preecoute = 30;
