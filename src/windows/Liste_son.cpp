@@ -632,14 +632,28 @@ bool Liste_son::eventFilter(QObject* objet, QEvent* e) {
                 d->acceptProposedAction();
                 return true;
             }
+            // A drag from the file manager, or files from another program.
+            if (d->source() || d->mimeData()->hasUrls()) {
+                d->acceptProposedAction();
+                return true;
+            }
         }
         break;
     case QEvent::Drop:
         if (objet == ListView1.viewport()) {
             auto* d = static_cast<QDropEvent*>(e);
-            if (d->source() == ListView1.viewport() || d->source() == &ListView1) {
+            const QPointF p = d->position();
+            if (d->source()) {
                 d->acceptProposedAction();
-                evenement::utilisateur([this] { ListView1_DragDrop(); });
+                evenement::utilisateur([&] { ListView1_DragDrop(float(p.x()), float(p.y())); });
+                return true;
+            }
+            if (d->mimeData()->hasUrls()) {
+                QStringList fichiers;
+                for (const QUrl& u : d->mimeData()->urls())
+                    if (u.isLocalFile()) fichiers.append(u.toLocalFile());
+                d->acceptProposedAction();
+                evenement::utilisateur([&] { ListView1_OLEDragDrop(fichiers); });
                 return true;
             }
         }
