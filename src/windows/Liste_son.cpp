@@ -162,6 +162,9 @@ void Liste_son::construire_menus() {
                         &a_debutpiste, &A_Debut_piste, &a_modif, &Modifier_volume})
         m->setEnabled(false);
     A_conserver.setEnabled(false);
+    coller_.setEnabled(false);  // until a copy or a cut
+    inser_apres.setChecked(true);
+    modifier_chemin_non.setChecked(true);
     A_sauve.setChecked(true);
 }
 
