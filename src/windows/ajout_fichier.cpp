@@ -21,6 +21,7 @@ ajout_fichier::ajout_fichier() {
     g->addWidget(&File1, 0, 1, 2, 1);
     g->addWidget(&Label7, 2, 0, 1, 2);
     g->setRowStretch(1, 1);
+    Label7.setBackStyle(0);
     Label7.setEnabled(false);
     Label8.hide();
     Label7.Click = [this] { Label7_Click(); };

@@ -1,0 +1,203 @@
+#!/usr/bin/env bash
+# List editing in the real program, on a virtual X display: a list of three generated sound
+# files opens in the playlist window; two more generated files are added through the "Ajouter"
+# pop-up and the file manager, a row is dragged up, a start point is set for the whole list
+# from the list's pop-up, and the working list is opened again. The file on disk must hold
+# the rows in the edited order with the new start point. Screenshots go to the capture folder.
+#
+#   tools/scenario_edition_liste.sh PROGRAM_FOLDER CAPTURE_FOLDER
+#
+# Exit status: 0 passed, 1 failed, 77 skipped (no Xvfb, xdotool, import or python3).
+set -euo pipefail
+
+[[ $# -eq 2 ]] || { sed -n '8p' "$0" | sed 's/^# //' >&2; exit 2; }
+source_prog=$1
+captures=$2
+for outil in Xvfb xdotool import gst-launch-1.0 setsid python3; do
+  command -v "$outil" >/dev/null || { echo "scenario: $outil not found, skipped"; exit 77; }
+done
+
+travail=$(mktemp -d)
+pid_x=""
+pid_prog=""
+arreter_programme() {
+  # Only the program this script started, and what it started itself.
+  if [[ -n $pid_prog ]] && kill -0 "$pid_prog" 2>/dev/null; then
+    kill -KILL -- "-$pid_prog" 2>/dev/null || true
+  fi
+  if [[ -n $pid_prog ]]; then wait "$pid_prog" 2>/dev/null || true; fi
+  pid_prog=""
+}
+fin() {
+  arreter_programme
+  if [[ -n $pid_x ]]; then kill -TERM "$pid_x" 2>/dev/null || true; wait "$pid_x" 2>/dev/null || true; fi
+  rm -rf "$travail"
+}
+trap fin EXIT
+capture() { import -window root "$captures/edition_$1.png"; echo "scenario: screenshot $captures/edition_$1.png"; }
+echec() { capture echec || true; echo "scenario: FAILED: $*" >&2; exit 1; }
+
+cp -r "$source_prog" "$travail/prog"
+prog="$travail/prog/Sonavel_V5"
+export XDG_CONFIG_HOME="$travail/config" XDG_DATA_HOME="$travail/data"
+export SONAVEL_AUDIO_SINK=fakesink SONAVEL_VIDEO_SINK=fakesink
+mkdir -p "$travail/son" "$travail/ajouts" "$captures"
+
+for nom in matin midi soir; do
+  gst-launch-1.0 -q audiotestsrc num-buffers=20 ! wavenc ! filesink location="$travail/son/$nom.wav" >/dev/null
+done
+for nom in a_un b_deux; do
+  gst-launch-1.0 -q audiotestsrc num-buffers=20 ! wavenc ! filesink location="$travail/ajouts/$nom.wav" >/dev/null
+done
+liste="$travail/trois.dfm"
+: >"$liste"
+for nom in matin midi soir; do
+  printf '%-200s%-100s%-100s' "$travail/son/$nom.wav" "0.00" "divers" >>"$liste"
+  printf '\x64\x00\x9a\x99\x99\x99\x99\x99\xb9\x3f' >>"$liste"  # volume 100, start 0.1
+  printf '%-8s' "00:00:01" >>"$liste"
+done
+
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$travail/display" >"$travail/xvfb.log" 2>&1 &
+pid_x=$!
+numero=""
+for _ in $(seq 100); do
+  numero=$(tr -dc '0-9' <"$travail/display" 2>/dev/null || true)
+  [[ -n $numero ]] && break
+  sleep 0.1
+done
+[[ -n $numero ]] || echec "the virtual display did not start"
+export DISPLAY=":$numero" QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+
+lancer() { setsid "$prog" "$@" >>"$travail/prog.log" 2>&1 & pid_prog=$!; }
+fenetre() {  # the id of the first visible window whose title matches, waiting up to 20 s
+  local id=""
+  for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+    [[ -n $id ]] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+activer() {  # raised and focused (there is no window manager to do it)
+  xdotool windowraise "$1" 2>/dev/null || true
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  sleep 0.4
+}
+saisir_dans() {  # types a text into a dialog or input box and accepts it
+  local id
+  id=$(fenetre "$1") || echec "no window \"$1\""
+  activer "$id"
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 5 "$2"
+  xdotool key Return
+  sleep 0.5
+}
+# Row n of the playlist (1-based), in the window's coordinates: the list starts 133 pixels
+# down, under its header.
+ligne_y() { echo $((133 + 20 + ($1 - 1) * ${hauteur_ligne} + ${hauteur_ligne} / 2)); }
+
+# The first start writes the defaults, says so and ends. The music folder is then the folder
+# of the two files to add.
+lancer
+id=$(fenetre "Sonavel_V5") || echec "no first-start message"
+activer "$id"
+xdotool key Return
+for _ in $(seq 100); do kill -0 "$pid_prog" 2>/dev/null || break; sleep 0.1; done
+arreter_programme
+reglages="$XDG_CONFIG_HOME/Sonavel/reglages.ini"
+grep -q '^Chemin_dernier_fichier=' "$reglages" || echec "no music folder in the settings"
+sed -i "s|^Chemin_dernier_fichier=.*|Chemin_dernier_fichier=$travail/ajouts|" "$reglages"
+
+lancer "$liste"
+saisir_dans "Ouvrir un fichier liste" "$liste"
+id=$(fenetre "Fichier liste : ") || echec "the list did not open"
+xdotool windowmove "$id" 0 0 windowsize "$id" 1200 480
+activer "$id"
+hauteur_ligne=14
+# Stop the list play the command line started, then click row 1: new files go after it.
+xdotool mousemove --window "$id" 200 "$(ligne_y 1)" click 1
+sleep 0.3
+xdotool key s
+sleep 0.5
+xdotool mousemove --window "$id" 200 "$(ligne_y 1)" click 1
+sleep 0.3
+
+ajouter() {  # "a": the "Ajouter" pop-up; its second item opens the file manager on a file
+  local touche=$1
+  activer "$id"
+  xdotool mousemove --window "$id" 200 "$(ligne_y 1)"
+  xdotool key a
+  sleep 0.6
+  xdotool key Down Down Return
+  local gestion
+  gestion=$(fenetre "Ajout / recherche fichier") || echec "the file manager did not open"
+  xdotool windowmove "$gestion" 0 500
+  activer "$gestion"
+  local largeur hauteur
+  eval "$(xdotool getwindowgeometry --shell "$gestion")"
+  largeur=$WIDTH hauteur=$HEIGHT
+  xdotool mousemove --window "$gestion" $((largeur * 3 / 4)) 20 click 1
+  xdotool key "$touche"
+  sleep 0.3
+  capture "gestionnaire_$touche"
+  xdotool mousemove --window "$gestion" 40 $((hauteur - 16)) click 1
+  sleep 0.8
+}
+ajouter Home
+ajouter End
+id=$(fenetre "Fichier liste") || echec "the playlist window is gone"
+activer "$id"
+capture ajouts
+
+# Row 4 ("midi") dragged up onto row 1.
+xdotool mousemove --window "$id" 200 "$(ligne_y 4)" mousedown 1
+for pas in 4 3 2 1; do
+  for _ in 1 2 3 4; do
+    y=$(( $(ligne_y "$pas") - 2 ))
+    xdotool mousemove --window "$id" 205 "$y"
+    sleep 0.05
+  done
+done
+xdotool mousemove --window "$id" 200 "$(ligne_y 1)"
+sleep 0.3
+xdotool mouseup 1
+sleep 0.8
+capture glisse
+
+# The list's pop-up: its seventh item opens the start-point submenu, whose first item sets
+# the start point of the whole list.
+xdotool mousemove --window "$id" 200 "$(ligne_y 2)" click 3
+sleep 0.6
+capture menu
+xdotool key Down Down Down Down Down Down Down Right Return
+saisir_dans "Lecture a :" "12"
+sleep 0.5
+capture debut
+
+# The view emptied ("v"), the working list opened again ("c"), then the file on disk checked.
+activer "$id"
+xdotool key v
+sleep 0.3
+xdotool key c
+saisir_dans "Ouvrir un fichier liste" "$travail/prog/liste.dfm"
+sleep 1
+capture rouverte
+arreter_programme
+python3 - "$travail/prog/liste.dfm" "$travail" <<'EOF' || echec "the list on disk does not hold the edits"
+import struct, sys
+octets = open(sys.argv[1], 'rb').read()
+dossier = sys.argv[2]
+assert len(octets) % 418 == 0, len(octets)
+lignes = []
+for i in range(0, len(octets), 418):
+    r = octets[i:i + 418]
+    chemin = r[0:200].decode('utf-8').strip()
+    debut = struct.unpack('<d', r[402:410])[0]
+    lignes.append((chemin.replace(dossier, ''), debut))
+print('scenario: list on disk', lignes)
+attendu = ['/son/midi.wav', '/son/matin.wav', '/ajouts/a_un.wav', '/ajouts/b_deux.wav', '/son/soir.wav']
+assert [c for c, _ in lignes] == attendu, [c for c, _ in lignes]
+assert all(d == 12.0 for _, d in lignes), lignes
+EOF
+echo "scenario: passed"
