@@ -175,6 +175,20 @@ saisir_dans "Lecture a :" "12"
 sleep 0.5
 capture debut
 
+# The properties of row 2 from the same pop-up (its eleventh item), shown and closed with Esc.
+activer "$id"
+xdotool mousemove --window "$id" 200 "$(ligne_y 2)" click 1
+sleep 0.3
+xdotool click 3
+sleep 0.6
+xdotool key Down Down Down Down Down Down Down Down Down Down Down Return
+prop=$(fenetre "Propriété") || echec "the properties dialog did not open"
+xdotool windowmove "$prop" 700 500
+activer "$prop"
+capture proprietes
+xdotool key Escape
+sleep 0.5
+
 # The view emptied ("v"), the working list opened again ("c"), then the file on disk checked.
 activer "$id"
 xdotool key v
