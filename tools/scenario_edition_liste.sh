@@ -13,85 +13,17 @@ set -euo pipefail
 [[ $# -eq 2 ]] || { sed -n '8p' "$0" | sed 's/^# //' >&2; exit 2; }
 source_prog=$1
 captures=$2
-for outil in Xvfb xdotool import gst-launch-1.0 setsid python3; do
-  command -v "$outil" >/dev/null || { echo "scenario: $outil not found, skipped"; exit 77; }
-done
-
-travail=$(mktemp -d)
-pid_x=""
-pid_prog=""
-arreter_programme() {
-  # Only the program this script started, and what it started itself.
-  if [[ -n $pid_prog ]] && kill -0 "$pid_prog" 2>/dev/null; then
-    kill -KILL -- "-$pid_prog" 2>/dev/null || true
-  fi
-  if [[ -n $pid_prog ]]; then wait "$pid_prog" 2>/dev/null || true; fi
-  pid_prog=""
-}
-fin() {
-  arreter_programme
-  if [[ -n $pid_x ]]; then kill -TERM "$pid_x" 2>/dev/null || true; wait "$pid_x" 2>/dev/null || true; fi
-  rm -rf "$travail"
-}
-trap fin EXIT
 capture() { import -window root "$captures/edition_$1.png"; echo "scenario: screenshot $captures/edition_$1.png"; }
 echec() { capture echec || true; echo "scenario: FAILED: $*" >&2; exit 1; }
+outils_en_plus=python3
+source "$(dirname "$0")/scenario_commun.sh"
+mkdir -p "$travail/ajouts"
+for nom in a_un b_deux; do son "$travail/ajouts/$nom.wav"; done
 
-cp -r "$source_prog" "$travail/prog"
-prog="$travail/prog/Sonavel_V5"
-export XDG_CONFIG_HOME="$travail/config" XDG_DATA_HOME="$travail/data"
-export SONAVEL_AUDIO_SINK=fakesink SONAVEL_VIDEO_SINK=fakesink
-mkdir -p "$travail/son" "$travail/ajouts" "$captures"
-
-for nom in matin midi soir; do
-  gst-launch-1.0 -q audiotestsrc num-buffers=20 ! wavenc ! filesink location="$travail/son/$nom.wav" >/dev/null
-done
-for nom in a_un b_deux; do
-  gst-launch-1.0 -q audiotestsrc num-buffers=20 ! wavenc ! filesink location="$travail/ajouts/$nom.wav" >/dev/null
-done
-liste="$travail/trois.dfm"
-: >"$liste"
-for nom in matin midi soir; do
-  printf '%-200s%-100s%-100s' "$travail/son/$nom.wav" "0.00" "divers" >>"$liste"
-  printf '\x64\x00\x9a\x99\x99\x99\x99\x99\xb9\x3f' >>"$liste"  # volume 100, start 0.1
-  printf '%-8s' "00:00:01" >>"$liste"
-done
-
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$travail/display" >"$travail/xvfb.log" 2>&1 &
-pid_x=$!
-numero=""
-for _ in $(seq 100); do
-  numero=$(tr -dc '0-9' <"$travail/display" 2>/dev/null || true)
-  [[ -n $numero ]] && break
-  sleep 0.1
-done
-[[ -n $numero ]] || echec "the virtual display did not start"
-export DISPLAY=":$numero" QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
-
-lancer() { setsid "$prog" "$@" >>"$travail/prog.log" 2>&1 & pid_prog=$!; }
-fenetre() {  # the id of the first visible window whose title matches, waiting up to 20 s
-  local id=""
-  for _ in $(seq 200); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    [[ -n $id ]] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 activer() {  # raised and focused (there is no window manager to do it)
   xdotool windowraise "$1" 2>/dev/null || true
   xdotool windowfocus --sync "$1" 2>/dev/null || true
   sleep 0.4
-}
-saisir_dans() {  # types a text into a dialog or input box and accepts it
-  local id
-  id=$(fenetre "$1") || echec "no window \"$1\""
-  activer "$id"
-  xdotool key --clearmodifiers ctrl+a
-  xdotool type --delay 5 "$2"
-  xdotool key Return
-  sleep 0.5
 }
 # Row n of the playlist (1-based), in the window's coordinates: the list starts 133 pixels
 # down, under its header.
@@ -99,12 +31,7 @@ ligne_y() { echo $((133 + 20 + ($1 - 1) * ${hauteur_ligne} + ${hauteur_ligne} / 
 
 # The first start writes the defaults, says so and ends. The music folder is then the folder
 # of the two files to add.
-lancer
-id=$(fenetre "Sonavel_V5") || echec "no first-start message"
-activer "$id"
-xdotool key Return
-for _ in $(seq 100); do kill -0 "$pid_prog" 2>/dev/null || break; sleep 0.1; done
-arreter_programme
+premier_lancement
 reglages="$XDG_CONFIG_HOME/Sonavel/reglages.ini"
 grep -q '^Chemin_dernier_fichier=' "$reglages" || echec "no music folder in the settings"
 sed -i "s|^Chemin_dernier_fichier=.*|Chemin_dernier_fichier=$travail/ajouts|" "$reglages"
@@ -172,6 +99,7 @@ sleep 0.6
 capture menu
 xdotool key Down Down Down Down Down Down Down Right Return
 saisir_dans "Lecture a :" "12"
+sleep 0.5
 sleep 0.5
 capture debut
 

@@ -73,25 +73,21 @@ void mode_ajout(const QString& texte, bool menu) {
 }
 }  // namespace
 
-void Liste_son::ajout_fich_Click() {
+namespace {
+// A file or a folder from the music folder.
+void ajouter_de_la_musique(const QString& mode) {
     try {
         if (!Chemin_dernier_fichier.isEmpty()) ouvrir_dossier(Chemin_dernier_fichier);
-        mode_ajout(QStringLiteral("Ajouter un fichier"), true);
+        mode_ajout(mode, true);
         ajout_fichier::instance().Show();
     } catch (const Erreur&) {
         dossier_par_defaut(Chemin_dernier_fichier, cle::Chemin_dernier_fichier, false);
     }
 }
+}  // namespace
 
-void Liste_son::ajout_fichs_Click() {
-    try {
-        if (!Chemin_dernier_fichier.isEmpty()) ouvrir_dossier(Chemin_dernier_fichier);
-        mode_ajout(QStringLiteral("Ajouter un dossier"), true);
-        ajout_fichier::instance().Show();
-    } catch (const Erreur&) {
-        dossier_par_defaut(Chemin_dernier_fichier, cle::Chemin_dernier_fichier, false);
-    }
-}
+void Liste_son::ajout_fich_Click() { ajouter_de_la_musique(QStringLiteral("Ajouter un fichier")); }
+void Liste_son::ajout_fichs_Click() { ajouter_de_la_musique(QStringLiteral("Ajouter un dossier")); }
 
 void Liste_son::ajout_jingl_Click() {
     try {

@@ -74,6 +74,17 @@ QString demander_debut() {
     return rt::format_nombre(rt::CDbl(reponse));
 }
 
+// The selected row, read from the file: its number (now num_enreg_destinataire) and record.
+TypeEnregListe lire_ligne_choisie(const ListView& vue) {
+    QTreeWidgetItem* choisie = vue.SelectedItem();
+    if (!choisie) throw Erreur(err::VariableObjetNonDefinie);
+    num_enreg_destinataire = vue.Index(choisie);
+    return stocke(num_enreg_destinataire);
+}
+
+// The confirmation of a command that changes the whole list.
+bool confirmer(const QString& question) { return MsgBox(question, 292, programme::nom()) == boites::Oui; }
+
 void signaler_debut(const Erreur& e) { MsgBox(QStringLiteral(" erreur ") + QString::number(e.numero()), 0); }
 }  // namespace
 
@@ -129,11 +140,8 @@ void Liste_son::Modifier_lettre_lecteur_Click() {
             CR + QStringLiteral("Le niveau du son va etre également réinitialisé.") + Paragraphe +
             QStringLiteral("Attention cette action sera appliqué sur toute la liste") + Paragraphe +
             QStringLiteral("Continuez ?");
-        if (MsgBox(question, 292, programme::nom()) != boites::Oui) return;
-        QTreeWidgetItem* choisie = ListView1.SelectedItem();
-        if (!choisie) throw Erreur(err::VariableObjetNonDefinie);
-        num_enreg_destinataire = ListView1.Index(choisie);
-        const QString en_cours = rt::Trim(stocke(num_enreg_destinataire).chemin).left(1);
+        if (!confirmer(question)) return;
+        const QString en_cours = rt::Trim(lire_ligne_choisie(ListView1).chemin).left(1);
         QString lettre = rt::Trim(InputBox(QStringLiteral("Cette action sera appliqué sur toute la liste") + Paragraphe +
                                                QStringLiteral("En cours :") + en_cours + QStringLiteral(" Enreg. (") +
                                                QString::number(num_enreg_destinataire) + QStringLiteral(")"),
@@ -165,11 +173,8 @@ void Liste_son::Modifier_volume_Click() {
         const QString question = QStringLiteral("Cette action n'a aucune incidence sur les fichiers") + Paragraphe +
                                  QStringLiteral("Elle sera appliquée sur toute la liste") + Paragraphe +
                                  QStringLiteral("Continuez ?");
-        if (MsgBox(question, 292, programme::nom()) != boites::Oui) return;
-        QTreeWidgetItem* choisie = ListView1.SelectedItem();
-        if (!choisie) throw Erreur(err::VariableObjetNonDefinie);
-        num_enreg_destinataire = ListView1.Index(choisie);
-        stocke(num_enreg_destinataire);
+        if (!confirmer(question)) return;
+        lire_ligne_choisie(ListView1);
         const QString reponse = InputBox(QStringLiteral("Cette action sera appliqué sur toute la liste") + Paragraphe +
                                              QStringLiteral("En cours :") + QStringLiteral(" Enreg. (") +
                                              QString::number(num_enreg_destinataire) + QStringLiteral(")"),
