@@ -18,7 +18,10 @@ echec() { capture echec || true; echo "scenario: FAILED: $*" >&2; exit 1; }
 outils_en_plus=python3
 source "$(dirname "$0")/scenario_commun.sh"
 mkdir -p "$travail/ajouts"
-for nom in a_un b_deux; do son "$travail/ajouts/$nom.wav"; done
+# The file manager lists "*.mp3" at first: the files to add are MP3.
+for nom in a_un b_deux; do
+  gst-launch-1.0 -q audiotestsrc num-buffers=40 ! lamemp3enc ! filesink location="$travail/ajouts/$nom.mp3" >/dev/null
+done
 
 activer() {  # raised and focused (there is no window manager to do it)
   xdotool windowraise "$1" 2>/dev/null || true
@@ -38,11 +41,12 @@ sed -i "s|^Chemin_dernier_fichier=.*|Chemin_dernier_fichier=$travail/ajouts|" "$
 
 lancer "$liste"
 saisir_dans "Ouvrir un fichier liste" "$liste"
-id=$(fenetre "Fichier liste : ") || echec "the list did not open"
+# The list then plays from its first row, and the window takes the name of the file on air.
+id=$(fenetre "^Fichier liste : |^matin$") || echec "the list did not open"
 xdotool windowmove "$id" 0 0 windowsize "$id" 1200 480
 activer "$id"
 hauteur_ligne=14
-# Stop the list play the command line started, then click row 1: new files go after it.
+# Stop the list play the command line started, then click row 1: the file manager adds there.
 xdotool mousemove --window "$id" 200 "$(ligne_y 1)" click 1
 sleep 0.3
 xdotool key s
@@ -50,8 +54,8 @@ sleep 0.5
 xdotool mousemove --window "$id" 200 "$(ligne_y 1)" click 1
 sleep 0.3
 
-ajouter() {  # "a": the "Ajouter" pop-up; its second item opens the file manager on a file
-  local touche=$1
+ajouter() {  # "a": the "Ajouter" pop-up; its second item opens the file manager; the file at
+  local y=$1  # height y of its file list is clicked (which measures it) and added
   activer "$id"
   xdotool mousemove --window "$id" 200 "$(ligne_y 1)"
   xdotool key a
@@ -61,19 +65,15 @@ ajouter() {  # "a": the "Ajouter" pop-up; its second item opens the file manager
   gestion=$(fenetre "Ajout / recherche fichier") || echec "the file manager did not open"
   xdotool windowmove "$gestion" 0 500
   activer "$gestion"
-  local largeur hauteur
-  eval "$(xdotool getwindowgeometry --shell "$gestion")"
-  largeur=$WIDTH hauteur=$HEIGHT
-  xdotool mousemove --window "$gestion" $((largeur * 3 / 4)) 20 click 1
-  xdotool key "$touche"
-  sleep 0.3
-  capture "gestionnaire_$touche"
-  xdotool mousemove --window "$gestion" 40 $((hauteur - 16)) click 1
+  xdotool mousemove --window "$gestion" 300 "$y" click 1
+  sleep 1
+  capture "gestionnaire_$y"
+  # Its action button "Ajouter un fichier", under the folders.
+  xdotool mousemove --window "$gestion" 73 428 click 1
   sleep 0.8
 }
-ajouter Home
-ajouter End
-id=$(fenetre "Fichier liste") || echec "the playlist window is gone"
+ajouter 15
+ajouter 29
 activer "$id"
 capture ajouts
 
@@ -92,24 +92,35 @@ xdotool mouseup 1
 sleep 0.8
 capture glisse
 
-# The list's pop-up: its seventh item opens the start-point submenu, whose first item sets
-# the start point of the whole list.
-xdotool mousemove --window "$id" 200 "$(ligne_y 2)" click 3
-sleep 0.6
+# The list's pop-up opens under the pointer; its items are picked by their place (the mode
+# disables some, so counting keys would depend on it): "Modifier le debut piste" is 146 pixels
+# below the pointer, its submenu's first item sets the start point of the whole list.
+menu_liste() {  # right click on row 2, then the pointer onto the item dy pixels lower
+  local y
+  y=$(ligne_y 2)
+  xdotool mousemove --window "$id" 200 "$y" click 3
+  sleep 0.6
+  xdotool mousemove --window "$id" 250 $((y + $1))
+  sleep 0.5
+}
+activer "$id"
+menu_liste 146
 capture menu
-xdotool key Down Down Down Down Down Down Down Right Return
+xdotool mousemove --window "$id" 750 $(( $(ligne_y 2) + 146 ))
+sleep 0.4
+xdotool click 1
 saisir_dans "Lecture a :" "12"
 sleep 0.5
 sleep 0.5
 capture debut
 
-# The properties of row 2 from the same pop-up (its eleventh item), shown and closed with Esc.
+# The properties of row 2 from the same pop-up ("Propriété du fichier sélectionné", 236
+# pixels below), shown and closed with Esc.
 activer "$id"
 xdotool mousemove --window "$id" 200 "$(ligne_y 2)" click 1
 sleep 0.3
-xdotool click 3
-sleep 0.6
-xdotool key Down Down Down Down Down Down Down Down Down Down Down Return
+menu_liste 236
+xdotool click 1
 prop=$(fenetre "Propriété") || echec "the properties dialog did not open"
 xdotool windowmove "$prop" 700 500
 activer "$prop"
@@ -138,7 +149,7 @@ for i in range(0, len(octets), 418):
     debut = struct.unpack('<d', r[402:410])[0]
     lignes.append((chemin.replace(dossier, ''), debut))
 print('scenario: list on disk', lignes)
-attendu = ['/son/midi.wav', '/son/matin.wav', '/ajouts/a_un.wav', '/ajouts/b_deux.wav', '/son/soir.wav']
+attendu = ['/son/midi.wav', '/ajouts/b_deux.mp3', '/ajouts/a_un.mp3', '/son/matin.wav', '/son/soir.wav']
 assert [c for c, _ in lignes] == attendu, [c for c, _ in lignes]
 assert all(d == 12.0 for _, d in lignes), lignes
 EOF

@@ -1,10 +1,12 @@
 // The overlap and preload chosen from the length of the track on air, and the start and stop
-// of a list run (so far only what the decks need of them).
+// of a list run.
 #include "config/etat.h"
 #include "decks/commun.h"
 #include "platform/conversions.h"
 #include "platform/erreur.h"
+#include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
+#include "windows/err_form.h"
 
 using namespace Radio;
 
@@ -49,6 +51,8 @@ void Radio_FM::Start_liste() {
         Command3.setEnabled(true);
         HLBSoftBttn1.setEnabled(true);
         lecteur_en_cours = 1;
+        // No visual-effect component exists here: the start only records that one was wanted.
+        if (effet_visuel != Faux) effet_visuel_demarre = Vrai;
         lecteur1.graphe.RenderFile(chemin_lecteur1);
         lecteur1.position.setCurrentPosition(enreg_destinataire.debut_lecture);
         A_lire_volume();
@@ -58,12 +62,25 @@ void Radio_FM::Start_liste() {
         format_heure();
         chemin_fichier_charge = coche2.Value() ? chemin_lecteur1 : chemin_entree_liste;
         nom_du_fich();
+        Liste_son& l = Liste_son::instance();
+        l.setCaption(nom_fichier_affiche);
         formate_nom();
         Label2.setCaption(nom_fichier_affiche + QStringLiteral(" - "));
+        l.Label2.setCaption(nom_fichier_affiche);
         Timer5.setEnabled(true);
         if (decks::extension_video_arret(extension_fichier)) {
             lecteur1.video = lecteur1.graphe;
             lecteur1.video.setCaption(nom_fichier_affiche);
+        }
+        l.Label4.setCaption(duree_texte);
+        if (jingle_auto_actif != Faux) {
+            compteur_jingle_auto = 1;
+            index_fin_jingle_auto = index_liste_en_cours;
+        }
+        if (new_auto_actif != Faux) {
+            compteur_new_auto = 1;
+            Timer9.setEnabled(true);
+            index_fin_new_auto = index_liste_en_cours;
         }
         setCaption(Nom_radio_fm + QStringLiteral(" : ") + chemin_lecteur1);
         Label7.setCaption(decks::ligne_etat());
@@ -76,10 +93,26 @@ void Radio_FM::Start_liste() {
         Shape1.setVisible(true);
         Shape2.setVisible(false);
         Shape3.setVisible(false);
-    } catch (const Erreur&) {
-        coche2.setValue(true);
-        Timer2.setEnabled(false);
-        chemin_entree_liste.clear();
+    } catch (const Erreur& e) {
+        try {
+            Liste_son& l = Liste_son::instance();
+            l.Image1.setEnabled(true);
+            l.Label2.setCaption(QStringLiteral("Non trouvé"));
+            // The deck-mix switch hides the playlist window: it is shown after it, so that
+            // "Non trouvé" stays in sight.
+            coche2.setValue(true);
+            l.Show();
+            Timer2.setEnabled(false);
+            const QString& cr = saut_ligne;
+            ligne_journal = QStringLiteral("Recherche de fichier") + double_saut + QStringLiteral("Demarrage liste") + cr +
+                            chemin_entree_liste + cr + e.description() +
+                            QStringLiteral(" / format / lecture impossible  ") + cr + QStringLiteral("abandon lecture liste");
+            err_form& f = err_form::instance();
+            f.Label1.setCaption(ligne_journal);
+            f.Show();
+            chemin_entree_liste.clear();
+        } catch (const Erreur&) {
+        }
     }
 }
 
@@ -101,6 +134,12 @@ void Radio_FM::stoppe_list() {
 void Radio_FM::stoppe_liste() {
     Timer2.setEnabled(false);
     chemin_entree_liste.clear();
+    for (int n = 1; n <= 3; ++n) deck(n).ouvrir.setEnabled(true);
+    coche4.setValue(0);
+    coche2.setValue(true);
+    coche2.setEnabled(true);
+    if (journal_actif != Faux) journal();
+    ligne_journal.clear();
     Label5.setCaption(QStringLiteral("0"));
     Label7.setCaption(QStringLiteral("Play en attente"));
     Label10.setCaption(QStringLiteral("Chargement rapide"));

@@ -129,7 +129,7 @@ using ElementListe = QTreeWidgetItem*;  // a row of the playlist window's list v
     X(Drapeau, modif_chemin_autorisee)                                                     \
     X(QString, fichier_impression)                                                         \
     X(QString, chemin_fichier_maj)                                                         \
-    X(int16_t, duree_secondes_fichier)                                                     \
+    X(int32_t, duree_secondes_fichier)                                                     \
     X(QString, genre_fichier)                                                              \
     /* gestures, windows and shut-down */                                                  \
     X(Drapeau, glisser_deplacer_actif)                                                     \

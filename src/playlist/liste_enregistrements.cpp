@@ -127,8 +127,7 @@ void Liste_son::lire_enreg_destinataire() {
     nom_fichier_affiche = chemins::nom_fichier(enreg_destinataire.chemin);
 
     if (info_entree_a_afficher == Vrai) {
-        // The history window shows the entry's details; its other lines come with that window.
-        liste::instance().Label11.setCaption(QStringLiteral("*  Info fichier chargé  *"));
+        liste::instance().afficher_entree(stocke);
         info_entree_a_afficher = Faux;
     }
 }

@@ -39,6 +39,8 @@ public:
     OptionButton Option3{this, QStringLiteral("Fin définie")};
     OptionButton Option4{this, QStringLiteral("Durée piste")};
     void Option1_Click();
+    // List play: deck 1 starts the list (automation).
+    void lect_liste();
 
     // ---- Labels used as buttons (menu bar of the window).
     Label Label5{this};   // "&Liste"

@@ -154,7 +154,9 @@ Radio_FM::Radio_FM() {
     habiller();
     brancher_titres_et_volumes();
     brancher_lecture();
+    brancher_modes();
     relier_ouverture_transport();
+    brancher_commandes();
 }
 
 void Radio_FM::construire_menus() {
@@ -331,6 +333,7 @@ void Radio_FM::disposer() {
     boutons_bas->setSpacing(6);
     for (Image* i : {&Image2, &Image5, &Image6, &Image7, &Image4, &Image3}) boutons_bas->addWidget(i);
     boutons_bas->addWidget(&Image8);
+    boutons_bas->addWidget(&ShockwaveFlash1, 1);
     boutons_bas->addStretch();
     boutons_bas->addWidget(&Label20);
     racine->addLayout(boutons_bas);
@@ -469,7 +472,3 @@ void Radio_FM::habiller() {
     resize(1080, sizeHint().height());
 }
 
-// Brings the classic menu bar back.
-void Radio_FM::Form_DblClick() {
-    if (m_barre) m_barre->setVisible(true);
-}

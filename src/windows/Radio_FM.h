@@ -2,6 +2,7 @@
 // The main window: the three decks, the timers that drive playback, the mode switches, the
 // quick-load lists and the menus. Controls are public members named as the controls; the
 // procedures of each subsystem are declared here and defined in that subsystem's folder.
+#include "platform/bandeau.h"
 #include "platform/barre_position.h"
 #include "platform/controles.h"
 #include "platform/dialogue_commun.h"
@@ -77,6 +78,7 @@ public:
     Label Label16{this}, Label17{this}, Label18{this}, Label19{this};
     Label Label20{this};  // web address
     Label Label25{this};  // program name
+    Bandeau ShockwaveFlash1{this};  // the banner
 
     DialogueCommun Dialogue1{this};  // file-open and colour dialogs
 
@@ -197,6 +199,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    // Pointer events of the window's own background.
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    bool m_clic_presse = false;
+    bool m_double_clic = false;
 
 public:
     // ==== end of the configuration block ====
@@ -367,6 +376,36 @@ public:
     void zap2();
     void zap3();
     void zapper(int depuis, bool noter_debut_fondu = true);
+    // Modes, play orders and fade options (connected by brancher_modes, at construction).
+    void brancher_modes();
+    void a_mode_auto_Click();
+    void a_mode_manuel_Click();
+    void a_mode_predefini_Click();
+    void coche2_GotFocus();
+    void coche3_Click();
+    void coche4_Click();
+    void coche4_MouseMove();
+    void A_ordre_aléatoire_Click();
+    void A_ordre_continue_Click();
+    void Active_audio_Click();
+    void Active_audio_jingles_Click();
+    void Désactive_audio_Click();
+    void Afficher_C_aleatoire_Click();
+    // The list sequencer (prepares the next entry on the next deck) and the list chaining
+    // (starts it at the mix point or the end of the track).
+    void Timer1_Timer();
+    void Timer4_Timer();
+    // chemin_entree_liste -> the entry's file on disk, or "" (a missing file's row is removed).
+    void detecte_fichier_liste();
+    // From the row in hand (index_liste_en_cours, chemin_entree_liste): checks its file and
+    // moves on with `suivante` until a row can be played; a full pass for nothing is an error.
+    void chercher_entree_jouable(const std::function<void()>& suivante);
+    // The mix point last computed by the chaining tick; empty until then.
+    QString seconde_mix_liste;
+    // The random draw without repeat, traced in the history window with the caller's tags.
+    void tirer_sans_repetition(const QString& tag_nul, const QString& tag_ok);
+    // The list-order zap from deck `depuis` to the next deck of the ring.
+    void zapper_liste(int depuis);
 
     // ---- Used by deck playback, owned by the transport buttons and the menu bar.
     void HLBSoftBttn12_Click();
@@ -480,6 +519,95 @@ public:
     void A_sauve();
     void Image12_Click();
     // ---- end of opening, transport, seeking, quick-load lists and deck menus
+
+    // ---- Skin buttons and the label menu bar.
+    void Image1_Click();
+    void Image6_MouseDown();
+    void Image12_MouseDown();
+    void Image12_MouseUp();
+    void Image13_MouseDown();
+    void Image13_MouseUp();
+    void Image14_MouseUp();
+    void Image15_MouseUp();
+    void Image16_Click();
+    // Overlap one second down (-1) or up (+1), with the preload rule.
+    void pas_superposition(int sens);
+    void Label12_Click();
+    void Label13_Click();
+    void Label14_Click();
+    void Label15_Click();
+    void Label16_Click();
+    void Label17_Click();
+    void Label18_Click();
+    void Label19_Click();
+    void Label20_Click();
+    void Label25_MouseUp();
+    // Pointer over a label of the menu bar: coul_label + 18000 when that is a colour.
+    void survol_label(Label& l);
+    // Loads a skin picture of the program folder; error 53 when it cannot be read.
+    void image_skin(Image& image, const char* nom);
+    // The list button or key in manual mode: says so and goes back to the deck-to-deck mix.
+    void refus_mode_manuel();
+
+    // ---- The display menu: modes, placing, visual effect, volume sliders, banner.
+    void a_mini_Click();
+    void Affiche_Fenetre_P_Click();
+    void Affiche_Fenetre_L_Click();
+    void affiche_toujour_Click();
+    void affiche_tout_Click();
+    void Affiche_barre_Click();
+    void Aligner_liste_Click();
+    void a_droite_haut_Click();
+    void a_gauche_haut_Click();
+    void A_visuel_active_Click();
+    void A_visuel_desactive_Click();
+    void A_affichage1_Click();
+    void A_affichage2_Click();
+    void aa_montrer_curseur_Click();
+    void aa_cacher_curseur_Click();
+    // The web banner's address; empty: the local banner chemin_banniere plays instead.
+    static const char* const AdresseBanniereWeb;
+    // The banner plays source (the local banner when source is empty), looping.
+    void lancer_banniere(const QString& source);
+
+    // ---- Window background, overlap box and small menu commands.
+    void Form_Click();
+    void Form_MouseMove(int Button, int Shift, float X, float Y);
+    void Form_MouseUp(int Button, int Shift, float X, float Y);
+    void Text1_MouseMove();
+    void ecoute_Click();
+    void ouvre_L_Click();
+    void ouvrir_liste_Click();
+    void nom_radio_Click();
+    void Option__Click();
+    void nb_fich_Click();
+    void Supprimer_recherche_Click();
+    void Modifie_banniere_Click();
+
+    // ---- Keyboard: one command per typed character (the window sees every key first).
+    void Form_KeyPress(int16_t KeyAscii);
+    void Form_KeyDown(int /*KeyCode*/, int /*Shift*/) {}
+    void Form_KeyUp(int /*KeyCode*/, int /*Shift*/) {}
+    bool coin_haut_droit = false;  // the last "²" went to the top right corner
+    // The command of a typed character (null outside the table).
+    Procedure commande_touche(int16_t KeyAscii) const;
+    // H / B: one volume step up / down on the deck on air; L: list mode; ²: the other corner.
+    void volume_plus();
+    void volume_moins();
+    void touche_liste();
+    void touche_coin();
+    // Runs the handler of the deck on air (lecteur_en_cours 1, 2, 3); false when none is.
+    bool sur_lecteur_en_cours(Procedure deck1, Procedure deck2, Procedure deck3);
+
+    // Commands of neighbouring features that the skin, menus and keys call.
+    void zapping();
+    void A_gere_Click();
+    void aideprog_Click();
+
+    // Connects the skin, menu, pointer and keyboard handlers above (by the constructor).
+    void brancher_commandes();
+    void brancher_menus();
+    void brancher_clavier();
 
 private:
     void brancher_lecture();

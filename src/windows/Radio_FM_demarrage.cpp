@@ -18,6 +18,7 @@
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/ajout_fichier.h"
+#include "windows/commandes_fenetres.h"
 #include "windows/mini_lecteur.h"
 
 using namespace Radio;
@@ -86,7 +87,6 @@ void Radio_FM::Form_Load() {
         journal();
         mode_insertion = 2;
         lecture_gestionnaire = Faux;
-        Label7.setCaption(QStringLiteral("Lecture en attente"));
         effet_visuel_demarre = Faux;
         glisser_deplacer_actif = Vrai;
         micro_actif = Vrai;
@@ -95,13 +95,17 @@ void Radio_FM::Form_Load() {
         journal_actif = Faux;
         erreur_chargement_liste = Faux;
 
-        // The banner: the web one when connected, else the local file (the banner view comes
-        // with the skin; until then only the web refresh is called).
-        if (connexion_internet()) A_Rafraichir_Click();
+        // The banner: the web one when connected, else the local file, looping.
+        if (connexion_internet())
+            A_Rafraichir_Click();
+        else
+            lancer_banniere(chemin_banniere);
 
         // Deck-to-deck mixing to start with. Its caption gives way to the name or version
         // caption just below, and its supervision interval is the one just read.
         coche2.setValue(true);
+        // The status line waits for a first play, whatever the mode switch wrote.
+        Label7.setCaption(QStringLiteral("Lecture en attente"));
 
         Liste_son& liste = Liste_son::instance();
         if (Nom_radio_fm != QLatin1String(valeur::Nom_radio_defaut) && !Nom_radio_fm.isEmpty()) {
@@ -162,7 +166,7 @@ void Radio_FM::Form_Load() {
                 charge_lire();
                 showMinimized();
                 mini_lecteur& mini = mini_lecteur::instance();
-                mini.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+                fenetres::premier_plan(mini, true);
                 mini.setCaption(nom_fichier_affiche);
                 mini.Show();
             }
@@ -213,14 +217,11 @@ void Radio_FM::Quitter__Click() {
         programme::aller_au_dossier();
         if (premier_lancement == Vrai) End();
         if (fermeture_confirmee != Vrai) {
-            if (windowFlags() & Qt::WindowStaysOnTopHint) {
-                const bool visible = isVisible();
-                setWindowFlag(Qt::WindowStaysOnTopHint, false);
-                if (visible) show();
-            }
+            fenetres::premier_plan(*this, false);
             resultat_api = 1;
             if (MsgBox(QStringLiteral("Confirmer la fermeture de ") + nom, 292, nom) == boites::Non) return;
             fermeture_confirmee = Vrai;
+            ShockwaveFlash1.StopPlay();
             programme::aller_au_dossier();
             ligne_journal += QStringLiteral("\r") + journal::horodatage() + QStringLiteral(" Fermeture ") +
                              QStringLiteral("de ") + nom;
@@ -281,7 +282,3 @@ void Radio_FM::A_fermer_CD_Click() { ferme_cd(); }
 
 // The extension of the command-line file, in lower case.
 void Radio_FM::détecte_ext() { Radio::extension_fichier = rt::Right(Radio::fichier_ligne_commande, 3).toLower(); }
-
-// The list-mix mode button and the online banner come with their own features.
-void Radio_FM::Image13_Click() {}
-void Radio_FM::A_Rafraichir_Click() {}

@@ -1,6 +1,61 @@
 #include "windows/fsauve.h"
 
+#include "filemanager/commun.h"
+#include "platform/couleurs.h"
+#include "platform/erreur.h"
+
+BarreProgression::BarreProgression(QWidget* parent) : QProgressBar(parent) {
+    setRange(0, 100);
+    setValue(0);
+    setTextVisible(false);
+}
+
+void BarreProgression::setMax(float maximum) {
+    if (maximum < 0) throw Erreur(err::ValeurPropriete);
+    setRange(0, int(maximum));
+}
+
+void BarreProgression::setValue(int valeur) {
+    if (valeur < 0 || valeur > maximum()) throw Erreur(err::ValeurPropriete);
+    QProgressBar::setValue(valeur);
+}
+
+const QString& PointsProgression::suivant() {
+    m_texte += m_texte;
+    if (m_texte.size() >= 8) m_texte = QStringLiteral(".");
+    return m_texte;
+}
+
 fsauve::fsauve() {
     setWindowTitle(QStringLiteral("Traitement en cours"));
-    resize(380, 110);
+    // Sizes from the window's design, in pixels (twips / 15): client area 6780 x 1875.
+    setFixedSize(452, 125);
+    Frame1.setFrameShape(QFrame::Box);
+    Frame1.setGeometry(12, 86, 425, 33);
+    ProgressBar1.setGeometry(16, 96, 417, 17);
+    const int32_t bleu = couleur::rgb(0, 0, 192);
+    QFont gras = font();
+    gras.setBold(true);
+    Label3.setGeometry(42, 6, 375, 24);
+    Label3.setAlignment(Qt::AlignCenter);
+    Label3.setForeColor(bleu);
+    gras.setPointSizeF(13.5);
+    Label3.setFont(gras);
+    Label2.setGeometry(161, 60, 7, 13);
+    Label2.setForeColor(couleur::rgb(0, 255, 0));
+    Label1.setGeometry(8, 38, 437, 43);
+    Label1.setAlignment(Qt::AlignCenter);
+    Label1.setForeColor(bleu);
+    gras.setPointSizeF(9.75);
+    Label1.setFont(gras);
+    Label1.setWordWrap(true);
+}
+
+void fsauve::Form_Load() { update(); }
+
+void fsauve::Form_Activate() { gestionnaire::pointeur_sablier(); }
+
+void fsauve::showEvent(QShowEvent* e) {
+    Form::showEvent(e);
+    Form_Activate();
 }

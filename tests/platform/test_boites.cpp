@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QPointer>
 #include <QTimer>
 
 #include "platform/boites.h"
@@ -24,21 +25,30 @@ void avec_vraie_fenetre(F&& f, A&& agir) {
     const boites::Interception garde = boites::definir_interception({});
     QTimer t;
     t.setInterval(10);
-    QElapsedTimer attente;
+    QElapsedTimer attente, depuis_action;
     attente.start();
+    QPointer<QWidget> vue;
     QObject::connect(&t, &QTimer::timeout, [&] {
-        if (QWidget* w = QApplication::activeModalWidget()) {
+        QWidget* w = QApplication::activeModalWidget();
+        if (attente.elapsed() > 10000) {
             t.stop();
+            sonavel_test::echec("aucune fenêtre modale, ou elle ne se ferme pas");
+            for (QWidget* x : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<QDialog*>(x)) d->reject();
+            return;
+        }
+        if (!w) return;
+        // On a busy machine a file dialog may still be filling its model when it is first
+        // answered, and then stays open: answer it again until it closes.
+        if (w != vue || depuis_action.elapsed() > 500) {
+            vue = w;
+            depuis_action.start();
             agir(w);
-        } else if (attente.elapsed() > 10000) {
-            t.stop();
-            sonavel_test::echec("aucune fenêtre modale");
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
         }
     });
     t.start();
     f();
+    t.stop();
     boites::definir_interception(garde);
 }
 }  // namespace

@@ -177,7 +177,11 @@ private slots:
         // A file that cannot be opened says so, and the program goes on in the mini player.
         Repondeur rep;
         if (!liste && !QFileInfo::exists(fichier)) rep.attendre_message(boites::OK);
-        if (liste) rep.attendre_annulation();  // the playlist window asks for the list
+        if (liste) {
+            rep.attendre_annulation();  // the playlist window asks for the list
+            // Its play button then finds no list file and offers to save the empty list.
+            rep.attendre_message();
+        }
         Radio_FM& r = charger();
         if (!liste && QFileInfo::exists(fichier))
             QCOMPARE(r.lecteur1.graphe.GetState(0), etat_graphe::EnLecture);

@@ -1,0 +1,12 @@
+#pragma once
+// The file of a list entry on disk, as the sequencer and the chaining check it.
+#include <QString>
+#include <optional>
+
+namespace entree_disque {
+// The full path of the entry's file as it is on disk (matched without regard to case), or ""
+// when its folder holds no such file; nothing (no check possible) when the path has no
+// separator. A folder that cannot be reached is error 76. The folder is made current and the
+// file manager shows it; `dossier` receives it with its closing "/".
+std::optional<QString> chercher(const QString& chemin, QString& dossier);
+}  // namespace entree_disque

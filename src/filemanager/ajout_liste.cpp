@@ -1,0 +1,127 @@
+// The file manager's add commands: the selected file, a jingle or a whole folder become rows
+// of the playlist, which then saves its list.
+#include <QDir>
+
+#include "config/etat.h"
+#include "config/reglages_radio.h"
+#include "config/table_reglages.h"
+#include "filemanager/commun.h"
+#include "platform/boites.h"
+#include "platform/chaines.h"
+#include "platform/conversions.h"
+#include "platform/erreur.h"
+#include "playlist/suivi_courant.h"
+#include "windows/Liste_son.h"
+#include "windows/ajout_fichier.h"
+
+using namespace Radio;
+
+namespace {
+// The folder of the files added becomes current and, for the settings, the music or jingle
+// folder.
+QString aller_au_dossier(const ajout_fichier& a) {
+    const QString dossier = a.dossier_courant();
+    if (!QDir::setCurrent(dossier)) throw Erreur(err::CheminIntrouvable);
+    return dossier;
+}
+}  // namespace
+
+// A row for the file just selected (its measure is in enreg_dragdrop and the duration texts).
+void ajout_fichier::ajouter_ligne(int position, bool jingle) {
+    ListView& vue = Liste_son::instance().ListView1;
+    QTreeWidgetItem* ligne = vue.AddItem(dossier_courant() + File1.FileName(), position);
+    const QString sous[] = {
+        jingle ? QStringLiteral("0") : QStringLiteral("0.10"),
+        jingle ? QString::number(duree_secondes_fichier) : rt::format_nombre(rt::CDbl(enreg_dragdrop.fin_lecture)),
+        Combo2.Text(), QStringLiteral("100"), duree_texte};
+    for (int i = 1; i <= 5; ++i) ListView::setSubItem(ligne, i, sous[i - 1]);
+}
+
+void ajout_fichier::Label7_Click() {
+    Liste_son& liste = Liste_son::instance();
+    ListView& vue = liste.ListView1;
+    try {
+        if (ligne_insertion == 0) ligne_insertion = 1;
+        if (Combo1.Text() == QStringLiteral("*.*")) {
+            MsgBox(QStringLiteral("Sélectionnez un type de fichier!"), boites::Information);
+            return;
+        }
+        duree_fichier = 0;
+        if (chemin_liste.isEmpty()) chemin_liste = QStringLiteral("liste.dfm");
+        if (vue.ListCount() == 0) {
+            ligne_cible_insertion = 1;
+            ligne_insertion = 1;
+        }
+        if (liste.inser_fin.Checked()) {
+            ligne_cible_insertion = vue.ListCount() + 1;
+            ligne_insertion = vue.ListCount() + 1;
+        }
+        // An insertion row left past the end by an earlier list goes at the end.
+        if (ligne_insertion > vue.ListCount() + 1) ligne_insertion = vue.ListCount() + 1;
+
+        const QString action = Label7.Caption();
+        if (action == QStringLiteral("Réinitialiser")) {
+            lance_recherche();
+        } else if (action == QStringLiteral("Rechercher")) {
+            // The first press opens the highlighted folder; the search itself is not built yet.
+            const QString choisi = Dir1.List(Dir1.ListIndex());
+            if (choisi != Dir1.Path()) Dir1.setPath(choisi);
+        } else if (action == QStringLiteral("Ajouter un dossier")) {
+            const int n = File1.ListCount();
+            // An empty folder adds nothing and saves nothing.
+            if (n == 0) return;
+            gestionnaire::pointeur_sablier();
+            File1.hide();
+            Dir1.hide();
+            Chemin_dernier_fichier = aller_au_dossier(*this);
+            // Every file is measured; one the media layer refuses is skipped, the last one too.
+            for (int i = 0; i < n; ++i) {
+                selectionner(i);
+                if (fichier_illisible == Faux) ajouter_ligne(0, false);
+                Label3.setCaption(QStringLiteral("Nb de Fichier(s) trouvé(s) : (") + QString::number(n) +
+                                  QStringLiteral(") : ") + QString::number(i + 1));
+                Label3.repaint();
+                vue.update();
+            }
+            gestionnaire::pointeur_defaut();
+            File1.show();
+            Dir1.show();
+            ecrire_reglage(cle::Config, cle::Chemin_dernier_fichier, Chemin_dernier_fichier);
+            liste.sauve_tout();
+        } else {
+            const bool jingle = action == QStringLiteral("Ajouter un jingles");
+            if (File1.FileName().isEmpty()) return;
+            // A file the media layer refused has no measure of its own: never added, jingle or not.
+            if (fichier_illisible != Faux) return;
+            Controle_existence();
+            if (fichier_present == QStringLiteral("oui")) {
+                if (!jingle) liberer_du_dessus();
+                const int reponse = MsgBox(QStringLiteral("Vous allez ajouter le fichier :  ") + File1.FileName() +
+                                               gestionnaire::saut_paragraphe + QStringLiteral("Une nouvelle fois ?"),
+                                           boites::OuiNon + boites::Critique + boites::DeuxiemeBouton,
+                                           QStringLiteral("Fichier déja présent dans la liste ?"));
+                if (reponse != boites::Oui) return;
+            }
+            const QString dossier = aller_au_dossier(*this);
+            if (jingle)
+                Chemin_dossier_jingles = dossier;
+            else
+                Chemin_dernier_fichier = dossier;
+            ajouter_ligne(ligne_insertion, jingle);
+            num_enreg_courant = suivi_courant::apres_insertion(num_enreg_courant, ligne_insertion);
+            vue.update();
+            if (jingle)
+                ecrire_reglage(cle::Config, cle::Chemin_dossier_jingles, rt::Trim(Chemin_dossier_jingles));
+            else
+                ecrire_reglage(cle::Config, cle::Chemin_dernier_fichier, Chemin_dernier_fichier);
+            liste.sauve_tout();
+        }
+    } catch (const Erreur& e) {
+        gestionnaire::pointeur_defaut();
+        File1.show();
+        Dir1.show();
+        MsgBox(QStringLiteral(" Impossible sélectionner un emplacement !") + gestionnaire::saut_paragraphe +
+                   e.description(),
+               boites::Critique);
+    }
+}

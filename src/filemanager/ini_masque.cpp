@@ -1,0 +1,65 @@
+#include "filemanager/ini_masque.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+#include "platform/boites.h"
+#include "platform/erreur.h"
+#include "platform/fichiers.h"
+
+namespace {
+// The lines of the profile with the key set: replaced in place when present, else added at
+// the end of its section, else in a new section at the end.
+QStringList avec_cle(QStringList lignes, const QString& section, const QString& cle, const QString& valeur) {
+    const QString nouvelle = cle + QLatin1Char('=') + valeur;
+    int debut = -1;
+    for (int i = 0; i < lignes.size(); ++i) {
+        const QString l = lignes[i].trimmed();
+        if (l.startsWith(QLatin1Char('[')) && l.endsWith(QLatin1Char(']'))) {
+            if (debut >= 0) {
+                // End of our section without the key: insert after its last non-empty line.
+                int j = i;
+                while (j > debut + 1 && lignes[j - 1].trimmed().isEmpty()) --j;
+                lignes.insert(j, nouvelle);
+                return lignes;
+            }
+            if (l.mid(1, l.size() - 2).trimmed().compare(section, Qt::CaseInsensitive) == 0) debut = i;
+            continue;
+        }
+        if (debut < 0) continue;
+        const int egal = l.indexOf(QLatin1Char('='));
+        if (egal > 0 && l.left(egal).trimmed().compare(cle, Qt::CaseInsensitive) == 0) {
+            lignes[i] = l.left(egal).trimmed() + QLatin1Char('=') + valeur;
+            return lignes;
+        }
+    }
+    if (debut < 0) {
+        if (!lignes.isEmpty() && !lignes.last().trimmed().isEmpty()) lignes << QString();
+        lignes << QLatin1Char('[') + section + QLatin1Char(']');
+    }
+    lignes << nouvelle;
+    return lignes;
+}
+}  // namespace
+
+namespace Module2 {
+QString ecrire_ini(const QString& fichier, const QString& section, const QString& cle, const QString& valeur) {
+    try {
+        QStringList lignes;
+        if (QFileInfo::exists(fichier)) {
+            QString texte = QString::fromUtf8(fichiers::lire_fichier(fichier));
+            texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            lignes = texte.split(QLatin1Char('\n'));
+            if (!lignes.isEmpty() && lignes.last().isEmpty()) lignes.removeLast();
+        }
+        lignes = avec_cle(lignes, section, cle, valeur);
+        fichiers::reecrire_fichier(fichier, (lignes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+    } catch (const Erreur&) {
+        MsgBox(QStringLiteral("erreur lors de l'écriture"), boites::Critique);
+        return QString();
+    }
+    const QString crlf2 = QStringLiteral("\r\n\r\n");
+    return QStringLiteral("Ok - Ecriture de la ") + cle + QStringLiteral(" dans la ") + section +
+           QStringLiteral(" du fichier : ") + crlf2 + fichier + crlf2 + QStringLiteral("Valeur de la clé = ") + valeur;
+}
+}  // namespace Module2

@@ -1,0 +1,232 @@
+// The file manager's action panel on generated media: rows added to the playlist for a file,
+// a jingle and a folder, the duplicate question, the saved list and settings, and the
+// validation of the tool modes.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "config/etat.h"
+#include "config/reglages_radio.h"
+#include "config/table_reglages.h"
+#include "platform/conversions.h"
+#include "platform/programme.h"
+#include "support/fixtures.h"
+#include "support/repondeur.h"
+#include "support/sonavel_test.h"
+#include "windows/Liste_son.h"
+#include "windows/Radio_FM.h"
+#include "windows/ajout_fichier.h"
+
+using namespace Radio;
+
+namespace {
+QStringList ligne(int n) {
+    const QTreeWidgetItem* i = Liste_son::instance().ListView1.ListItem(n);
+    QStringList r;
+    for (int c = 0; c < 6; ++c) r << i->text(c);
+    return r;
+}
+qint64 taille_liste() { return QFileInfo(programme::dossier() + QStringLiteral("liste.dfm")).size(); }
+}  // namespace
+
+class TestAjout : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_musique, m_vide;
+
+    ajout_fichier& en_mode(const QString& action, const QString& dossier) {
+        ajout_fichier& a = ajout_fichier::instance();
+        a.Label7.setCaption(action);
+        a.Dir1.setPath(dossier);
+        return a;
+    }
+    // Selects a file by name, as a click does, then sets the genre box.
+    static void choisir(ajout_fichier& a, const QString& nom, const QString& genre = QStringLiteral("Rock")) {
+        const QList<QListWidgetItem*> trouves = a.File1.findItems(nom, Qt::MatchExactly);
+        a.File1.setListIndex(trouves.isEmpty() ? -1 : a.File1.row(trouves[0]));
+        a.File1_Click();
+        a.Combo2.setText(genre);
+    }
+
+private slots:
+    void initTestCase() {
+        m_musique = QDir(m_dir.path()).filePath(QStringLiteral("musique"));
+        m_vide = QDir(m_dir.path()).filePath(QStringLiteral("vide"));
+        QDir().mkpath(m_musique);
+        QDir().mkpath(m_vide);
+        QFile::copy(fixtures::mp3(3), m_musique + QStringLiteral("/un.mp3"));
+        QFile::copy(fixtures::mp3(2), m_musique + QStringLiteral("/deux.mp3"));
+        // Unreadable, and last of the folder.
+        QFile::copy(fixtures::texte_nomme_mp3(), m_musique + QStringLiteral("/zz.mp3"));
+        m_musique = QDir(m_musique).canonicalPath();
+        m_vide = QDir(m_vide).canonicalPath();
+    }
+    void init() { sonavel_test::nouveau_programme(); }
+
+    void ajout_d_un_fichier_et_doublon() {
+        ajout_fichier& a = en_mode(QStringLiteral("Ajouter un fichier"), m_musique);
+        choisir(a, QStringLiteral("deux.mp3"));
+        const QString fin = rt::format_nombre(rt::CDbl(enreg_dragdrop.fin_lecture));
+        QVERIFY(fin.startsWith(QStringLiteral("2")));
+        a.Label7_Click();
+        const QString deux = m_musique + QStringLiteral("/deux.mp3");
+        QCOMPARE(ligne(1), (QStringList{deux, "0.10", fin, "Rock", "100", "00:00:02"}));
+        QCOMPARE(taille_liste(), 418);
+        QCOMPARE(lire_reglage(cle::Config, cle::Chemin_dernier_fichier), m_musique + QLatin1Char('/'));
+        QCOMPARE(Chemin_dernier_fichier, m_musique + QLatin1Char('/'));
+
+        // Already in the list: the question; No adds nothing, Yes adds it again.
+        Repondeur r;
+        r.attendre_message(boites::Non).attendre_message(boites::Oui);
+        a.Label7_Click();
+        QCOMPARE(Liste_son::instance().ListView1.ListCount(), 1);
+        QCOMPARE(r.messages()[0].texte, QStringLiteral("Vous allez ajouter le fichier :  deux.mp3\n\r\n\rUne nouvelle fois ?"));
+        QCOMPARE(r.messages()[0].titre, QStringLiteral("Fichier déja présent dans la liste ?"));
+        QCOMPARE(r.messages()[0].style, 276);
+        a.Label7_Click();
+        QCOMPARE(Liste_son::instance().ListView1.ListCount(), 2);
+        QCOMPARE(taille_liste(), 2 * 418);
+    }
+
+    void ajout_d_un_jingle_a_la_ligne_d_insertion_ou_en_fin() {
+        Liste_son& l = Liste_son::instance();
+        for (const char* p : {"/x/a.mp3", "/x/b.mp3"}) l.ListView1.AddItem(QString::fromUtf8(p));
+        ajout_fichier& a = en_mode(QStringLiteral("Ajouter un jingles"), m_musique);
+        choisir(a, QStringLiteral("un.mp3"), QStringLiteral("Jingles"));
+        ligne_insertion = 2;
+        a.Label7_Click();
+        QCOMPARE(ligne(2), (QStringList{m_musique + QStringLiteral("/un.mp3"), "0", "3", "Jingles", "100", "00:00:03"}));
+        QCOMPARE(lire_reglage(cle::Config, cle::Chemin_dossier_jingles), m_musique + QLatin1Char('/'));
+
+        l.inser_fin.setChecked(true);
+        ligne_insertion = 1;
+        a.Label7.setCaption(QStringLiteral("Ajouter un fichier"));
+        choisir(a, QStringLiteral("deux.mp3"));
+        a.Label7_Click();
+        QCOMPARE(l.ListView1.ListCount(), 4);
+        QCOMPARE(ligne(4)[0], m_musique + QStringLiteral("/deux.mp3"));
+    }
+
+    void fichier_illisible_refuse_data() {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("file") << "Ajouter un fichier";
+        QTest::newRow("jingle") << "Ajouter un jingles";
+    }
+    void fichier_illisible_refuse() {
+        QFETCH(QString, action);
+        ajout_fichier& a = en_mode(action, m_musique);
+        Repondeur r;
+        r.attendre_message();
+        choisir(a, QStringLiteral("zz.mp3"));
+        a.Label7_Click();
+        QCOMPARE(Liste_son::instance().ListView1.ListCount(), 0);
+        QCOMPARE(taille_liste(), 0);
+    }
+
+    void ajout_d_un_dossier() {
+        Liste_son& l = Liste_son::instance();
+        l.ListView1.AddItem(QStringLiteral("/x/avant.mp3"));
+        ligne_insertion = 1;
+        ajout_fichier& a = en_mode(QStringLiteral("Ajouter un dossier"), m_musique);
+        a.Combo2.setText(QStringLiteral("Pop"));
+        Repondeur r;
+        r.attendre_message();  // the unreadable last file is reported and skipped
+        a.Label7_Click();
+        QCOMPARE(l.ListView1.ListCount(), 3);
+        QCOMPARE(ligne(1)[0], QStringLiteral("/x/avant.mp3"));
+        const QStringList deux = ligne(2), un = ligne(3);
+        QCOMPARE(deux[0], m_musique + QStringLiteral("/deux.mp3"));
+        QCOMPARE(un.mid(0, 2), (QStringList{m_musique + QStringLiteral("/un.mp3"), "0.10"}));
+        QVERIFY(un[2].startsWith(QStringLiteral("3")));
+        // The untagged file left the genre box empty: the save gives the list's default.
+        QCOMPARE(un.mid(3), (QStringList{"divers", "100", "00:00:03"}));
+        QCOMPARE(taille_liste(), 3 * 418);
+        QVERIFY(!a.File1.isHidden() && !a.Dir1.isHidden());
+    }
+
+    void dossier_vide_et_filtre_tout() {
+        ecrire_reglage(cle::Config, cle::Chemin_dernier_fichier, QStringLiteral("avant"));
+        ajout_fichier& a = en_mode(QStringLiteral("Ajouter un dossier"), m_vide);
+        a.Label7_Click();
+        QCOMPARE(Liste_son::instance().ListView1.ListCount(), 0);
+        QVERIFY(!QFile::exists(programme::dossier() + QStringLiteral("liste.dfm")));
+        QCOMPARE(lire_reglage(cle::Config, cle::Chemin_dernier_fichier), QStringLiteral("avant"));
+
+        a.Combo1.setText(QStringLiteral("*.*"));
+        Repondeur r;
+        r.attendre_message();
+        a.Label7_Click();
+        QCOMPARE(r.messages()[0].texte, QStringLiteral("Sélectionnez un type de fichier!"));
+        QCOMPARE(r.messages()[0].style, 64);
+    }
+
+    void double_clic_sur_un_fichier() {
+        ajout_fichier& a = en_mode(QStringLiteral("Ajouter un fichier"), m_musique);
+        Liste_son& l = Liste_son::instance();
+        choisir(a, QStringLiteral("un.mp3"));
+        l.show();
+        a.File1_DblClick();  // the playlist is in view: nothing
+        QCOMPARE(l.ListView1.ListCount(), 0);
+        l.hide();
+        a.File1_DblClick();
+        QVERIFY(l.isVisible());
+        QCOMPARE(l.ListView1.ListCount(), 1);
+        l.hide();
+        a.HLBSoftBttn1.setEnabled(true);  // quick listen on: a double click adds nothing
+        a.File1_DblClick();
+        QCOMPARE(l.ListView1.ListCount(), 1);
+    }
+
+    void controle_existence() {
+        ajout_fichier& a = en_mode(QStringLiteral("Ajouter un fichier"), m_musique);
+        choisir(a, QStringLiteral("un.mp3"));
+        Liste_son::instance().ListView1.AddItem(QStringLiteral("/d/jingles/top_un.mp3"));
+        a.Controle_existence();
+        QCOMPARE(a.fichier_present, QStringLiteral("oui"));
+        // An empty list answers "non", never the last answer.
+        Liste_son::instance().ListView1.Clear();
+        a.Controle_existence();
+        QCOMPARE(a.fichier_present, QStringLiteral("non"));
+    }
+
+    void validation_des_modes_de_chemin() {
+        ecrire_reglage(cle::Config, cle::Chemin_dossier_jingles, QStringLiteral("avant"));
+        Radio_FM& r = Radio_FM::instance();
+        ajout_fichier& a = en_mode(QStringLiteral("Ajouter un fichier"), m_musique);
+        a.show();
+        a.setCaption(QStringLiteral("Définir chemin des jingles"));
+        a.Label8_Click();
+        QCOMPARE(Chemin_dossier_jingles, m_musique + QLatin1Char('/'));
+        QCOMPARE(r.A_def_jingles.Caption(), QStringLiteral("Définir le chemin des jingles : ") + m_musique + QLatin1Char('/'));
+        QVERIFY(!a.isVisible());
+
+        a.setCaption(QStringLiteral("Définir chemin de l'editeur audio"));
+        a.File1.setListIndex(0);
+        a.Label8_Click();
+        QCOMPARE(Chemin_editeur_audio, m_musique + QStringLiteral("/deux.mp3"));
+        // Nothing is written to the settings here: the menu that opened the window does it.
+        QCOMPARE(lire_reglage(cle::Config, cle::Chemin_dossier_jingles), QStringLiteral("avant"));
+    }
+
+    void activation_de_l_ecoute_rapide() {
+        ajout_fichier& a = en_mode(QStringLiteral("Ajouter un fichier"), m_musique);
+        a.setCaption(QStringLiteral("Gestion de fichier (Click droit sur élément)"));
+        Repondeur r;
+        r.attendre_message(boites::Non).attendre_message(boites::Oui);
+        a.Label8_Click();
+        QCOMPARE(r.messages()[0].style, 308);
+        QCOMPARE(r.messages()[0].titre, QStringLiteral("Sonavel_V5"));
+        QCOMPARE(lecture_gestionnaire, Faux);
+        QVERIFY(a.windowFlags() & Qt::WindowStaysOnTopHint);
+        a.Label8_Click();
+        QCOMPARE(a.Caption(), QStringLiteral("Ecoute rapide de fichier"));
+        QCOMPARE(lecture_gestionnaire, Vrai);
+        QVERIFY(!a.Label8.isEnabled() && !a.Label7.isEnabled());
+        QVERIFY(a.HLBSoftBttn1.isEnabled() && a.HLBSoftBttn3.isEnabled() && a.Command2.isEnabled());
+        QCOMPARE(a.Label7.Caption(), QStringLiteral("Ajouter un fichier"));
+    }
+};
+
+SONAVEL_TEST_MAIN(TestAjout)
+#include "test_ajout.moc"

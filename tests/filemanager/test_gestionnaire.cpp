@@ -1,0 +1,259 @@
+// The file manager window on generated media: selection, the folder's listening time, the
+// duration text, closing, quick listen on deck 1, and the progress window's dots.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+
+#include "config/etat.h"
+#include "filemanager/commun.h"
+#include "platform/conversions.h"
+#include "support/fixtures.h"
+#include "support/repondeur.h"
+#include "support/sonavel_test.h"
+#include "windows/Radio_FM.h"
+#include "windows/ajout_fichier.h"
+#include "windows/fsauve.h"
+
+using namespace Radio;
+
+class TestGestionnaire : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+    // A folder of the test holding copies of generated files under the names given.
+    QString dossier(const QString& nom, const QList<QPair<QString, QString>>& fichiers) {
+        const QString d = m_dir.path() + QLatin1Char('/') + nom;
+        QDir().mkpath(d);
+        for (const auto& f : fichiers)
+            if (!QFile::exists(d + QLatin1Char('/') + f.first)) QFile::copy(f.second, d + QLatin1Char('/') + f.first);
+        return QDir(d).canonicalPath();
+    }
+    // The file manager showing a folder.
+    ajout_fichier& ouvrir(const QString& d) {
+        ajout_fichier& a = ajout_fichier::instance();
+        a.Dir1.setPath(d);
+        return a;
+    }
+    static void cliquer(ajout_fichier& a, int index) {
+        a.File1.setListIndex(index);
+        a.File1_Click();
+    }
+
+private slots:
+    void init() { sonavel_test::nouveau_programme(); }
+
+    void texte_duree_data() {
+        QTest::addColumn<qint64>("secondes");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("0") << qint64(0) << "00:00:00";
+        QTest::newRow("45") << qint64(45) << "00:00:45";
+        QTest::newRow("183") << qint64(183) << "00:03:03";
+        QTest::newRow("754") << qint64(754) << "00:12:34";
+        QTest::newRow("3725") << qint64(3725) << "01:02:05";
+        QTest::newRow("past 16 bits") << qint64(40000) << "11:06:40";
+        QTest::newRow("past 99 hours") << qint64(360005) << "100:00:05";
+    }
+    void texte_duree() {
+        QFETCH(qint64, secondes);
+        QFETCH(QString, texte);
+        QCOMPARE(gestionnaire::texte_duree(secondes), texte);
+    }
+
+    void selection_mesure_et_remplit_le_glisser() {
+        const QString d = dossier("sel", {{"Chanson.mp3", fixtures::mp3(183)}, {"autre.WAV", fixtures::wav(1)}});
+        ajout_fichier& a = ouvrir(d);
+        QCOMPARE(a.Text1.Text(), d);
+        // The filter is matched without regard to case.
+        QCOMPARE(a.File1.ListCount(), 1);
+        a.Combo1.setText(QStringLiteral("*.wav"));
+        a.Combo1_Change();
+        QCOMPARE(a.File1.List(0), QStringLiteral("autre.WAV"));
+        a.Combo1.setText(QStringLiteral("*.mp3"));
+        a.Combo1_Change();
+
+        a.Combo2.setText(QStringLiteral(" Rock "));
+        cliquer(a, 0);
+        QCOMPARE(a.Label5.Caption(), QStringLiteral("Fichier : Chanson.mp3 (00:03:03)"));
+        QCOMPARE(a.Label10.Caption(), QStringLiteral("00:03:03"));
+        QCOMPARE(duree_secondes_fichier, 183);
+        QCOMPARE(duree_texte, QStringLiteral("00:03:03"));
+        QCOMPARE(extension_fichier, QStringLiteral("mp3"));
+        QCOMPARE(a.chemin_selection, d + QStringLiteral("/Chanson.mp3"));
+        QCOMPARE(a.fichier_illisible, Faux);
+        // The generated file has no tag: the genre box is emptied by the tag read.
+        QCOMPARE(enreg_dragdrop.chemin, d + QStringLiteral("/Chanson.mp3"));
+        QCOMPARE(enreg_dragdrop.genre, QString());
+        QCOMPARE(enreg_dragdrop.volume, int16_t(100));
+        QCOMPARE(enreg_dragdrop.debut_lecture, 0.10);
+        QCOMPARE(enreg_dragdrop.duree_piste, QStringLiteral("00:03:03"));
+        QVERIFY(qAbs(rt::CDbl(enreg_dragdrop.fin_lecture) - 183) < 0.1);
+        QVERIFY(a.graphe_mesure.estNul());
+        QVERIFY(!gestionnaire::pointeur_occupe());
+    }
+
+    void fichier_de_moins_d_une_demi_seconde() {
+        ajout_fichier& a = ouvrir(dossier("court", {{"bip.mp3", fixtures::mp3(0.4)}}));
+        cliquer(a, 0);
+        QCOMPARE(duree_secondes_fichier, 1);
+        QCOMPARE(a.Label10.Caption(), QStringLiteral("00:00:00"));
+    }
+
+    void fichier_illisible() {
+        const QString d = dossier("illisible", {{"Faux.mp3", fixtures::texte_nomme_mp3()}});
+        ajout_fichier& a = ouvrir(d);
+        a.Label10.setCaption(QStringLiteral("avant"));
+        Repondeur r;
+        r.attendre_message();
+        cliquer(a, 0);
+        QCOMPARE(r.messages().size(), 1);
+        QCOMPARE(r.messages()[0].style, 16);
+        QVERIFY(r.messages()[0].texte.startsWith(
+            QStringLiteral("Faux.mp3\rCe fichier n'est pas lisible ou invalide erreur : ")));
+        QCOMPARE(a.fichier_illisible, Vrai);
+        QCOMPARE(a.Label10.Caption(), QStringLiteral("avant"));
+        QVERIFY(!gestionnaire::pointeur_occupe());
+    }
+
+    void temps_d_ecoute_du_dossier() {
+        const QString d = dossier("somme", {{"a.mp3", fixtures::mp3(2)},
+                                            {"B.mp3", fixtures::mp3(3)},
+                                            {"c.mp3", fixtures::mp3(183)},
+                                            {"note.txt", fixtures::texte_nomme_mp3()}});
+        ajout_fichier& a = ouvrir(d);
+        a.Label10_Click();
+        QCOMPARE(a.Label3.Caption(), QStringLiteral("Nb de Fichier(s) trouvé(s) : 3"));
+        QCOMPARE(a.Label10.Caption(), QStringLiteral("00:03:08"));
+        QCOMPARE(a.Label5.Caption(), QStringLiteral("Fichier : c.mp3"));
+        QVERIFY(!a.File1.isHidden() && !a.Dir1.isHidden() && a.Label7.isEnabled());
+        QVERIFY(!gestionnaire::pointeur_occupe());
+    }
+
+    void temps_d_ecoute_dossier_vide() {
+        const QString d = dossier("vide", {});
+        ajout_fichier& a = ouvrir(d);
+        a.Label10.setCaption(QStringLiteral("00:01:00"));
+        Repondeur r;
+        r.attendre_message();
+        a.Label10_Click();
+        QCOMPARE(a.Label3.Caption(), QStringLiteral("Nb de Fichier(s) trouvé(s) : 0"));
+        QCOMPARE(r.messages().size(), 1);
+        QCOMPARE(r.messages()[0].style, 16);
+        QCOMPARE(a.Label10.Caption(), QStringLiteral("00:01:00"));
+        // The failed walk gives everything back.
+        QVERIFY(!a.File1.isHidden() && !a.Dir1.isHidden() && a.Label7.isEnabled() && a.Label10.isEnabled());
+        QVERIFY(!gestionnaire::pointeur_occupe());
+    }
+
+    void lecteur_indisponible() {
+        ajout_fichier& a = ajout_fichier::instance();
+        a.Drive1.addItem(QStringLiteral("/pas/de/volume"));
+        Repondeur r;
+        r.attendre_message();
+        a.Drive1.setListIndex(a.Drive1.ListCount() - 1);
+        QCOMPARE(r.messages().size(), 1);
+        QCOMPARE(r.messages()[0].texte,
+                 QStringLiteral(" Ce lecteur n'est pas disponible.  .. Ou Insérer une disquette '"));
+        QCOMPARE(r.messages()[0].style, 48);
+        // The list shows the drive of the current folder again.
+        QCOMPARE(a.Drive1.Drive(), QStorageInfo(QDir::currentPath()).rootPath());
+    }
+
+    void fermeture() {
+        ajout_fichier& a = ajout_fichier::instance();
+        a.show();
+        QCloseEvent fermer;
+        QApplication::sendEvent(&a, &fermer);
+        QVERIFY(a.isVisible());  // the close box does nothing
+
+        // Hover colours of the labels used as buttons.
+        coul_label = 1000;
+        a.survol(a.Label8);
+        QCOMPARE(a.Label8.ForeColor(), 19000);
+        a.fin_survol();
+        QCOMPARE(a.Label8.ForeColor(), 1000);
+
+        lecture_gestionnaire = Vrai;
+        a.Label7.setEnabled(false);
+        a.Label8.setEnabled(false);
+        a.HLBSoftBttn2.setEnabled(true);
+        a.Label6_Click();
+        QVERIFY(!a.isVisible());
+        QCOMPARE(lecture_gestionnaire, Faux);
+        QVERIFY(a.Label7.isEnabled() && a.Label8.isEnabled() && !a.HLBSoftBttn2.isEnabled());
+        QCOMPARE(a.Label7.Caption(), QStringLiteral("Rechercher"));
+        QCOMPARE(a.Caption(), QStringLiteral("Ajout / Suppression / recherche fichier(s)"));
+    }
+
+    void ecoute_rapide() {
+        const QString d = dossier("ecoute", {{"un.mp3", fixtures::mp3(3)}, {"deux.mp3", fixtures::mp3(2)}});
+        Nom_radio_fm = QStringLiteral("Radio Test");
+        Radio_FM& r = Radio_FM::instance();
+        r.Timer1.setEnabled(true);
+        ajout_fichier& a = ouvrir(d);
+
+        // Nothing selected: the sequencer stops, nothing is loaded.
+        a.HLBSoftBttn1_Click();
+        QVERIFY(!r.Timer1.Enabled());
+        QCOMPARE(lecture_gestionnaire, Vrai);
+        QCOMPARE(chemin_lecteur1, d + QLatin1Char('/'));
+        QCOMPARE(lecteur_en_cours, int16_t(0));
+        // Stop with nothing selected leaves the deck alone.
+        a.HLBSoftBttn2_Click();
+        QCOMPARE(chemin_lecteur1, d + QLatin1Char('/'));
+
+        cliquer(a, 0);  // deux.mp3
+        a.HLBSoftBttn1_Click();
+        const QString deux = d + QStringLiteral("/deux.mp3");
+        QCOMPARE(chemin_lecteur1, deux);
+        QCOMPARE(r.Caption(), QStringLiteral("En cours sur Radio Test : ") + deux);
+        QCOMPARE(r.Label7.Caption(), QStringLiteral("- - Radio Test - -"));
+        QCOMPARE(r.Label2.Caption(), QStringLiteral("deux.mp3 - "));
+        QCOMPARE(lecteur_en_cours, int16_t(1));
+        QCOMPARE(r.lecteur1.graphe.GetState(), etat_graphe::EnLecture);
+        QVERIFY(!a.HLBSoftBttn1.isEnabled() && a.HLBSoftBttn2.isEnabled());
+
+        // Next steps through the folder and starts again at the top.
+        a.HLBSoftBttn3_Click();
+        QCOMPARE(chemin_lecteur1, d + QStringLiteral("/un.mp3"));
+        QCOMPARE(r.lecteur1.graphe.GetState(), etat_graphe::EnLecture);
+        a.HLBSoftBttn3_Click();
+        QCOMPARE(chemin_lecteur1, deux);
+
+        // Stop keeps the full path, so deck 1's own play still works.
+        a.HLBSoftBttn2_Click();
+        QCOMPARE(chemin_lecteur1, deux);
+        QCOMPARE(r.lecteur1.graphe.GetState(), etat_graphe::Arrete);
+        QCOMPARE(r.Caption(), QStringLiteral("Radio Test"));
+        QVERIFY(a.HLBSoftBttn1.isEnabled() && !a.HLBSoftBttn2.isEnabled());
+    }
+
+    void suivant_sur_dossier_vide() {
+        ajout_fichier& a = ouvrir(dossier("vide2", {}));
+        a.HLBSoftBttn3_Click();  // no box, no error
+        QCOMPARE(a.File1.ListIndex(), -1);
+    }
+
+    void points_de_progression() {
+        PointsProgression p;
+        QStringList vus{p.texte()};
+        for (int i = 0; i < 4; ++i) vus << p.suivant();
+        QCOMPARE(vus, (QStringList{".", "..", "....", ".", ".."}));
+
+        fsauve& f = fsauve::instance();
+        f.ProgressBar1.setMax(3);
+        f.ProgressBar1.setValue(3);
+        QCOMPARE(sonavel_test::erreur_de([&] { f.ProgressBar1.setValue(4); }), 380);
+        f.show();
+        QVERIFY(gestionnaire::pointeur_occupe());
+        f.hide();
+        // The pointer stays busy until the user of the window resets it.
+        QVERIFY(gestionnaire::pointeur_occupe());
+        gestionnaire::pointeur_defaut();
+    }
+};
+
+SONAVEL_TEST_MAIN(TestGestionnaire)
+#include "test_gestionnaire.moc"
