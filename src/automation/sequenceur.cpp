@@ -11,6 +11,7 @@
 #include "platform/chaines.h"
 #include "platform/conversions.h"
 #include "platform/erreur.h"
+#include "playlist/suivi_courant.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/err_form.h"
@@ -122,6 +123,7 @@ void Radio_FM::Timer1_Timer() {
             }
             if (l.ListView1.ListCount() == 0) throw Erreur(5, choix::aucune_entree());
             l.ListView1.RemoveItem(index_liste_en_cours);
+            num_enreg_courant = suivi_courant::apres_retrait(num_enreg_courant, index_liste_en_cours);
             l.sauve_tout();
             index_liste_en_cours -= 1;
             ligne_journal = QStringLiteral("Recherche de fichier valide ") + double_saut + chemin_entree_liste + cr +
