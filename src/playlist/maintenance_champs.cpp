@@ -96,34 +96,33 @@ bool Liste_son::liste_au_format_dfm() {
     return false;
 }
 
-void Liste_son::a_debutpiste_Click() {
+namespace {
+// The start point asked for, put in rows premier..dernier, shown in the menu item's caption and
+// written with the whole list.
+void changer_debut(Liste_son& l, bool toute_la_liste, MenuItem& item, const QString& legende) {
     try {
-        if (!liste_au_format_dfm()) return;
+        if (!l.liste_au_format_dfm()) return;
         const QString debut = demander_debut();
         {
-            Sablier sablier(*this);
-            reconstruire(ListView1, 1, ListView1.ListCount(), [&](QStringList& c) { c[1] = debut; });
+            Sablier sablier(l);
+            const int32_t premier = toute_la_liste ? 1 : ligne_insertion;
+            const int32_t dernier = toute_la_liste ? l.ListView1.ListCount() : ligne_insertion;
+            reconstruire(l.ListView1, premier, dernier, [&](QStringList& c) { c[1] = debut; });
         }
-        a_debutpiste.setCaption(QStringLiteral("Début piste de la liste a : ") + debut);
-        sauve_tout();
+        item.setCaption(legende + debut);
+        l.sauve_tout();
     } catch (const Erreur& e) {
         signaler_debut(e);
     }
 }
+}  // namespace
+
+void Liste_son::a_debutpiste_Click() {
+    changer_debut(*this, true, a_debutpiste, QStringLiteral("Début piste de la liste a : "));
+}
 
 void Liste_son::a_debutpiste_fichier_Click() {
-    try {
-        if (!liste_au_format_dfm()) return;
-        const QString debut = demander_debut();
-        {
-            Sablier sablier(*this);
-            reconstruire(ListView1, ligne_insertion, ligne_insertion, [&](QStringList& c) { c[1] = debut; });
-        }
-        a_debutpiste_fichier.setCaption(QStringLiteral("Début piste de ce fichier a : ") + debut);
-        sauve_tout();
-    } catch (const Erreur& e) {
-        signaler_debut(e);
-    }
+    changer_debut(*this, false, a_debutpiste_fichier, QStringLiteral("Début piste de ce fichier a : "));
 }
 
 // Lists copied to another disk keep their folders: "X:" at the front of a path becomes the

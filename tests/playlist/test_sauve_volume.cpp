@@ -36,6 +36,14 @@ class TestSauveVolume : public QObject {
         return chemin;
     }
 
+    // Deck n on air with this file; the entry on air and the entry chosen.
+    static void sur_le_lecteur(int n, const QString& chemin, int32_t courant, int32_t choisi) {
+        lecteur_en_cours = int16_t(n);
+        Radio_FM::instance().deck(n).chemin = chemin;
+        num_enreg_courant = courant;
+        index_liste_en_cours = choisi;
+    }
+
 private slots:
     void init() { sonavel_test::nouveau_programme(); }
 
@@ -44,10 +52,7 @@ private slots:
     void ecrit_le_volume_du_lecteur_a_l_antenne() {
         Radio_FM& f = Radio_FM::instance();
         chemin_liste = liste_de(3);
-        lecteur_en_cours = 2;
-        chemin_lecteur2 = QStringLiteral("/m/titre2.mp3");
-        num_enreg_courant = 2;
-        index_liste_en_cours = 3;
+        sur_le_lecteur(2, QStringLiteral("/m/titre2.mp3"), 2, 3);
         enreg_destinataire = enreg_liste::lire(chemin_liste, 3);  // the next entry, already read
         f.Slider1.setValue(5);
         QCOMPARE(f.Label22.Caption(), QStringLiteral("75%"));
@@ -72,10 +77,7 @@ private slots:
     void rien_quand_aucun_enregistrement_ne_tient_le_fichier() {
         Radio_FM& f = Radio_FM::instance();
         chemin_liste = liste_de(3);
-        lecteur_en_cours = 1;
-        chemin_lecteur1 = QStringLiteral("/m/ailleurs.mp3");
-        num_enreg_courant = 1;
-        index_liste_en_cours = 2;
+        sur_le_lecteur(1, QStringLiteral("/m/ailleurs.mp3"), 1, 2);
         f.Slider.setValue(2);
         const QByteArray avant = fichiers::lire_fichier(chemin_liste);
         Repondeur r;
@@ -107,9 +109,7 @@ private slots:
         };
         QCOMPARE(jouer(), -3800);
         QCOMPARE(f.Label21.Caption(), QStringLiteral("5%"));
-        lecteur_en_cours = 1;
-        chemin_lecteur1 = QStringLiteral("/m/titre1.mp3");
-        num_enreg_courant = 1;
+        sur_le_lecteur(1, QStringLiteral("/m/titre1.mp3"), 1, 0);
         Repondeur r;
         r.attendre_message(boites::OK);
         f.A_sauve();
