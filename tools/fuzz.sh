@@ -9,6 +9,10 @@ cd "$(dirname "$0")/.."
 secondes=${1:-600}
 shift || true
 bash tools/setup.sh
+# clang, then the runtime of its own major version (the package is named after it).
+bash tools/setup.sh clang
+version=$(clang++ -dumpversion | cut -d. -f1)
+bash tools/setup.sh "libclang-rt-$version-dev" 2>/dev/null || true
 cmake -S . -B build-fuzz -G Ninja -DSONAVEL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the programs and the tests need.
-# Idempotent: apt-get runs only when something is missing.
+# Installs the Debian packages the build, the programs and the tests need (the display tests
+# run under Xvfb with openbox as window manager). Only names that every current Debian release
+# carries: the fuzz script installs its own compiler runtime.
+# Idempotent: apt-get runs only when something is missing. Extra package names given as
+# arguments are installed the same way (tools/fuzz.sh uses this).
 set -euo pipefail
 
 packages=(
@@ -11,9 +14,9 @@ packages=(
   gstreamer1.0-x gstreamer1.0-alsa gstreamer1.0-pulseaudio
   xvfb xauth xdotool x11-apps imagemagick poppler-utils fonts-dejavu-core qt6-translations-l10n
   openbox
-  clang libclang-rt-14-dev
   unrtf
 )
+[[ $# -gt 0 ]] && packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

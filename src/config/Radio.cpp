@@ -66,6 +66,7 @@ void demarrer() {
 int Main(int argc, char** argv) {
     programme::preparer_plateforme();
     QApplication app(argc, argv);
+    programme::affichage_ouvert();
     QApplication::setApplicationName(QStringLiteral("Sonavel_V5"));
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

@@ -177,14 +177,27 @@ QString texte(const Valeur& v) {
     return QString::fromUtf8(v.texte);
 }
 
+namespace {
+// The six theme colours of the default look, in the order of the variables below.
+constexpr int32_t k_defaut_texte_liste = 0x0F0F0F, k_defaut_text_bouton = couleur::TexteBouton,
+                  k_defaut_label = 0xFFFFFF, k_defaut_fond_liste = 0x8F8F8F, k_defaut_fenetre = 0x8F8F8F,
+                  k_defaut_bouton = 0x9F9F9F;
+}  // namespace
+
 void couleurs_par_defaut_en_memoire() {
-    Radio::coul_texte_liste = 0x0F0F0F;
-    Radio::coul_text_bouton = couleur::TexteBouton;
-    Radio::coul_label = 0xFFFFFF;
-    Radio::coul_fond_liste = 0x8F8F8F;
-    Radio::coul_fenètre = 0x8F8F8F;
-    Radio::coul_bouton = 0x9F9F9F;
+    Radio::coul_texte_liste = k_defaut_texte_liste;
+    Radio::coul_text_bouton = k_defaut_text_bouton;
+    Radio::coul_label = k_defaut_label;
+    Radio::coul_fond_liste = k_defaut_fond_liste;
+    Radio::coul_fenètre = k_defaut_fenetre;
+    Radio::coul_bouton = k_defaut_bouton;
     Radio::coul_bouton_groupe_lecture = QStringLiteral("noir");
+}
+
+bool couleurs_par_defaut_en_usage() {
+    return Radio::coul_texte_liste == k_defaut_texte_liste && Radio::coul_text_bouton == k_defaut_text_bouton &&
+           Radio::coul_label == k_defaut_label && Radio::coul_fond_liste == k_defaut_fond_liste &&
+           Radio::coul_fenètre == k_defaut_fenetre && Radio::coul_bouton == k_defaut_bouton;
 }
 
 int ecrire_serie(const Serie& serie) {

@@ -128,6 +128,8 @@ const Theme& theme(Saison saison);
 
 // The six theme colours and the play-group colour name as the default colours set them.
 void couleurs_par_defaut_en_memoire();
+// True while the six theme colours are those of the default look (nothing chosen by the user).
+bool couleurs_par_defaut_en_usage();
 // The text of a value for the program now running.
 QString texte(const Valeur& v);
 // Writes each entry of the series in order; a failing write is ignored, as the store's

@@ -3,6 +3,7 @@
 #include "config/Radio.h"
 #include "config/etat.h"
 #include "config/placement.h"
+#include "config/table_reglages.h"
 #include "platform/barre_position.h"
 #include "platform/controles.h"
 #include "platform/images.h"
@@ -67,26 +68,38 @@ void boutons_dessines(QWidget& f, int32_t dos, int32_t bas, int32_t survol, int3
     pour_chaque<OwnerDrawnButton>(f, [&](OwnerDrawnButton& b) { b.setForeColorOver(txt); });
 }
 
-void barres(QWidget& f) {
-    pour_chaque<PositionBar>(f, [](PositionBar& b) {
+void barres(QWidget& f, int32_t texte_c) {
+    pour_chaque<PositionBar>(f, [texte_c](PositionBar& b) {
         b.setBackColor(coul_fond_liste);
         b.setFillColor(coul_texte_liste);
-        b.setForeColor(coul_label);
+        b.setForeColor(texte_c);
     });
 }
 }  // namespace
 
 void appliquer_theme() {
+    // The default look writes white on mid-grey (3.2:1). While it is in use, texts on a plain
+    // ground take the dark list text of the same look instead; over the dark background
+    // pictures (main window, options dialog) labels stay white. Colours the user chose are
+    // applied as chosen.
+    const bool defaut = reglages_table::couleurs_par_defaut_en_usage();
+    auto lisible = [defaut](int32_t texte_c, int32_t fond_c) {
+        if (!defaut || contraste(couleur_qt(texte_c), couleur_qt(fond_c)) >= 4.5) return texte_c;
+        return coul_texte_liste;
+    };
+    const int32_t sur_champ = lisible(coul_label, coul_fond_liste);
+    const int32_t sur_fenetre = lisible(coul_label, coul_fenètre);
+
     // Options dialog.
     Form_options& o = Form_options::instance();
     appliquer_couleur_fond(&o, coul_fenètre);
     fond<CheckBox>(o, coul_fenètre);
-    texte<CheckBox>(o, coul_label);
+    texte<CheckBox>(o, sur_fenetre);
     texte<Label>(o, coul_label);
     fond<CommandButton>(o, coul_fenètre);
     fond<ComboBox>(o, coul_fond_liste);
-    texte<ComboBox>(o, coul_label);
-    texte<TextBox>(o, coul_label);
+    texte<ComboBox>(o, sur_champ);
+    texte<TextBox>(o, sur_champ);
     fond<TextBox>(o, coul_fond_liste);
 
     // Mini player.
@@ -94,14 +107,16 @@ void appliquer_theme() {
     placement::placer(m, Position_haut_mini_lecteur, Position_gauche_mini_lecteur);
     appliquer_couleur_fond(&m, coul_fenètre);
     m.Label1.setBackColor(coul_fenètre);
-    m.Label1.setForeColor(coul_label);
+    m.Label1.setForeColor(sur_fenetre);
     fond<CommandButton>(m, coul_bouton);
 
     // Playlist window.
     Liste_son& l = Liste_son::instance();
     l.ListView1.setForeColor(coul_texte_liste);
-    l.Combo1.setForeColor(coul_label);
+    l.Combo1.setForeColor(sur_champ);
     fond<OptionButton>(l, coul_fenètre);
+    // Its labels are meant to lie on the dark background picture (the reset background path),
+    // as the main window's do: they keep the label colour.
     texte<Label>(l, coul_label);
     l.ListView1.setBackColor(coul_fond_liste);
     l.Combo1.setBackColor(coul_fond_liste);
@@ -117,28 +132,29 @@ void appliquer_theme() {
     fond<Label>(r, coul_fenètre);
     pour_chaque<Shape>(r, [](Shape& s) { s.setBorderColor(coul_label); });
     boutons_dessines(r, coul_fenètre, coul_fond_liste, coul_fond_liste, coul_text_bouton);
-    texte<CheckBox>(r, coul_label);
+    texte<CheckBox>(r, sur_champ);
     fond<CheckBox>(r, coul_fond_liste);
     fond<OptionButton>(r, coul_fenètre);
-    texte<OptionButton>(r, coul_label);
+    texte<OptionButton>(r, sur_fenetre);
     fond<CommandButton>(r, coul_bouton);
-    texte<ComboBox>(r, coul_label);
+    texte<ComboBox>(r, sur_champ);
     fond<ComboBox>(r, coul_fond_liste);
-    barres(r);
-    texte<TextBox>(r, coul_label);
+    barres(r, sur_champ);
+    // Text1 lies on the list colour; the hidden boxes keep their own ground.
+    pour_chaque<TextBox>(r, [&](TextBox& t) { t.setForeColor(lisible(coul_label, t.BackColor())); });
 
     // File manager.
     ajout_fichier& a = ajout_fichier::instance();
-    texte<TextBox>(a, coul_label);
+    texte<TextBox>(a, sur_champ);
     fond<TextBox>(a, coul_fond_liste);
-    texte<Label>(a, coul_label);
+    texte<Label>(a, sur_fenetre);
     fond<CommandButton>(a, coul_fenètre);
-    nomme(a, "File1", coul_label, coul_fond_liste);
+    nomme(a, "File1", sur_champ, coul_fond_liste);
     appliquer_couleur_fond(&a, coul_fenètre);
-    nomme(a, "Dir1", coul_label, coul_fond_liste);
-    nomme(a, "Drive1", coul_label, coul_fond_liste);
+    nomme(a, "Dir1", sur_champ, coul_fond_liste);
+    nomme(a, "Drive1", sur_champ, coul_fond_liste);
     nomme_fond(a, "Frame1", coul_fenètre);
-    texte<ComboBox>(a, coul_label);
+    texte<ComboBox>(a, sur_champ);
     fond<ComboBox>(a, coul_fond_liste);
     boutons_dessines(a, coul_fenètre, coul_label, coul_fond_liste, coul_text_bouton);
 
@@ -150,13 +166,13 @@ void appliquer_theme() {
     // hovered text.
     err_form& e = err_form::instance();
     appliquer_couleur_fond(&e, coul_fenètre);
-    e.Label1.setForeColor(coul_label);
+    e.Label1.setForeColor(sur_fenetre);
     e.Label1.setBackColor(coul_fenètre);
     for (OwnerDrawnButton* b : {&e.AnyButton1, &e.AnyButton2}) {
         b->setBackColor(coul_fenètre);
         b->setBackColorDown(coul_label);
         b->setBackColorOver(coul_fond_liste);
-        b->setForeColor(coul_label);
+        b->setForeColor(sur_fenetre);
         b->setForeColorDown(coul_text_bouton);
         b->setForeColorOver(coul_text_bouton);
     }
@@ -164,10 +180,10 @@ void appliquer_theme() {
     // Entry properties.
     Propriete& p = Propriete::instance();
     appliquer_couleur_fond(&p, coul_fenètre);
-    barres(p);
-    texte<TextBox>(p, coul_label);
+    barres(p, sur_champ);
+    texte<TextBox>(p, sur_champ);
     fond<TextBox>(p, coul_fond_liste);
-    texte<Label>(p, coul_label);
+    texte<Label>(p, sur_fenetre);
     fond<Label>(p, coul_fenètre);
     boutons_dessines(p, coul_fenètre, coul_label, coul_fond_liste, coul_text_bouton);
 
@@ -175,14 +191,14 @@ void appliquer_theme() {
     renom& rn = renom::instance();
     nomme_fond(rn, "Text1", coul_fond_liste);
     appliquer_couleur_fond(&rn, coul_fenètre);
-    nomme(rn, "Text1", coul_label, coul_fond_liste, false);
-    texte<Label>(rn, coul_label);
+    nomme(rn, "Text1", sur_champ, coul_fond_liste, false);
+    texte<Label>(rn, sur_fenetre);
     fond<Label>(rn, coul_fenètre);
 
     // About box controls.
     nomme_fond(apropos, "cmdOK", coul_bouton);
     fond<Label>(apropos, coul_fenètre);
-    texte<Label>(apropos, coul_label);
+    texte<Label>(apropos, sur_fenetre);
     fond<CommandButton>(apropos, coul_fenètre);
 
     // Copy dialog.
@@ -190,9 +206,9 @@ void appliquer_theme() {
     fond<CommandButton>(cp, coul_fenètre);
     appliquer_couleur_fond(&cp, coul_fenètre);
     for (const char* nom : {"Dir1", "Drive1", "Text1", "Text2"}) nomme(cp, nom, coul_texte_liste, coul_fond_liste);
-    nomme(cp, "Frame1", coul_label, coul_fenètre, false);
+    nomme(cp, "Frame1", sur_fenetre, coul_fenètre, false);
     fond<Label>(cp, coul_fenètre);
-    texte<Label>(cp, coul_label);
+    texte<Label>(cp, sur_fenetre);
 
     // File-type association.
     Association& as = Association::instance();
@@ -203,9 +219,9 @@ void appliquer_theme() {
     nomme(as, "Text1", coul_texte_liste, coul_fond_liste);
     nomme(as, "Text2", coul_texte_liste, coul_fond_liste);
     fond<OptionButton>(as, coul_fenètre);
-    texte<OptionButton>(as, coul_label);
+    texte<OptionButton>(as, sur_fenetre);
     fond<Label>(as, coul_fenètre);
-    texte<Label>(as, coul_label);
+    texte<Label>(as, sur_fenetre);
 }
 }  // namespace Radio
 

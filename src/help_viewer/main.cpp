@@ -6,6 +6,7 @@
 int main(int argc, char** argv) {
     programme::preparer_plateforme();
     QApplication app(argc, argv);
+    programme::affichage_ouvert();
     QApplication::setApplicationName(QStringLiteral("Aide_Sonavel"));
     aide_prog::instance().Show();
     return app.exec();

@@ -50,7 +50,12 @@ void PositionBar::paintEvent(QPaintEvent*) {
         QFont f = font();
         f.setPixelSize(height() - 3);
         p.setFont(f);
+        // Over the filled part the caption takes the bar's back colour, so it reads on both parts.
         p.setPen(couleur_qt(ForeColor()));
+        p.setClipRect(QRect(1 + plein, 0, width(), height()));
+        p.drawText(rect(), Qt::AlignCenter, m_caption);
+        p.setPen(fond);
+        p.setClipRect(QRect(0, 0, 1 + plein, height()));
         p.drawText(rect(), Qt::AlignCenter, m_caption);
     }
 }

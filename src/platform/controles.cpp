@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include "platform/erreur.h"
 #include "platform/par_code.h"
@@ -194,6 +196,45 @@ void ComboBox::Clear() {
 }
 
 // ---- CheckBox
+
+namespace {
+// A check box or option button: the box is always drawn light with a dark mark (the window
+// and window-text system colours), so the mark shows whatever colours the caption takes.
+void peindre_case(QAbstractButton* b, const QStyleOptionButton& opt, QStyle::PrimitiveElement boite,
+                  QStyle::SubElement zone_boite, QStyle::SubElement zone_texte, QStyle::ControlElement texte,
+                  QStyle::SubElement zone_focus) {
+    QStylePainter p(b);
+    QStyleOptionButton o = opt;
+    o.rect = b->style()->subElementRect(zone_boite, &opt, b);
+    o.palette.setColor(QPalette::Base, couleur_systeme(0x05));
+    o.palette.setColor(QPalette::Text, couleur_systeme(0x08));
+    o.palette.setColor(QPalette::WindowText, couleur_systeme(0x08));
+    p.drawPrimitive(boite, o);
+    o = opt;
+    o.rect = b->style()->subElementRect(zone_texte, &opt, b);
+    p.drawControl(texte, o);
+    if (opt.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect f;
+        f.QStyleOption::operator=(opt);
+        f.rect = b->style()->subElementRect(zone_focus, &opt, b);
+        p.drawPrimitive(QStyle::PE_FrameFocusRect, f);
+    }
+}
+}  // namespace
+
+void CheckBox::paintEvent(QPaintEvent*) {
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    peindre_case(this, opt, QStyle::PE_IndicatorCheckBox, QStyle::SE_CheckBoxIndicator, QStyle::SE_CheckBoxContents,
+                 QStyle::CE_CheckBoxLabel, QStyle::SE_CheckBoxFocusRect);
+}
+
+void OptionButton::paintEvent(QPaintEvent*) {
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    peindre_case(this, opt, QStyle::PE_IndicatorRadioButton, QStyle::SE_RadioButtonIndicator,
+                 QStyle::SE_RadioButtonContents, QStyle::CE_RadioButtonLabel, QStyle::SE_RadioButtonFocusRect);
+}
 
 CheckBox::CheckBox(QWidget* parent, const QString& caption) : QCheckBox(caption, parent), Couleurs(this) {
     setTristate(true);

@@ -139,6 +139,7 @@ public:
 protected:
     void nextCheckState() override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     bool m_par_code = false;
@@ -163,6 +164,7 @@ public:
 protected:
     void focusInEvent(QFocusEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     bool m_par_code = false;

@@ -5,6 +5,9 @@
 #include <QLineEdit>
 #include <QApplication>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <iterator>
 
 QPalette::ColorRole role_systeme(int index) {
     switch (index) {
@@ -37,10 +40,60 @@ QPalette::ColorRole role_systeme(int index) {
     }
 }
 
+QColor couleur_systeme(int index) {
+    // Our own fixed palette: light faces with dark text, as the stored defaults were drawn
+    // where they come from (a grey button with the button-text colour reads dark on light),
+    // whatever the desktop's theme. Selection and window text keep 4.5:1 on their grounds.
+    static constexpr QRgb table[] = {
+        0xC8C8C8,  // scroll bar
+        0x3A6EA5,  // desktop
+        0x99B4D1,  // active caption
+        0xBFCDDB,  // inactive caption
+        0xF0F0F0,  // menu
+        0xFFFFFF,  // window
+        0x646464,  // window frame
+        0x000000,  // menu text
+        0x000000,  // window text
+        0x000000,  // caption text
+        0xB4B4B4,  // active border
+        0xF4F7FC,  // inactive border
+        0xABABAB,  // application workspace
+        0x0063B1,  // highlight
+        0xFFFFFF,  // highlighted text
+        0xF0F0F0,  // button face
+        0xA0A0A0,  // button shadow
+        0x6D6D6D,  // grey text
+        0x000000,  // button text
+        0x000000,  // inactive caption text
+        0xFFFFFF,  // button highlight
+        0x696969,  // 3D dark shadow
+        0xE3E3E3,  // 3D light
+        0x000000,  // tooltip text
+        0xFFFFE1,  // tooltip back
+    };
+    if (index < 0 || index >= int(std::size(table))) return QColor(table[0x0F]);
+    return QColor(table[index]);
+}
+
 QColor couleur_qt(int32_t valeur) {
     const uint32_t v = static_cast<uint32_t>(valeur);
-    if (v & 0x80000000u) return QApplication::palette().color(QPalette::Active, role_systeme(int(v & 0xFF)));
+    if (v & 0x80000000u) return couleur_systeme(int(v & 0xFF));
     return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+}
+
+namespace {
+double luminance(const QColor& c) {
+    auto canal = [](int v) {
+        const double x = v / 255.0;
+        return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * canal(c.red()) + 0.7152 * canal(c.green()) + 0.0722 * canal(c.blue());
+}
+}  // namespace
+
+double contraste(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 int32_t valeur_couleur(const QColor& c) { return couleur::rgb(c.red(), c.green(), c.blue()); }

@@ -1,8 +1,7 @@
 #pragma once
 // Colours as the system stores them: 32-bit signed values in the platform layout, low byte
 // red, then green, then blue. Negative values (high bit set) name a system colour by its
-// index in the low byte (0x80000012, that is -2147483630, is the button text colour); they
-// follow the application palette.
+// index in the low byte (0x80000012, that is -2147483630, is the button text colour).
 #include <QColor>
 #include <QPalette>
 #include <cstdint>
@@ -25,9 +24,12 @@ constexpr int32_t TexteBouton = systeme(0x12);
 constexpr int32_t rgb(int r, int g, int b) { return (r & 0xFF) | (g & 0xFF) << 8 | (b & 0xFF) << 16; }
 }  // namespace couleur
 
-// The colour a stored value stands for. A system colour follows the application palette;
-// an unknown system index gives the window colour.
+// The colour a stored value stands for. A system colour comes from our own fixed palette
+// (couleur_systeme), not from the desktop's theme; an unknown index gives the button face.
 QColor couleur_qt(int32_t valeur);
+QColor couleur_systeme(int index);
+// The contrast ratio of two colours, 1 to 21 (relative luminance, sRGB); 4.5 reads well.
+double contraste(const QColor& a, const QColor& b);
 // The stored value of a colour (never a system colour).
 int32_t valeur_couleur(const QColor& c);
 // The palette role behind a system colour index.

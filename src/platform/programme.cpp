@@ -3,6 +3,10 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <cerrno>
+#include <cstdio>
+#include <unistd.h>
+
 namespace {
 QString& dossier_choisi() {
     static QString d;
@@ -28,8 +32,42 @@ void aller_au_dossier() { QDir::setCurrent(dossier()); }
 }  // namespace programme
 
 namespace programme {
+namespace {
+QtMessageHandler& gestionnaire_precedent() {
+    static QtMessageHandler h = nullptr;
+    return h;
+}
+
+[[noreturn]] void sans_affichage() {
+    const char* nom = program_invocation_short_name;
+    std::fprintf(stderr,
+                 "%s : un affichage graphique est nécessaire, aucun n'est disponible (variable DISPLAY).\n"
+                 "%s: a graphical display is needed and none is available (DISPLAY is not set or not reachable).\n",
+                 nom, nom);
+    std::fflush(stderr);
+    // No abort: a missing display is the user's situation, not a crash to dump.
+    _exit(1);
+}
+
+// While the application opens its display, a fatal message from the platform plugin means
+// there is no display to open.
+void pendant_ouverture(QtMsgType type, const QMessageLogContext& contexte, const QString& texte) {
+    if (type == QtFatalMsg) sans_affichage();
+    if (gestionnaire_precedent()) gestionnaire_precedent()(type, contexte, texte);
+    else std::fprintf(stderr, "%s\n", qPrintable(texte));
+}
+
+bool plateforme_x11(const QByteArray& choisie) { return choisie.isEmpty() || choisie.startsWith("xcb"); }
+}  // namespace
+
 void preparer_plateforme() {
     if (qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    const QByteArray choisie = qgetenv("QT_QPA_PLATFORM");
+    if (plateforme_x11(choisie) && qgetenv("DISPLAY").isEmpty() && qgetenv("WAYLAND_DISPLAY").isEmpty())
+        sans_affichage();
+    gestionnaire_precedent() = qInstallMessageHandler(pendant_ouverture);
 }
+
+void affichage_ouvert() { qInstallMessageHandler(gestionnaire_precedent()); }
 }  // namespace programme

@@ -15,6 +15,9 @@ void aller_au_dossier();
 
 namespace programme {
 // Before the application object exists: on X11 use the xcb platform (Wayland ignores the
-// window positions and stay-on-top that the system relies on).
+// window positions and stay-on-top that the system relies on). Without any display to open
+// the program says so in French and English and ends with code 1 (never an abort).
 void preparer_plateforme();
+// Once the application object exists: the display is open.
+void affichage_ouvert();
 }  // namespace programme

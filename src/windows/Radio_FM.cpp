@@ -79,6 +79,16 @@ struct Deck {
     Timer& defilement;
 };
 
+// A short fixed legend beside a figure, in the discreet text colour.
+QLabel* legende(QWidget* parent, const QString& texte, const QString& bulle) {
+    auto* l = new QLabel(texte, parent);
+    l->setObjectName(QStringLiteral("legende"));
+    l->setFont(police(11));
+    l->setToolTip(bulle);
+    appliquer_couleur_texte(l, TexteDiscret);
+    return l;
+}
+
 QFrame* panneau(QWidget* parent) {
     auto* f = new QFrame(parent);
     f->setFrameShape(QFrame::StyledPanel);
@@ -101,12 +111,13 @@ QWidget* disposer_deck(QWidget* parent, const Deck& d) {
     entete->addWidget(nom);
     entete->addWidget(&d.antenne);
     entete->addStretch();
+    // The large figure is the file's length: its legend says so, whatever the program writes in it.
+    entete->addWidget(legende(f, QStringLiteral("durée"), QStringLiteral("Durée du titre chargé, en secondes")));
     d.duree.setFont(police(22, true, true));
     d.duree.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    d.duree.setToolTip(QStringLiteral("Durée du titre chargé sur le lecteur %1, en secondes").arg(d.numero));
     entete->addWidget(&d.duree);
-    auto* s = new QLabel(QStringLiteral("s"), f);
-    appliquer_couleur_texte(s, TexteDiscret);
-    entete->addWidget(s);
+    entete->addWidget(legende(f, QStringLiteral("s"), d.duree.toolTip()));
     v->addLayout(entete);
 
     d.titre.setFont(police(15, true));
@@ -137,6 +148,7 @@ QWidget* disposer_deck(QWidget* parent, const Deck& d) {
     volume->addWidget(&d.volume, 1);
     volume->addWidget(&d.volume_cache, 1);
     volume->addWidget(&d.moins_fort);
+    d.pourcent.setToolTip(QStringLiteral("Volume du lecteur %1").arg(d.numero));
     d.pourcent.setFont(police(14, true, true));
     d.pourcent.setMinimumWidth(52);
     d.pourcent.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -259,7 +271,7 @@ void Radio_FM::disposer() {
 
     // Label menu bar, program name and the round buttons of the skin.
     auto* haut = new QHBoxLayout;
-    haut->setSpacing(14);
+    haut->setSpacing(10);
     for (Label* l : {&Label12, &Label13, &Label14, &Label15, &Label16, &Label17, &Label18, &Label19}) {
         l->setFont(police(13, true));
         l->setCursor(Qt::PointingHandCursor);
@@ -287,45 +299,41 @@ void Radio_FM::disposer() {
     for (const Deck& deck : d) decks->addWidget(disposer_deck(this, deck), 1);
     racine->addLayout(decks);
 
-    // Mode switches, overlap and the two quick-load lists.
+    // Mode switches and overlap on one row, the two quick-load lists under them.
     QFrame* bas = panneau(this);
-    auto* g = new QGridLayout(bas);
+    auto* g = new QVBoxLayout(bas);
     g->setContentsMargins(10, 8, 10, 8);
-    g->setHorizontalSpacing(8);
-    g->setVerticalSpacing(6);
+    g->setSpacing(6);
     auto* modes = new QHBoxLayout;
+    modes->setSpacing(8);
     modes->addWidget(&Image12);
     modes->addWidget(&Image13);
-    modes->addSpacing(8);
+    modes->addSpacing(4);
     modes->addWidget(&coche2);
     modes->addWidget(&coche3);
     modes->addWidget(&coche4);
     modes->addStretch();
-    g->addLayout(modes, 0, 0);
-    auto* superposition = new QHBoxLayout;
     auto* texte_mix = new QLabel(QStringLiteral("Superposition (s)"), bas);
     appliquer_couleur_texte(texte_mix, TexteDiscret);
-    superposition->addWidget(texte_mix);
-    superposition->addWidget(&Image14);
+    modes->addWidget(texte_mix);
+    modes->addWidget(&Image14);
     Text1.setFixedWidth(44);
     Text1.setAlignment(Qt::AlignCenter);
-    superposition->addWidget(&Text1);
-    superposition->addWidget(&Image15);
-    superposition->addStretch();
-    g->addLayout(superposition, 1, 0);
+    modes->addWidget(&Text1);
+    modes->addWidget(&Image15);
+    g->addLayout(modes);
 
     Label10.setFont(police(12, true));
-    g->addWidget(&Label10, 0, 1, 1, 2);
-    Combo1.setMinimumWidth(260);
-    Combo2.setMinimumWidth(260);
+    Combo1.setMinimumWidth(200);
+    Combo2.setMinimumWidth(200);
     auto* favoris = new QHBoxLayout;
+    favoris->addWidget(&Label10);
     favoris->addWidget(&Combo1, 1);
     favoris->addWidget(&HLBSoftBttn4);
     favoris->addSpacing(10);
     favoris->addWidget(&Combo2, 1);
     favoris->addWidget(&HLBSoftBttn5);
-    g->addLayout(favoris, 1, 1, 1, 2);
-    g->setColumnStretch(1, 1);
+    g->addLayout(favoris);
     racine->addWidget(bas);
 
     // Lower menu buttons of the skin.
@@ -345,8 +353,18 @@ void Radio_FM::disposer() {
     e->setContentsMargins(10, 4, 10, 4);
     Label7.setFont(police(13, true));
     e->addWidget(&Label7, 1);
+    e->addWidget(legende(etat, QStringLiteral("écoulé"), QStringLiteral("Secondes écoulées du titre à l'antenne")));
+    Label5.setFont(police(13, true, true));
+    Label5.setMinimumWidth(40);
+    Label5.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     e->addWidget(&Label5);
-    e->addSpacing(12);
+    e->addWidget(legende(etat, QStringLiteral("s"), QStringLiteral("Secondes écoulées du titre à l'antenne")));
+    e->addSpacing(16);
+    e->addWidget(legende(etat, QStringLiteral("niveau L1"),
+                         QStringLiteral("Niveau du lecteur 1 en centièmes de décibel (0 = plein volume)")));
+    Label11.setFont(police(13, true, true));
+    Label11.setMinimumWidth(52);
+    Label11.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     e->addWidget(&Label11);
     racine->addWidget(etat);
 
@@ -469,6 +487,7 @@ void Radio_FM::habiller() {
     Label5.setToolTip(QStringLiteral("temps piste en secondes 0"));
     Label11.setToolTip(QStringLiteral("Niveau lecteur 1"));
 
-    resize(1080, sizeHint().height());
+    // Fits a 1024 x 768 screen, frame included.
+    resize(qMax(minimumSizeHint().width(), 980), sizeHint().height());
 }
 

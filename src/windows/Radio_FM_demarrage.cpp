@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QTimer>
 
 #include "config/Radio.h"
 #include "config/etat.h"
@@ -165,6 +166,12 @@ void Radio_FM::Form_Load() {
                 hide();
                 charge_lire();
                 showMinimized();
+                // The splash shows and raises the main window after this load: once that is
+                // over, make sure it is still in the task bar (some window managers restore a
+                // raised window).
+                QTimer::singleShot(0, this, [this] {
+                    if (!isMinimized()) showMinimized();
+                });
                 mini_lecteur& mini = mini_lecteur::instance();
                 fenetres::premier_plan(mini, true);
                 mini.setCaption(nom_fichier_affiche);

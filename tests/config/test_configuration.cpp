@@ -172,8 +172,7 @@ private slots:
 
     void theme_applique_a_chaque_fenetre() {
         reglages_complets();
-        // A system button-text colour of its own, so the stop button can only show it by
-        // following the palette.
+        // A desktop palette of its own: system colours must not follow it.
         const QPalette palette_avant = QApplication::palette();
         QPalette systeme = palette_avant;
         systeme.setColor(QPalette::ButtonText, QColor(1, 2, 3));
@@ -202,10 +201,10 @@ private slots:
             QCOMPARE(liste->ForeColor(), 65280);
             QCOMPARE(liste->BackColor(), 255);
         }
-        // A system colour follows the palette: the stop button's text is drawn in the system
-        // button-text colour, at rest, pressed and under the pointer.
+        // A system colour comes from our own palette: the stop button's text is dark at rest,
+        // pressed and under the pointer, whatever the desktop.
         for (int32_t c : {r.HLBSoftBttn9.ForeColor(), r.HLBSoftBttn9.ForeColorDown(), r.HLBSoftBttn9.ForeColorOver()})
-            QCOMPARE(couleur_qt(c), QColor(1, 2, 3));
+            QCOMPARE(couleur_qt(c), QColor(0, 0, 0));
         QApplication::setPalette(palette_avant);
     }
 

@@ -73,7 +73,8 @@ private slots:
             etat_avant(deck);
             Radio::enreg_destinataire.chemin = m_dossier + QLatin1Char('/') + entree;
             Radio_FM& f = Radio_FM::instance();
-            (f.*(variante ? charges_F : charges)[deck - 1])();
+            const Chargement* table = variante ? charges_F : charges;
+            (f.*table[deck - 1])();
             etats[variante] = etat_deck(deck);
             QVERIFY(!f.deck(deck).lecteur.graphe.estNul());
             QCOMPARE(f.deck(deck).lecteur.graphe.GetState(), etat_graphe::Arrete);

@@ -227,6 +227,9 @@ private slots:
                                auto* f = qobject_cast<QFileDialog*>(w);
                                QVERIFY(f);
                                filtres = f->nameFilters();
+                               // The dialog leaves its name field alone while that field has the
+                               // focus, which it may already have on a loaded machine.
+                               if (QWidget* champ = f->focusWidget()) champ->clearFocus();
                                f->selectFile(dir.filePath("TITRE.MP3"));
                                QMetaObject::invokeMethod(f, "accept");
                            });

@@ -219,15 +219,16 @@ private slots:
     }
 
     void couleurs_plateforme() {
-        const QPalette pal = QApplication::palette();
+        // System colours come from our own fixed palette, not the desktop's.
         const struct { int32_t valeur; QColor attendu; } cas[] = {
             {255, QColor(255, 0, 0)},             // low byte red
             {0xFF0000, QColor(0, 0, 255)},
             {16777152, QColor(0xC0, 0xFF, 0xFF)},  // 0xFFFFC0
-            {-2147483630, pal.color(QPalette::ButtonText)},  // 0x80000012
-            {couleur::FaceBouton, pal.color(QPalette::Button)},
-            {couleur::systeme(0x05), pal.color(QPalette::Base)},
-            {couleur::systeme(0x08), pal.color(QPalette::Text)},
+            {-2147483630, QColor(0, 0, 0)},  // 0x80000012, button text
+            {couleur::FaceBouton, QColor(0xF0, 0xF0, 0xF0)},
+            {couleur::systeme(0x05), QColor(255, 255, 255)},
+            {couleur::systeme(0x08), QColor(0, 0, 0)},
+            {couleur::systeme(0x7F), QColor(0xF0, 0xF0, 0xF0)},  // unknown index: the button face
         };
         for (const auto& c : cas) QCOMPARE(couleur_qt(c.valeur), c.attendu);
         QCOMPARE(valeur_couleur(QColor(0x12, 0x34, 0x56)), 0x563412);

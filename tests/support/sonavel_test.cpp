@@ -26,6 +26,9 @@ void preparer_environnement() {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(r + "/config"));
     qputenv("XDG_DATA_HOME", QFile::encodeName(r + "/data"));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(r + "/cache"));
+    // A test that needs a real display uses X when there is one, and skips on offscreen.
+    if (qEnvironmentVariableIsSet("SONAVEL_TEST_AFFICHAGE"))
+        qputenv("QT_QPA_PLATFORM", qgetenv("DISPLAY").isEmpty() ? "offscreen" : "xcb");
     definir_si_absent("QT_QPA_PLATFORM", "offscreen");
     definir_si_absent("SONAVEL_AUDIO_SINK", "fakesink");
     definir_si_absent("SONAVEL_VIDEO_SINK", "fakesink");
