@@ -114,6 +114,13 @@ Liste_son::Liste_son() {
     resize(pixels(6700 + 2500 + 2500 + 1300 + 1000 + 1100) + 24, 480);
 }
 
+// The controls the window filters go before the window: their children's last events must not
+// reach a filter that asks a half-destroyed control for its parts.
+Liste_son::~Liste_son() {
+    for (QObject* o : std::initializer_list<QObject*>{&ListView1, ListView1.viewport(), &Combo1, Combo1.lineEdit()})
+        if (o) o->removeEventFilter(this);
+}
+
 void Liste_son::construire_menus() {
     for (MenuItem* m : {&logofond, &A_coul_fenètre, &a_coul_label, &logo_, &logo_liste, &A_coul_fond_liste,
                         &A_coul_texte_liste, &logo_menu_fichier, &a_coul_bouton, &A_coul_text_bouton,

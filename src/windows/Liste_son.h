@@ -15,6 +15,7 @@
 class Liste_son : public FormInstance<Liste_son> {
 public:
     Liste_son();
+    ~Liste_son() override;
 
     // ---- The list, the file on air and the list-play options.
     ListView ListView1{this};  // the playlist: one row per record of the current list file
