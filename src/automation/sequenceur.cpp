@@ -108,9 +108,12 @@ void Radio_FM::Timer1_Timer() {
             }
             if (trouve) {
                 Timer1.setEnabled(false);
-                void (Radio_FM::*charge[])() = {&Radio_FM::charge_2_list, &Radio_FM::charge_3_list,
-                                                &Radio_FM::charge_1_list};
-                if (d != 0) (this->*charge[d - 1])();
+                // The next deck of the ring takes the entry.
+                switch (d) {
+                case 1: charge_2_list(); break;
+                case 2: charge_3_list(); break;
+                case 3: charge_1_list(); break;
+                }
                 trouve = erreur_chargement_liste != Vrai;
             }
             if (trouve) break;
