@@ -1,13 +1,16 @@
-# The harness of the scenarios that run the real program on a virtual X display. Sourced by
-# a scenario after it has set `source_prog` (the built program folder) and `captures` (the
-# screenshot folder), and `outils_en_plus` for the tools it needs beyond the usual ones.
-# It gives: $travail (a temporary folder, removed at exit), $prog (a copy of the program, so
-# lists and journal are written beside it), the display in $DISPLAY, and the functions below.
-# Exit status of a scenario: 0 passed, 1 failed, 77 skipped (a tool missing).
-
+# Shared by the scenarios that drive the real program on a virtual X display. Source it with
+# source_prog (the program folder) and captures set, and `outils_en_plus` for the tools it
+# needs beyond the usual ones; a scenario may define echec first. It skips (77) when
+# a tool is missing, works in a temporary folder ($travail) on a copy of the program folder
+# ($prog), generates three sound files and a list of them ($liste), starts Xvfb and gives:
+#   lancer ARGS...   starts the program (its own process group)
+#   fenetre TITLE    the id of the first visible window whose title matches (waits 20 s)
+#   arreter_programme, premier_lancement (the first start writes the defaults and ends)
 for outil in Xvfb xdotool import gst-launch-1.0 setsid ${outils_en_plus:-}; do
   command -v "$outil" >/dev/null || { echo "scenario: $outil not found, skipped"; exit 77; }
 done
+
+declare -F echec >/dev/null || echec() { echo "scenario: FAILED: $*" >&2; exit 1; }
 
 travail=$(mktemp -d)
 pid_x=""
@@ -26,13 +29,25 @@ fin() {
   rm -rf "$travail"
 }
 trap fin EXIT
-echec() { echo "scenario: FAILED: $*" >&2; exit 1; }
 
+# A copy of the program folder: the program writes its lists and journal beside itself.
 cp -r "$source_prog" "$travail/prog"
 prog="$travail/prog/Sonavel_V5"
 export XDG_CONFIG_HOME="$travail/config" XDG_DATA_HOME="$travail/data"
 export SONAVEL_AUDIO_SINK=fakesink SONAVEL_VIDEO_SINK=fakesink
 mkdir -p "$travail/son" "$captures"
+
+# Three short sound files and a list of them, record by record (418 bytes each).
+son() { gst-launch-1.0 -q audiotestsrc num-buffers=20 ! wavenc ! filesink location="$1" >/dev/null; }
+for nom in matin midi soir; do son "$travail/son/$nom.wav"; done
+liste="$travail/trois.dfm"
+: >"$liste"
+for nom in matin midi soir; do
+  printf '%-200s%-100s%-100s' "$travail/son/$nom.wav" "0.00" "divers" >>"$liste"
+  printf '\x64\x00\x9a\x99\x99\x99\x99\x99\xb9\x3f' >>"$liste"  # volume 100, start 0.1
+  printf '%-8s' "00:00:01" >>"$liste"
+done
+[[ $(stat -c %s "$liste") -eq $((3 * 418)) ]] || echec "the generated list is not 3 records"
 
 Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$travail/display" >"$travail/xvfb.log" 2>&1 &
 pid_x=$!
@@ -47,7 +62,7 @@ export DISPLAY=":$numero" QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
 lancer() { setsid "$prog" "$@" >>"$travail/prog.log" 2>&1 & pid_prog=$!; }
-fenetre() {  # the id of the first window whose title matches, waiting up to 20 s
+fenetre() {
   local id=""
   for _ in $(seq 200); do
     id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
@@ -56,16 +71,7 @@ fenetre() {  # the id of the first window whose title matches, waiting up to 20 
   done
   return 1
 }
-saisir_dans() {  # types a file name into a file dialog and accepts it
-  local id
-  id=$(fenetre "$1") || echec "no window \"$1\""
-  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
-  sleep 0.5
-  xdotool key --clearmodifiers ctrl+a
-  xdotool type --delay 5 "$2"
-  xdotool key Return
-}
-premier_lancement() {  # the first start writes the defaults, says so and ends
+premier_lancement() {
   lancer
   local id
   id=$(fenetre "Sonavel_V5") || echec "no first-start message"
@@ -74,4 +80,13 @@ premier_lancement() {  # the first start writes the defaults, says so and ends
   xdotool key Return
   for _ in $(seq 100); do kill -0 "$pid_prog" 2>/dev/null || break; sleep 0.1; done
   arreter_programme
+}
+saisir_dans() {  # types a text into a dialog or input box and accepts it
+  local id
+  id=$(fenetre "$1") || echec "no window \"$1\""
+  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+  sleep 0.5
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 5 "$2"
+  xdotool key Return
 }

@@ -12,27 +12,15 @@ set -euo pipefail
 [[ $# -eq 2 ]] || { sed -n '7p' "$0" | sed 's/^# //' >&2; exit 2; }
 source_prog=$1
 captures=$2
+echec() { echo "scenario: FAILED: $*" >&2; exit 1; }
 source "$(dirname "$0")/scenario_commun.sh"
-
-# Three short sound files and a list of them, record by record (418 bytes each).
-for nom in matin midi soir; do
-  gst-launch-1.0 -q audiotestsrc num-buffers=20 ! wavenc ! filesink location="$travail/son/$nom.wav" >/dev/null
-done
-liste="$travail/trois.dfm"
-: >"$liste"
-for nom in matin midi soir; do
-  printf '%-200s%-100s%-100s' "$travail/son/$nom.wav" "0.00" "divers" >>"$liste"
-  printf '\x64\x00\x9a\x99\x99\x99\x99\x99\xb9\x3f' >>"$liste"  # volume 100, start 0.1
-  printf '%-8s' "00:00:01" >>"$liste"
-done
-[[ $(stat -c %s "$liste") -eq $((3 * 418)) ]] || echec "the generated list is not 3 records"
 
 montrer() {  # the playlist window brought up beside the main window, as a user would
   xdotool windowmove "$1" 0 440 windowraise "$1"
   xdotool windowfocus --sync "$1" 2>/dev/null || true
   sleep 1
 }
-
+# The first start writes the defaults, says so and ends.
 premier_lancement
 
 # A list on the command line: the playlist window asks which list to open.

@@ -9,6 +9,7 @@
 #include "platform/chaines.h"
 #include "platform/conversions.h"
 #include "platform/erreur.h"
+#include "playlist/suivi_courant.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/err_form.h"
@@ -177,6 +178,7 @@ void Radio_FM::detecte_fichier_liste() {
         if (fichier->isEmpty()) {
             Liste_son& l = Liste_son::instance();
             l.ListView1.RemoveItem(index_liste_en_cours);
+            num_enreg_courant = suivi_courant::apres_retrait(num_enreg_courant, index_liste_en_cours);
             l.sauve_tout();
             index_liste_en_cours -= 1;
             err_form& f = err_form::instance();

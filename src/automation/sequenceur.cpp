@@ -11,6 +11,7 @@
 #include "platform/chaines.h"
 #include "platform/conversions.h"
 #include "platform/erreur.h"
+#include "playlist/suivi_courant.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/err_form.h"
@@ -107,9 +108,12 @@ void Radio_FM::Timer1_Timer() {
             }
             if (trouve) {
                 Timer1.setEnabled(false);
-                void (Radio_FM::*charge[])() = {&Radio_FM::charge_2_list, &Radio_FM::charge_3_list,
-                                                &Radio_FM::charge_1_list};
-                if (d != 0) (this->*charge[d - 1])();
+                // The next deck of the ring takes the entry.
+                switch (d) {
+                case 1: charge_2_list(); break;
+                case 2: charge_3_list(); break;
+                case 3: charge_1_list(); break;
+                }
                 trouve = erreur_chargement_liste != Vrai;
             }
             if (trouve) break;
@@ -122,6 +126,7 @@ void Radio_FM::Timer1_Timer() {
             }
             if (l.ListView1.ListCount() == 0) throw Erreur(5, choix::aucune_entree());
             l.ListView1.RemoveItem(index_liste_en_cours);
+            num_enreg_courant = suivi_courant::apres_retrait(num_enreg_courant, index_liste_en_cours);
             l.sauve_tout();
             index_liste_en_cours -= 1;
             ligne_journal = QStringLiteral("Recherche de fichier valide ") + double_saut + chemin_entree_liste + cr +

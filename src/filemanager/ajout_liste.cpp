@@ -10,6 +10,7 @@
 #include "platform/chaines.h"
 #include "platform/conversions.h"
 #include "platform/erreur.h"
+#include "playlist/suivi_courant.h"
 #include "windows/Liste_son.h"
 #include "windows/ajout_fichier.h"
 
@@ -110,6 +111,7 @@ void ajout_fichier::Label7_Click() {
             else
                 Chemin_dernier_fichier = dossier;
             ajouter_ligne(ligne_insertion, jingle);
+            num_enreg_courant = suivi_courant::apres_insertion(num_enreg_courant, ligne_insertion);
             vue.update();
             if (jingle)
                 ecrire_reglage(cle::Config, cle::Chemin_dossier_jingles, rt::Trim(Chemin_dossier_jingles));

@@ -15,6 +15,7 @@
 #include "platform/fichiers.h"
 #include "platform/programme.h"
 #include "playlist/fichier_liste.h"
+#include "playlist/sablier.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/err_form.h"
@@ -27,13 +28,6 @@ const QString Paragraphe = QStringLiteral("\n\r\n\r");
 
 // The folder the list dialogs start in.
 QString dossier_listes() { return Chemin_programme.isEmpty() ? programme::dossier() : Chemin_programme; }
-
-// The busy pointer of a long list command, back to the default at its end whatever happens.
-struct Sablier {
-    explicit Sablier(QWidget& w) : fenetre(w) { fenetre.setCursor(Qt::BusyCursor); }
-    ~Sablier() { fenetre.unsetCursor(); }
-    QWidget& fenetre;
-};
 }  // namespace
 
 bool Liste_son::prendre_nom_liste(const QString& nom) {

@@ -1,5 +1,8 @@
 #include "playlist/volume_liste.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace volume_liste {
 namespace {
 struct Ligne {
@@ -23,5 +26,23 @@ int16_t pourcent_du_niveau(int16_t niveau) {
     for (const Ligne& l : Table)
         if (l.niveau == niveau) return l.pourcent;
     return niveau;
+}
+namespace {
+// The row nearest `valeur` by `cle`; on a tie the later (louder) row wins.
+template <class Cle>
+int16_t plus_proche(double valeur, Cle cle) {
+    const Ligne* meilleure = &Table[0];
+    for (const Ligne& l : Table)
+        if (std::abs(cle(l) - valeur) <= std::abs(cle(*meilleure) - valeur)) meilleure = &l;
+    return meilleure->pourcent;
+}
+}  // namespace
+
+int16_t pourcent_de_table(double pourcent) {
+    return plus_proche(std::clamp(pourcent, 0.0, 100.0), [](const Ligne& l) { return double(l.pourcent); });
+}
+
+int16_t pourcent_le_plus_proche(int32_t niveau) {
+    return plus_proche(double(niveau), [](const Ligne& l) { return double(l.niveau); });
 }
 }  // namespace volume_liste

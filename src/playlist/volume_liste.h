@@ -10,4 +10,10 @@ namespace volume_liste {
 int16_t niveau_du_pourcent(int16_t pourcent);
 // Before writing an entry: the percent of a level.
 int16_t pourcent_du_niveau(int16_t niveau);
+// A percent typed by the user, brought into 0..100 and onto the nearest row of the table
+// (halfway between two rows goes to the louder one).
+int16_t pourcent_de_table(double pourcent);
+// The percent of the table row whose level is nearest `niveau` (a deck's level kept into its
+// entry reads back as that level; halfway goes to the louder row).
+int16_t pourcent_le_plus_proche(int32_t niveau);
 }  // namespace volume_liste

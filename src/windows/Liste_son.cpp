@@ -119,6 +119,13 @@ Liste_son::Liste_son() {
     resize(largeur, 480);
 }
 
+// The controls the window filters go before the window: their children's last events must not
+// reach a filter that asks a half-destroyed control for its parts.
+Liste_son::~Liste_son() {
+    for (QObject* o : std::initializer_list<QObject*>{&ListView1, ListView1.viewport(), &Combo1, Combo1.lineEdit()})
+        if (o) o->removeEventFilter(this);
+}
+
 void Liste_son::construire_menus() {
     for (MenuItem* m : {&logofond, &A_coul_fenètre, &a_coul_label, &logo_, &logo_liste, &A_coul_fond_liste,
                         &A_coul_texte_liste, &logo_menu_fichier, &a_coul_bouton, &A_coul_text_bouton,
@@ -167,6 +174,9 @@ void Liste_son::construire_menus() {
                         &a_debutpiste, &A_Debut_piste, &a_modif, &Modifier_volume})
         m->setEnabled(false);
     A_conserver.setEnabled(false);
+    coller_.setEnabled(false);  // until a copy or a cut
+    inser_apres.setChecked(true);
+    modifier_chemin_non.setChecked(true);
     A_sauve.setChecked(true);
 }
 
@@ -652,14 +662,28 @@ bool Liste_son::eventFilter(QObject* objet, QEvent* e) {
                 d->acceptProposedAction();
                 return true;
             }
+            // A drag from the file manager, or files from another program.
+            if (d->source() || d->mimeData()->hasUrls()) {
+                d->acceptProposedAction();
+                return true;
+            }
         }
         break;
     case QEvent::Drop:
         if (objet == ListView1.viewport()) {
             auto* d = static_cast<QDropEvent*>(e);
-            if (d->source() == ListView1.viewport() || d->source() == &ListView1) {
+            const QPointF p = d->position();
+            if (d->source()) {
                 d->acceptProposedAction();
-                evenement::utilisateur([this] { ListView1_DragDrop(); });
+                evenement::utilisateur([&] { ListView1_DragDrop(float(p.x()), float(p.y())); });
+                return true;
+            }
+            if (d->mimeData()->hasUrls()) {
+                QStringList fichiers;
+                for (const QUrl& u : d->mimeData()->urls())
+                    if (u.isLocalFile()) fichiers.append(u.toLocalFile());
+                d->acceptProposedAction();
+                evenement::utilisateur([&] { ListView1_OLEDragDrop(fichiers); });
                 return true;
             }
         }

@@ -16,6 +16,7 @@
 class Liste_son : public FormInstance<Liste_son> {
 public:
     Liste_son();
+    ~Liste_son() override;
 
     // ---- The list, the file on air and the list-play options.
     ListView ListView1{this};  // the playlist: one row per record of the current list file
@@ -252,7 +253,8 @@ public:
     void copier__Click();
     void Couper__Click();
     void coller__Click();
-    void ListView1_DragDrop();
+    void ListView1_DragDrop(float X, float Y);
+    void ListView1_OLEDragDrop(const QStringList& fichiers);
     void ListView1_ColumnClick(int colonne);
     void ajout_fich_Click();
     void ajout_fichs_Click();
@@ -276,6 +278,19 @@ public:
     void Convertion_Click();
     void A_Copen_rfm_Click();
     void A_Convertir_dfm_Click();
+    // ---- List editing and maintenance (src/playlist).
+    int32_t num_enreg_depot = 0;  // drop row of a row move
+    int32_t ordre_tri = 0;        // next confirmed sort: 0 ascending, 1 descending
+    // The row where dropped or added entries go (mode_insertion, ligne_insertion); 1 on an
+    // empty list.
+    int32_t ligne_de_depot();
+    // Inserts the rows (text and five cells each) one after the other at the drop row, so
+    // that several end up in reverse order; num_enreg_courant follows its entry and
+    // ligne_insertion becomes the row. Returns that row. The caller saves.
+    int32_t inserer_au_point(const QVector<QStringList>& lignes);
+    // The list check of the maintenance commands: false (after the refusal) when the list in
+    // hand is not held as a .dfm list.
+    bool liste_au_format_dfm();
 
     // ---- Play controls of the list (src/automation).
     void Image2_Click();

@@ -218,6 +218,15 @@ void ajout_fichier::brancher() {
     if (Combo2.lineEdit()) Combo2.lineEdit()->installEventFilter(this);
 }
 
+// The filtered controls go before the window: their children's last events must not reach a
+// filter that asks a half-destroyed control for its parts.
+ajout_fichier::~ajout_fichier() {
+    for (QObject* o : std::initializer_list<QObject*>{File1.viewport(), &File1, Dir1.viewport(), &txtv1Titre,
+                                                      &txtv1Artiste, &txtv1Album, &txtv1Commentaire, &txtv1Annee,
+                                                      &txtv1Piste, Combo2.lineEdit()})
+        if (o) o->removeEventFilter(this);
+}
+
 void ajout_fichier::closeEvent(QCloseEvent* e) {
     // The close box does nothing: Label6 and Escape close the window.
     e->ignore();

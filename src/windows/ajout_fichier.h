@@ -15,6 +15,7 @@
 class ajout_fichier : public FormInstance<ajout_fichier> {
 public:
     ajout_fichier();
+    ~ajout_fichier() override;
     void Form_Load() override;
 
     // ---- Browsing: the decks' path check points these at the folder of a deck's file.

@@ -255,8 +255,10 @@ private slots:
         if (cas == QLatin1String("nom")) chemin = QStringLiteral("piste.mp3");
         s.liste({{sur_disque, QStringLiteral("12.00")}, {chemin, QStringLiteral("12.00")}, {sur_disque, QStringLiteral("12.00")}});
         index_liste_en_cours = 2;
+        num_enreg_courant = 3;  // the entry on air keeps its number pointing at it
         chemin_entree_liste = chemin;
         s.f.detecte_fichier_liste();
+        QCOMPARE(num_enreg_courant, lignes);
         QCOMPARE(chemin_entree_liste, attendu == QLatin1String("disque") ? sur_disque
                                       : attendu == QLatin1String("tel quel") ? chemin
                                                                               : QString());

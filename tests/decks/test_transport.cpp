@@ -167,7 +167,8 @@ private slots:
         index_liste_en_cours = 2;
         enreg_destinataire = e;
         f.Command6.setEnabled(true);
-        f.Label23.setCaption(QStringLiteral("75%"));
+        f.Slider2.setValue(5);  // 75 %
+        chemin_lecteur3 = e.chemin;  // the record holds the deck's file
         lecteur_en_cours = 1;
         f.HLBSoftBttn17_Click();
         QCOMPARE(r.boites().size(), 1);
