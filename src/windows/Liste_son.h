@@ -170,7 +170,6 @@ public:
     Drapeau maj_fichier_echec = Faux;      // the last file measurement failed
     // ---- File check and information update (src/playlist/verification_liste.cpp,
     // mise_a_jour_liste.cpp): one measurement's graph lives only while it measures.
-    QString chemin_fichier_maj;      // the file to measure
     FilgraphManager graphe_maj;
     IMediaPosition position_maj;
     IBasicAudio audio_maj;

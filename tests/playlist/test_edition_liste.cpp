@@ -134,6 +134,10 @@ private slots:
         Liste_son& l = liste(6);
         num_enreg_courant = courant;
         Repondeur r;
+        // A drop from the desktop is followed by the list information update: the rows "1".."6"
+        // name no file, so it counts them as unreadable, then offers to save.
+        const bool bureau = edition == QLatin1String("bureau");
+        if (bureau) r.attendre_message().attendre_message(boites::Non);
         if (edition == QLatin1String("coller")) {
             choisir(l, a);
             l.copier__Click();
@@ -168,7 +172,8 @@ private slots:
         }
         QCOMPARE(fichier(), lignes);
         QCOMPARE(num_enreg_courant, courant_apres);
-        QCOMPARE(r.boites().size(), 0);
+        QCOMPARE(r.boites().size(), bureau ? 2 : 0);
+        if (bureau) QVERIFY(r.boites()[0].texte.startsWith(QStringLiteral("Fichier(s) non mis a jour (lecture impossible) : 6")));
     }
 
     // The pasted row keeps the copied entry's start and end but plays at 100 %.
