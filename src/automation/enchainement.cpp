@@ -127,15 +127,7 @@ void Radio_FM::Timer4_Timer() {
         try {
             Timer4.setEnabled(false);
             stoppe_liste();
-            err_form& f = err_form::instance();
-            f.setCaption(QStringLiteral("ATTENTION ERREUR"));
-            const QString& s = saut_ligne;
-            ligne_journal = QStringLiteral("ATTENTION ERREUR ! T4") + s + QStringLiteral("FICHIER NON TROUVEE , NON AUDIO ou ") +
-                            s + description + s + QStringLiteral("SI LISTE EN COURS : ARRETEE") + s +
-                            QStringLiteral("Tapez F2 dans le cas de lecture de liste") + s +
-                            QStringLiteral("Revoir la sélection");
-            f.Label1.setCaption(ligne_journal);
-            f.Show();
+            signaler_erreur_tick(QStringLiteral("T4"), description);
         } catch (const Erreur&) {
             // Never out of a timer tick.
         }

@@ -121,20 +121,24 @@ void Radio_FM::Timer2_Timer() {
             }
             Timer2.setEnabled(false);
             stoppe_liste();
-            err_form& f = err_form::instance();
-            f.setCaption(QStringLiteral("ATTENTION ERREUR"));
-            const QString& s = saut_ligne;
-            ligne_journal = QStringLiteral("ATTENTION ERREUR ! T2") + s + QStringLiteral("FICHIER NON TROUVEE , NON AUDIO ou ") +
-                            s + description + s + QStringLiteral("SI LISTE EN COURS : ARRETEE") + s +
-                            QStringLiteral("Tapez F2 dans le cas de lecture de liste") + s +
-                            QStringLiteral("Revoir la sélection");
-            f.Label1.setCaption(ligne_journal);
-            f.Show();
+            signaler_erreur_tick(QStringLiteral("T2"), description);
             Form_DblClick();
         } catch (const Erreur&) {
             // Never out of a timer tick.
         }
     }
+}
+
+void Radio_FM::signaler_erreur_tick(const QString& minuterie, const QString& description) {
+    err_form& f = err_form::instance();
+    f.setCaption(QStringLiteral("ATTENTION ERREUR"));
+    const QString& s = saut_ligne;
+    ligne_journal = QStringLiteral("ATTENTION ERREUR ! ") + minuterie + s +
+                    QStringLiteral("FICHIER NON TROUVEE , NON AUDIO ou ") + s + description + s +
+                    QStringLiteral("SI LISTE EN COURS : ARRETEE") + s +
+                    QStringLiteral("Tapez F2 dans le cas de lecture de liste") + s + QStringLiteral("Revoir la sélection");
+    f.Label1.setCaption(ligne_journal);
+    f.Show();
 }
 
 bool Radio_FM::mix_special_termine(int n) {

@@ -320,6 +320,8 @@ public:
     void Mettre_en_pause();
     void Pas_demix_audio();
     void Timer2_Timer();
+    // The error window of a playback tick that stopped the list ("T2", "T4").
+    void signaler_erreur_tick(const QString& minuterie, const QString& description);
     void Timer3_Timer();
     void HLBSoftBttn8_Click();
     void HLBSoftBttn6_Click();
