@@ -13,33 +13,10 @@ set -euo pipefail
 [[ $# -eq 2 ]] || { sed -n '8p' "$0" | sed 's/^# //' >&2; exit 2; }
 source_prog=$1
 captures=$2
-for outil in Xvfb xdotool import gst-launch-1.0 setsid; do
-  command -v "$outil" >/dev/null || { echo "scenario: $outil not found, skipped"; exit 77; }
-done
-
-travail=$(mktemp -d)
-pid_x=""
-pid_prog=""
-arreter_programme() {
-  if [[ -n $pid_prog ]] && kill -0 "$pid_prog" 2>/dev/null; then
-    kill -KILL -- "-$pid_prog" 2>/dev/null || true
-  fi
-  if [[ -n $pid_prog ]]; then wait "$pid_prog" 2>/dev/null || true; fi
-  pid_prog=""
-}
-fin() {
-  arreter_programme
-  if [[ -n $pid_x ]]; then kill -TERM "$pid_x" 2>/dev/null || true; wait "$pid_x" 2>/dev/null || true; fi
-  rm -rf "$travail"
-}
-trap fin EXIT
 echec() { echo "scenario: FAILED: $*" >&2; exit 1; }
+source "$(dirname "$0")/scenario_commun.sh"
 
-cp -r "$source_prog" "$travail/prog"
-prog="$travail/prog/Sonavel_V5"
-export XDG_CONFIG_HOME="$travail/config" XDG_DATA_HOME="$travail/data"
-export SONAVEL_AUDIO_SINK=fakesink SONAVEL_VIDEO_SINK=fakesink
-mkdir -p "$captures"
+# Two generated MP3 files in the program folder, and a list of one of them.
 for nom in Titre Piste02; do
   gst-launch-1.0 -q audiotestsrc num-buffers=40 ! lamemp3enc ! filesink location="$travail/prog/$nom.mp3" >/dev/null
 done
@@ -48,28 +25,6 @@ printf '%-200s%-100s%-100s' "$travail/prog/Piste02.mp3" "0.00" "divers" >"$liste
 printf '\x64\x00\x9a\x99\x99\x99\x99\x99\xb9\x3f' >>"$liste"
 printf '%-8s' "00:00:01" >>"$liste"
 
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$travail/display" >"$travail/xvfb.log" 2>&1 &
-pid_x=$!
-numero=""
-for _ in $(seq 100); do
-  numero=$(tr -dc '0-9' <"$travail/display" 2>/dev/null || true)
-  [[ -n $numero ]] && break
-  sleep 0.1
-done
-[[ -n $numero ]] || echec "the virtual display did not start"
-export DISPLAY=":$numero" QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
-
-lancer() { setsid "$prog" "$@" >>"$travail/prog.log" 2>&1 & pid_prog=$!; }
-fenetre() {  # the id of the first visible window whose title matches, waiting up to 20 s
-  local id=""
-  for _ in $(seq 200); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    [[ -n $id ]] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 valider_message() {  # answers the program's message box with its default button
   local id
   id=$(fenetre "^Sonavel_V5$") || echec "no message box"
