@@ -149,7 +149,11 @@ void appliquer_theme() {
     ajout_fichier& a = ajout_fichier::instance();
     texte<TextBox>(a, sur_champ);
     fond<TextBox>(a, coul_fond_liste);
-    texte<Label>(a, sur_fenetre);
+    // Labels on the grey panel (Frame1) read in the readable colour; those right of it lie on the
+    // dark file-menu picture and keep the label colour.
+    const QWidget* panneau = a.findChild<QWidget*>(QStringLiteral("Frame1"));
+    const int bord = panneau ? panneau->geometry().right() : 0;
+    pour_chaque<Label>(a, [&](Label& l) { l.setForeColor(l.geometry().left() > bord ? coul_label : sur_fenetre); });
     fond<CommandButton>(a, coul_fenètre);
     nomme(a, "File1", sur_champ, coul_fond_liste);
     appliquer_couleur_fond(&a, coul_fenètre);

@@ -6,6 +6,7 @@
 #include <QStorageInfo>
 #include <utility>
 
+#include "config/Radio.h"
 #include "config/etat.h"
 #include "platform/boites.h"
 #include "platform/controles.h"
@@ -44,7 +45,8 @@ void survol(Label& l) {
 }
 
 void fin_survol(std::initializer_list<Label*> labels) {
-    for (Label* l : labels) l->setForeColor(Radio::coul_label);
+    // The action labels lie on the window colour: the default look's readable text there.
+    for (Label* l : labels) l->setForeColor(Radio::texte_lisible(Radio::coul_label, Radio::coul_fenètre));
 }
 
 void labels_boutons(std::initializer_list<Label*> labels) {
