@@ -39,7 +39,7 @@ struct Image {
 
 // Deeper groups are counted but not kept: a hostile file cannot grow the stack without end.
 constexpr int ProfondeurMax = 1000;
-// Longer numbers are clamped: the specification allows a signed 16- or 32-bit value.
+// Longer numbers are clamped: the format allows a signed 16- or 32-bit value.
 constexpr int ChiffresMax = 10;
 
 class Lecteur {
