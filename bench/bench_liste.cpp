@@ -11,26 +11,11 @@
 #include "platform/fichiers.h"
 #include "platform/programme.h"
 #include "playlist/enregistrement_liste.h"
+#include "support/liste_exemple.h"
 #include "windows/Liste_son.h"
 
 namespace {
 double ms(qint64 ns) { return double(ns) / 1e6; }
-
-QByteArray liste_de(int n) {
-    QByteArray b;
-    b.reserve(qsizetype(n) * enreg_liste::Longueur);
-    for (int i = 1; i <= n; ++i) {
-        TypeEnregListe e;
-        e.chemin = QStringLiteral("/musique/été/titre numéro %1.mp3").arg(i);
-        e.fin_lecture = QStringLiteral("185.5");
-        e.genre = QStringLiteral("divers");
-        e.volume = 100;
-        e.debut_lecture = 0.1;
-        e.duree_piste = QStringLiteral("00:03:25");
-        b += enreg_liste::encoder(e);
-    }
-    return b;
-}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,7 +34,7 @@ int main(int argc, char** argv) {
     std::printf("%8s %12s %12s %12s %12s %14s\n", "rows", "raw read", "open", "raw write", "sauve_tout",
                 "open+save/1k");
     for (int n : {1000, 5000, 10000, 20000}) {
-        fichiers::reecrire_fichier(source, liste_de(n));
+        fichiers::reecrire_fichier(source, sonavel_test::liste_exemple(n));
         QElapsedTimer t;
         t.start();
         const QByteArray octets = fichiers::lire_fichier(source);

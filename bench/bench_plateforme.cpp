@@ -11,6 +11,7 @@
 #include "platform/fichiers.h"
 #include "platform/reglages.h"
 #include "playlist/enregistrement_liste.h"
+#include "support/liste_exemple.h"
 
 int main(int argc, char** argv) {
     QTemporaryDir dir;
@@ -21,18 +22,7 @@ int main(int argc, char** argv) {
 
     QElapsedTimer t;
     t.start();
-    fichiers::reecrire_fichier(liste, [&](QIODevice& d) {
-        for (int i = 1; i <= n; ++i) {
-            TypeEnregListe e;
-            e.chemin = QStringLiteral("/musique/été/titre numéro %1.mp3").arg(i);
-            e.fin_lecture = QStringLiteral("0.00");
-            e.genre = QStringLiteral("divers");
-            e.volume = 100;
-            e.debut_lecture = 0.1;
-            e.duree_piste = QStringLiteral("00:03:25");
-            d.write(enreg_liste::encoder(e));
-        }
-    });
+    fichiers::reecrire_fichier(liste, sonavel_test::liste_exemple(n));
     const qint64 ecriture = t.nsecsElapsed();
 
     // The program's list load: one open, every record read and decoded in turn.
