@@ -15,7 +15,10 @@ void ecrire(const QString& texte) {
     QFile f(QString::fromUtf8(Fichier));
     QByteArray octets = texte.toUtf8();
     octets += "\r\n";
-    const bool ok = f.open(QIODevice::WriteOnly | QIODevice::Append) && f.write(octets) == octets.size() && f.flush();
+    // A FIFO or device in the journal's place would block the window: not a journal.
+    const QFileInfo info(f.fileName());
+    const bool ordinaire = !info.exists() || info.isFile();
+    const bool ok = ordinaire && f.open(QIODevice::WriteOnly | QIODevice::Append) && f.write(octets) == octets.size() && f.flush();
     f.close();
     if (!ok || f.error() != QFileDevice::NoError)
         MsgBox(QStringLiteral("Erreur écriture journal"), boites::Critique);

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "platform/erreur.h"
+#include "platform/fichiers.h"
 
 namespace operations {
 namespace {
@@ -116,6 +117,7 @@ void copier(const QString& source, const QString& destination, bool remplacer) {
 
     const QFileInfo cible(destination);
     if (!cible.absoluteDir().exists()) echouer(ENOENT, destination);
+    fichiers::supprimer_provisoires(cible.absolutePath(), QStringLiteral(".sonavel_copie_"));
     QTemporaryFile provisoire(cible.absolutePath() + QStringLiteral("/.sonavel_copie_XXXXXX"));
     if (!provisoire.open()) echouer(EACCES, destination);
     QByteArray bloc;
@@ -127,7 +129,8 @@ void copier(const QString& source, const QString& destination, bool remplacer) {
         }
         if (provisoire.write(bloc) != bloc.size()) echouer(provisoire.error() == QFileDevice::ResourceError ? ENOSPC : EIO, destination);
     }
-    if (!provisoire.flush()) echouer(ENOSPC, destination);
+    // On the disk before it takes the destination's name.
+    if (!fichiers::synchroniser(provisoire)) echouer(provisoire.error() == QFileDevice::NoError ? errno : ENOSPC, destination);
     provisoire.setPermissions(entree.permissions());
     // The temporary file takes the destination's name only when complete.
     renommer(provisoire.fileName(), destination, remplacer);

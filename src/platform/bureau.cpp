@@ -28,9 +28,11 @@ QString nom_icone(const Association& a) {
 }
 
 QString lire_texte(const QString& chemin) {
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly)) return QString();
-    return QString::fromUtf8(f.readAll());
+    try {
+        return QString::fromUtf8(fichiers::lire_fichier(chemin));
+    } catch (const Erreur&) {
+        return QString();  // missing, special or unreadable: as if empty
+    }
 }
 
 void ecrire_texte(const QString& chemin, const QString& texte) {

@@ -13,6 +13,7 @@ FichierEnregistrements::FichierEnregistrements(const QString& chemin, int longue
     : m_fichier(chemin), m_longueur(longueur) {
     if (longueur <= 0) throw Erreur(err::AppelInvalide);
     const bool ecriture = acces == Acces::LectureEcriture;
+    fichiers::verifier_fichier_ordinaire(chemin);
     if (chemin.isEmpty() || QFileInfo(chemin).isDir() ||
         !m_fichier.open(ecriture ? QIODevice::ReadWrite : QIODevice::ReadOnly))
         throw Erreur(fichiers::numero_erreur_ouverture(chemin, ecriture));

@@ -26,6 +26,7 @@ private:
 namespace err {
 constexpr int AppelInvalide = 5;        // invalid procedure call or argument
 constexpr int Depassement = 6;          // overflow
+constexpr int MemoireInsuffisante = 7;  // a file far larger than any the program writes
 constexpr int IndiceHorsLimites = 9;
 constexpr int TypeIncompatible = 13;
 constexpr int NomFichierIncorrect = 52;

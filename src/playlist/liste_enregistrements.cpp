@@ -59,7 +59,9 @@ void Liste_son::sauve_tout() {
     const QString chemin = fichier_liste::chemin_complet(chemin_liste);
     try {
         fichiers::reecrire_fichier(chemin, fichier_liste::octets_de_la_vue(ListView1));
+        sauvegarde_en_echec = false;
     } catch (const Erreur& e) {
+        sauvegarde_en_echec = true;
         fichier_liste::signaler_ecriture(chemin, e);
     }
     if (num_enreg_courant == 0) num_enreg_courant = 1;
@@ -68,12 +70,23 @@ void Liste_son::sauve_tout() {
     setCaption(QStringLiteral("Fichier liste ( Modification : ") + chemin_liste + QStringLiteral(" )"));
 }
 
+bool Liste_son::liste_sauvegardee() {
+    if (!sauvegarde_en_echec) return true;
+    MsgBox(QStringLiteral("La liste n'a pas pu être enregistrée : cette commande relirait l'ancien fichier "
+                          "et les lignes affichées seraient perdues.") +
+               QStringLiteral("\r") + QStringLiteral("Enregistrez d'abord la liste (Enregistrer sous)."),
+           boites::Exclamation);
+    return false;
+}
+
 void Liste_son::charge_liste() {
     programme::aller_au_dossier();
+    if (!liste_sauvegardee()) return;
     nom_fichier_liste = chemin_liste;
     if (chemin_liste.isEmpty()) return;
     try {
         const QByteArray contenu = fichier_liste::lire(chemin_liste);
+        sauvegarde_en_echec = false;
         ListView1.Clear();
         Text2.setText(chemin_liste);
         fichier_liste::ajouter_lignes(ListView1, contenu);

@@ -131,6 +131,7 @@ void Liste_son::Label8_Click() {
         }
         try {
             fichiers::reecrire_fichier(chemin, fichier_liste::octets_de_la_vue(ListView1));
+            sauvegarde_en_echec = false;
         } catch (const Erreur& e) {
             erreur_enregistrement = Vrai;
             fichier_liste::signaler_ecriture(chemin, e);

@@ -89,6 +89,7 @@ void signaler_debut(const Erreur& e) { MsgBox(QStringLiteral(" erreur ") + QStri
 }  // namespace
 
 bool Liste_son::liste_au_format_dfm() {
+    if (!liste_sauvegardee()) return false;
     if (chemin_liste_ouverte.isEmpty()) chemin_liste_ouverte = QString::fromLatin1(fichier_liste::NomDefaut);
     extension_fichier = chemin_liste_ouverte.right(3).toLower();
     if (extension_fichier == QLatin1String("dfm")) return true;
@@ -153,6 +154,7 @@ void Liste_son::Modifier_lettre_lecteur_Click() {
             return;
         }
         static const QRegularExpression avec_lettre(QStringLiteral("^[A-Za-z]:"));
+        if (!liste_sauvegardee()) return;
         Sablier sablier(*this);
         reconstruire(ListView1, 1, ListView1.ListCount(), [&](QStringList& c) {
             if (avec_lettre.match(c[0]).hasMatch()) c[0] = rt::Trim((lettre.left(1) + c[0].mid(1)).left(200));
@@ -222,6 +224,7 @@ void Liste_son::modifier_chemin_non_Click() {
 
 void Liste_son::a_modif_Click() {
     if (ListView1.ListCount() == 0) return;
+    if (!liste_sauvegardee()) return;
     try {
         TypeEnregListe e = stocke(num_enreg_destinataire == 0 ? 1 : num_enreg_destinataire);
         if (num_enreg_destinataire == 0) num_enreg_destinataire = 1;

@@ -204,6 +204,11 @@ public:
     // While a_Ne_pas_Sauve is checked the commands that rewrite the list refuse: shows the
     // refusal and returns true.
     bool sauvegarde_refusee();
+    // The last rewrite of the list failed: the rows on screen, not the file, hold the list.
+    bool sauvegarde_en_echec = false;
+    // False, with the reason shown, when a command that rebuilds rows from the list file would
+    // bring back the stale file over the rows on screen.
+    bool liste_sauvegardee();
     // Saved searches.
     void charge_recherche();
     void enregistre_recherche();

@@ -1,11 +1,17 @@
 // Fixed-record files, their field codecs, and path helpers.
 #include <QDir>
 #include <QFile>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <utime.h>
 
 #include "platform/chemins.h"
 #include "platform/enregistrements.h"
 #include "platform/erreur.h"
+#include "platform/fichiers.h"
 #include "support/sonavel_test.h"
 
 namespace {
@@ -13,6 +19,17 @@ void ecrire_octets(const QString& chemin, const QByteArray& octets) {
     QFile f(chemin);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(octets);
+}
+
+// Dates a file back, as a temporary left by a run killed long ago.
+void vieillir(const QString& chemin, int secondes) {
+    struct utimbuf t;
+    t.actime = t.modtime = time(nullptr) - secondes;
+    ::utime(QFile::encodeName(chemin).constData(), &t);
+}
+
+QStringList noms(const QString& dossier) {
+    return QDir(dossier).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 }  // namespace
 
@@ -99,6 +116,60 @@ private slots:
         // Opening for writing creates the file.
         QCOMPARE(erreur_de([&] { FichierEnregistrements(chemin("neuf.dfm"), 418); }), 0);
         QVERIFY(QFile::exists(chemin("neuf.dfm")));
+    }
+
+    // A real small filesystem: the disk fills during the write; the old file stays whole.
+    void disque_plein_garde_l_ancien_fichier() {
+        QTemporaryDir point;
+        if (::mount("tmpfs", QFile::encodeName(point.path()).constData(), "tmpfs", 0, "size=256k") != 0)
+            QSKIP("no tmpfs can be mounted here (needs root)");
+        struct Demonter {
+            QString p;
+            ~Demonter() { ::umount2(QFile::encodeName(p).constData(), MNT_DETACH); }
+        } demonter{point.path()};
+        const QString liste = point.filePath("liste.dfm");
+        const QByteArray ancien(418 * 100, 'a');
+        fichiers::reecrire_fichier(liste, ancien);
+        ecrire_octets(point.filePath("remplissage"), QByteArray(150 * 1024, 'r'));  // about 60 KB left
+        QCOMPARE(erreur_de([&] { fichiers::reecrire_fichier(liste, QByteArray(418 * 200, 'n')); }), err::DisquePlein);
+        QCOMPARE(fichiers::lire_fichier(liste), ancien);
+        QCOMPARE(noms(point.path()), QStringList({"liste.dfm", "remplissage"}));  // no temporary left
+        QFile::remove(point.filePath("remplissage"));
+        fichiers::reecrire_fichier(liste, QByteArray(418 * 200, 'n'));
+        QCOMPARE(fichiers::lire_fichier(liste).size(), 418 * 200);
+    }
+
+    // FIFOs and huge files are refused at once, before any read (a FIFO would block).
+    void fichiers_speciaux_et_enormes_refuses() {
+        using A = FichierEnregistrements::Acces;
+        const QString fifo = chemin("tube.dfm");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString enorme = chemin("enorme.dfm");
+        {
+            QFile f(enorme);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(fichiers::TailleMaximale + 418));  // sparse: nothing written
+        }
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(erreur_de([&] { fichiers::lire_fichier(fifo); }), err::AccesCheminFichier);
+        QCOMPARE(erreur_de([&] { FichierEnregistrements(fifo, 418, A::Lecture); }), err::AccesCheminFichier);
+        QCOMPARE(erreur_de([&] { FichierEnregistrements(fifo, 418); }), err::AccesCheminFichier);
+        QCOMPARE(erreur_de([&] { fichiers::lire_fichier("/dev/zero"); }), err::AccesCheminFichier);
+        QCOMPARE(erreur_de([&] { fichiers::lire_fichier(enorme); }), err::MemoireInsuffisante);
+        QCOMPARE(erreur_de([&] { FichierEnregistrements(enorme, 418, A::Lecture); }), err::MemoireInsuffisante);
+        QVERIFY(t.elapsed() < 5000);  // a guard against a hang, not a speed figure
+    }
+
+    // The next save removes the temporaries a killed run left beside that file, and only those.
+    void provisoires_abandonnes_supprimes() {
+        QTemporaryDir d;
+        const QStringList presents = {"liste.dfm.Ab3xYz", "liste.dfm.backup", "liste.dfm.Cd4eFg", "autre.dfm.Ab3xYz"};
+        for (const QString& n : presents) ecrire_octets(d.filePath(n), "x");
+        for (const QString& n : {"liste.dfm.Ab3xYz", "liste.dfm.backup", "autre.dfm.Ab3xYz"}) vieillir(d.filePath(n), 600);
+        fichiers::reecrire_fichier(d.filePath("liste.dfm"), QByteArray("neuf"));
+        // The fresh one may belong to a save under way in another program.
+        QCOMPARE(noms(d.path()), QStringList({"autre.dfm.Ab3xYz", "liste.dfm", "liste.dfm.Cd4eFg", "liste.dfm.backup"}));
     }
 
     void chemins_data() {

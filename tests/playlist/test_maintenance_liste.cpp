@@ -1,7 +1,10 @@
 // List maintenance: start point, drive letter and volume for the whole list, in-place path
 // editing and the external audio editor.
 #include <QLocale>
+#include <QFile>
 #include <QTest>
+
+#include <sys/mount.h>
 
 #include "config/etat.h"
 #include "platform/boites.h"
@@ -80,6 +83,34 @@ private slots:
         QCOMPARE(e[1].chemin.trimmed(), QStringLiteral("/m/b.mp3"));
         QCOMPARE(l.a_debutpiste.Caption(), QStringLiteral("Début piste de la liste a : ") +
                                                (reponse.isEmpty() ? QString() : cellule));
+    }
+
+    // After a refused save the rows on screen are the list: a command that would rebuild them
+    // from the old file says why and changes nothing.
+    void lignes_gardees_apres_une_sauvegarde_refusee() {
+        Liste_son& l = liste(Trois);
+        const QByteArray dossier = QFile::encodeName(sonavel_test::dossier_programme());
+        if (::mount(dossier.constData(), dossier.constData(), nullptr, MS_BIND, nullptr) != 0)
+            QSKIP("no bind mount here (needs root)");
+        struct Demonter {
+            QByteArray d;
+            ~Demonter() { ::umount2(d.constData(), MNT_DETACH); }
+        } demonter{dossier};
+        if (::mount(nullptr, dossier.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
+            QSKIP("the program folder cannot be made read-only here");
+        l.ListView1.ListItem(2)->setText(0, QStringLiteral("/m/nouveau.mp3"));
+        const QByteArray avant = octets();
+        Repondeur r;
+        r.attendre_message().attendre_message().attendre_message();
+        l.sauve_tout();
+        l.a_debutpiste_Click();
+        l.Modifier_volume_Click();
+        QVERIFY(r.messages()[0].texte.startsWith(QStringLiteral("Ecriture de la liste impossible")));
+        for (int i : {1, 2})
+            QVERIFY(r.messages()[i].texte.startsWith(QStringLiteral("La liste n'a pas pu être enregistrée")));
+        QCOMPARE(l.ListView1.ListCount(), 3);
+        QCOMPARE(l.ListView1.ListItem(2)->text(0), QStringLiteral("/m/nouveau.mp3"));
+        QCOMPARE(octets(), avant);
     }
 
     // One entry: the row last clicked. A start that is not a number is refused.
