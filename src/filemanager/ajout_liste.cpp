@@ -10,6 +10,7 @@
 #include "platform/chaines.h"
 #include "platform/conversions.h"
 #include "platform/erreur.h"
+#include "playlist/fichier_liste.h"
 #include "playlist/suivi_courant.h"
 #include "windows/Liste_son.h"
 #include "windows/ajout_fichier.h"
@@ -29,7 +30,9 @@ QString aller_au_dossier(const ajout_fichier& a) {
 // A row for the file just selected (its measure is in enreg_dragdrop and the duration texts).
 void ajout_fichier::ajouter_ligne(int position, bool jingle) {
     ListView& vue = Liste_son::instance().ListView1;
-    QTreeWidgetItem* ligne = vue.AddItem(dossier_courant() + File1.FileName(), position);
+    const QString chemin = dossier_courant() + File1.FileName();
+    if (!fichier_liste::chemin_accepte(chemin)) return;
+    QTreeWidgetItem* ligne = vue.AddItem(chemin, position);
     const QString sous[] = {
         jingle ? QStringLiteral("0") : QStringLiteral("0.10"),
         jingle ? QString::number(duree_secondes_fichier) : rt::format_nombre(rt::CDbl(enreg_dragdrop.fin_lecture)),

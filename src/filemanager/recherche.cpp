@@ -13,7 +13,9 @@
 #include "filemanager/operations.h"
 #include "platform/boites.h"
 #include "platform/chemins.h"
+#include "platform/enregistrements.h"
 #include "platform/erreur.h"
+#include "playlist/enregistrement_liste.h"
 #include "platform/listes_fichiers.h"
 #include "windows/Liste_son.h"
 #include "windows/ajout_fichier.h"
@@ -106,6 +108,8 @@ bool ajout_fichier::recherche_fichiers(QString& chemin, int16_t nb_dossiers, con
         for (const QString& nom : noms) {
             if (ligne_insertion == 0) ligne_insertion = 1;
             if (fichier_illisible != Faux || m_liste_pleine) continue;
+            // A path cut to its field would name another file: such a file is not listed.
+            if (!champ::tient(prefixe + nom, enreg_liste::LargeurChemin)) continue;
             if (nb_fichiers_trouves >= ResultatsMax) throw Erreur(MemoireInsuffisante);
             ++nb_fichiers_trouves;
             QTreeWidgetItem* ligne = vue.AddItem(prefixe + nom, ligne_insertion);

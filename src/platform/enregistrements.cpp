@@ -64,12 +64,34 @@ QString decoder(const QByteArray& octets) {
     return utf8.hasError() ? windows1252::decoder(utiles) : s;
 }
 
+QByteArray octets_de(const QString& s) {
+    QByteArray page;
+    page.reserve(s.size());
+    bool hors_ascii = false;
+    for (const QChar c : s) {
+        const int o = windows1252::code(c);
+        if (o < 0) return s.toUtf8();  // not in the code page: UTF-8
+        hors_ascii |= o >= 0x80;
+        page.append(char(o));
+    }
+    if (!hors_ascii) return page;
+    // Bytes that would read back as valid UTF-8 would read back as other characters.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString relu = utf8.decode(page);  // the decoder converts only when taken as a string
+    Q_UNUSED(relu);
+    return utf8.hasError() ? page : s.toUtf8();
+}
+
+bool tient(const QString& s, int largeur) { return octets_de(s).size() <= largeur; }
+
 QByteArray texte(const QString& s, int largeur) {
-    QByteArray octets = s.toUtf8();
+    QByteArray octets = octets_de(s);
     if (octets.size() > largeur) {
-        // Back up over continuation bytes (10xxxxxx) so no character is cut in half.
+        // In UTF-8, back up over continuation bytes (10xxxxxx) so no character is cut in half;
+        // a single-byte code page cuts anywhere.
         int coupe = largeur;
-        while (coupe > 0 && (uchar(octets[coupe]) & 0xC0) == 0x80) --coupe;
+        if (octets != windows1252::encoder(s))
+            while (coupe > 0 && (uchar(octets[coupe]) & 0xC0) == 0x80) --coupe;
         octets.truncate(coupe);
     }
     octets.append(largeur - octets.size(), ' ');

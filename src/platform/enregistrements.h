@@ -2,9 +2,11 @@
 // Files of fixed-length records (lists, old lists, saved searches): random access by 1-based
 // record number, and the field codecs of a record.
 //
-// Text fields are written as UTF-8, cut at a character boundary to the field's width and
-// padded with spaces; they are read as UTF-8, or as Windows-1252 when the bytes are not valid
-// UTF-8 (files made on the original platform). A text field ends at its first NUL byte.
+// Text fields are written in Windows-1252 (the format's own code page, so older lists keep
+// their bytes) when every character has a code there, else as UTF-8, padded with spaces; they
+// are read as UTF-8, or as Windows-1252 when the bytes are not valid UTF-8. A text too long for
+// its field is refused where it enters (champ::tient); the codec cuts it at a character
+// boundary only as a last resort. A text field ends at its first NUL byte.
 // Numbers are little-endian: 16-bit integers and IEEE-754 doubles.
 #include <QByteArray>
 #include <QFile>
@@ -46,7 +48,11 @@ private:
 };
 
 namespace champ {
-// A text field of largeur bytes: UTF-8, cut at a character boundary, padded with spaces.
+// The bytes of a text field's content: Windows-1252 when the page holds every character, else UTF-8.
+QByteArray octets_de(const QString& s);
+// Whether s fits a field of largeur bytes.
+bool tient(const QString& s, int largeur);
+// A text field of largeur bytes, padded with spaces (cut at a character boundary when too long).
 QByteArray texte(const QString& s, int largeur);
 // The text of a field (padding kept; it ends at the first NUL byte).
 QString decoder(const QByteArray& octets);

@@ -289,7 +289,8 @@ void Liste_son::ListView1_OLEDragDrop(const QStringList& fichiers) {
         // end and duration are provisional until the information update below.
         QVector<QStringList> lignes;
         for (const QString& f : fichiers)
-            lignes.append({f, QStringLiteral("0.10"), cellules_avec(enreg_destinataire)[2], enreg_destinataire.genre,
+            if (fichier_liste::chemin_accepte(f))
+                lignes.append({f, QStringLiteral("0.10"), cellules_avec(enreg_destinataire)[2], enreg_destinataire.genre,
                            QStringLiteral("100"), rt::Trim(enreg_destinataire.duree_piste)});
         if (!lignes.isEmpty()) fichier_depose = Vrai;
         inserer_au_point(lignes);

@@ -10,6 +10,7 @@
 
 namespace enreg_liste {
 constexpr int Longueur = 418;
+constexpr int LargeurChemin = 200;
 
 // The record's bytes; texts longer than their fields are cut to them.
 QByteArray encoder(const TypeEnregListe& e);

@@ -58,7 +58,7 @@ private slots:
         }
         FichierEnregistrements f(chemin("l.dfm"), 30, FichierEnregistrements::Acces::Lecture);
         const QByteArray lu = f.lire(3);
-        QCOMPARE(champ::lire_texte(lu, 0, 20), QStringLiteral("Réseau été       "));  // 13 bytes + 7 spaces
+        QCOMPARE(champ::lire_texte(lu, 0, 20), QStringLiteral("Réseau été          "));  // 10 bytes + 10 spaces
         QCOMPARE(champ::lire_entier16(lu, 20), int16_t(-3800));
         QCOMPARE(champ::lire_reel64(lu, 22), 0.1);
         QCOMPARE(champ::lire_texte(f.lire(2), 0, 20), QString());
@@ -92,11 +92,39 @@ private slots:
         QTest::addColumn<QString>("relu");
         QTest::newRow("tient") << "abc" << 5 << "abc  ";
         QTest::newRow("coupe ascii") << "abcdef" << 4 << "abcd";
-        QTest::newRow("e accent coupe en deux") << "abcé" << 4 << "abc ";
-        QTest::newRow("e accent entier") << "abcé" << 5 << "abcé";
-        QTest::newRow("euro sur trois octets") << "a€" << 3 << "a  ";
+        QTest::newRow("e accent, un octet du code page") << "abcé" << 4 << "abcé";
+        QTest::newRow("cyrillique coupe en deux") << "abcП" << 4 << "abc ";
+        QTest::newRow("cyrillique entier") << "abcП" << 5 << "abcП";
+        QTest::newRow("fleche sur trois octets") << "a→" << 3 << "a  ";
         QTest::newRow("hors plan de base") << "a\U0001F3B5b" << 4 << "a   ";
     }
+    // The format's own code page whenever it holds the text, so older lists keep their bytes;
+    // UTF-8 otherwise, or when the page's bytes would read back as other UTF-8 characters.
+    void code_page_du_champ_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QByteArray>("octets");
+        QTest::newRow("ascii") << "/m/a.mp3" << QByteArray("/m/a.mp3");
+        QTest::newRow("accents") << "René été" << QByteArray("Ren\xe9 \xe9t\xe9");
+        QTest::newRow("euro") << "€ œ" << QByteArray("\x80 \x9c");
+        QTest::newRow("hors page") << "Пётр" << QString("Пётр").toUtf8();
+        QTest::newRow("lu comme utf-8") << "Ã©" << QString("Ã©").toUtf8();
+    }
+    void code_page_du_champ() {
+        QFETCH(QString, texte);
+        QFETCH(QByteArray, octets);
+        QCOMPARE(champ::octets_de(texte), octets);
+        QCOMPARE(champ::decoder(champ::texte(texte, 40)).trimmed(), texte);
+    }
+
+    // A 195-character path of the code page fits a 200-byte field; in UTF-8 it would not.
+    void chemin_long_du_code_page() {
+        const QString c = QStringLiteral("/musique/") + QString(186, QChar(u'é'));
+        QCOMPARE(c.size(), 195);
+        QVERIFY(champ::tient(c, 200));
+        QCOMPARE(champ::decoder(champ::texte(c, 200)).trimmed(), c);
+        QVERIFY(!champ::tient(QStringLiteral("/m/") + QString(100, QChar(u'П')), 200));
+    }
+
     void texte_coupe_a_une_limite_de_caractere() {
         QFETCH(QString, texte);
         QFETCH(int, largeur);
@@ -166,7 +194,7 @@ private slots:
         QTemporaryDir d;
         const QStringList presents = {"liste.dfm.Ab3xYz", "liste.dfm.backup", "liste.dfm.Cd4eFg", "autre.dfm.Ab3xYz"};
         for (const QString& n : presents) ecrire_octets(d.filePath(n), "x");
-        for (const QString& n : {"liste.dfm.Ab3xYz", "liste.dfm.backup", "autre.dfm.Ab3xYz"}) vieillir(d.filePath(n), 600);
+        for (const char* n : {"liste.dfm.Ab3xYz", "liste.dfm.backup", "autre.dfm.Ab3xYz"}) vieillir(d.filePath(QString::fromUtf8(n)), 600);
         fichiers::reecrire_fichier(d.filePath("liste.dfm"), QByteArray("neuf"));
         // The fresh one may belong to a save under way in another program.
         QCOMPARE(noms(d.path()), QStringList({"autre.dfm.Ab3xYz", "liste.dfm", "liste.dfm.Cd4eFg", "liste.dfm.backup"}));

@@ -127,6 +127,31 @@ private slots:
                     .contains(QStringLiteral("Ecriture de la liste impossible")));
     }
 
+    // A long path of the format's code page is written in it and survives rewrites whole;
+    // one that fits in no encoding is refused where it would enter the list.
+    void chemin_long_garde_ou_refuse() {
+        QDir(dans_programme("liste.dfm")).removeRecursively();  // the folder an earlier case put there
+        Liste_son& l = Liste_son::instance();
+        const QString long_ = QStringLiteral("/musique/René/") + QString(181, QChar(u'é'));
+        QCOMPARE(long_.size(), 195);
+        ligne(l, {long_, "0.10", "0.00", "divers", "100", "1"});
+        l.sauve_tout();
+        const QByteArray octets = fichiers::lire_fichier(dans_programme("liste.dfm"));
+        QCOMPARE(octets.left(12), QByteArray("/musique/Ren"));
+        QCOMPARE(quint8(octets[12]), quint8(0xE9));  // one byte: the list's own code page
+        chemin_liste = QStringLiteral("liste.dfm");
+        l.charge_liste();
+        l.sauve_tout();
+        QCOMPARE(cellules(l, 1)[0], long_);
+        QCOMPARE(fichiers::lire_fichier(dans_programme("liste.dfm")), octets);
+
+        QVERIFY(fichier_liste::chemin_accepte(long_));
+        Repondeur r;
+        r.attendre_message();
+        QVERIFY(!fichier_liste::chemin_accepte(QStringLiteral("/m/") + QString(120, QChar(u'П'))));
+        QVERIFY(r.messages()[0].texte.startsWith(QStringLiteral("Chemin trop long pour une liste")));
+    }
+
     // n whole records and a partial one: n rows; the cells as the list shows them.
     void charge_liste_lit_les_enregistrements_entiers() {
         Liste_son& l = Liste_son::instance();
