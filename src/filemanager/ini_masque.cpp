@@ -1,9 +1,11 @@
 #include "filemanager/ini_masque.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QStringList>
 
 #include "platform/boites.h"
+#include "platform/enregistrements.h"
 #include "platform/erreur.h"
 #include "platform/fichiers.h"
 
@@ -46,14 +48,24 @@ namespace Module2 {
 QString ecrire_ini(const QString& fichier, const QString& section, const QString& cle, const QString& valeur) {
     try {
         QStringList lignes;
+        // The bytes of each line as read: a line left unchanged is written back byte for byte,
+        // whatever its code page (an older mask file is in Windows-1252).
+        QHash<QString, QByteArray> octets_lus;
         if (QFileInfo::exists(fichier)) {
-            QString texte = QString::fromUtf8(fichiers::lire_fichier(fichier));
-            texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-            lignes = texte.split(QLatin1Char('\n'));
-            if (!lignes.isEmpty() && lignes.last().isEmpty()) lignes.removeLast();
+            QByteArray contenu = fichiers::lire_fichier(fichier);
+            contenu.replace("\r\n", "\n");
+            QList<QByteArray> brutes = contenu.split('\n');
+            if (!brutes.isEmpty() && brutes.last().isEmpty()) brutes.removeLast();
+            for (const QByteArray& b : brutes) {
+                const QString l = champ::decoder(b);
+                octets_lus.insert(l, b);
+                lignes << l;
+            }
         }
         lignes = avec_cle(lignes, section, cle, valeur);
-        fichiers::reecrire_fichier(fichier, (lignes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+        QByteArray ecrit;
+        for (const QString& l : lignes) ecrit += octets_lus.value(l, l.toUtf8()) + "\r\n";
+        fichiers::reecrire_fichier(fichier, ecrit);
     } catch (const Erreur&) {
         MsgBox(QStringLiteral("erreur lors de l'écriture"), boites::Critique);
         return QString();

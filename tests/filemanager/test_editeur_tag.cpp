@@ -207,6 +207,15 @@ private slots:
         // A second key keeps the first; the file is found in any case at the next load.
         QVERIFY(!Module2::ecrire_ini(ini, QStringLiteral("GLOBAL"), QStringLiteral("autre"), QStringLiteral("x")).isEmpty());
         QCOMPARE(contenu(ini), QByteArray("[global]\r\nmasque=%titre% - %artiste%\r\nautre=x\r\n"));
+        // Lines left unchanged keep their bytes, an older file's Windows-1252 included.
+        {
+            QFile f(ini);
+            QVERIFY(f.open(QIODevice::Append));
+            f.write("auteur=Ren\xe9\r\n");
+        }
+        QVERIFY(!Module2::ecrire_ini(ini, QStringLiteral("global"), QStringLiteral("autre"), QStringLiteral("été")).isEmpty());
+        QCOMPARE(contenu(ini), QByteArray("[global]\r\nmasque=%titre% - %artiste%\r\nautre=\xc3\xa9t\xc3\xa9\r\n"
+                                          "auteur=Ren\xe9\r\n"));
         QFile::rename(ini, programme::dossier() + QStringLiteral("Radio_FM_TAG.INI"));
         ajout_fichier::decharger();
         QVERIFY(!ajout_fichier::instance().Command6.isEnabled());
