@@ -43,7 +43,9 @@ ApercuClavier::ApercuClavier(QWidget& fenetre, Gestion gestion)
 }
 
 bool ApercuClavier::eventFilter(QObject* objet, QEvent* e) {
-    if (e->type() != QEvent::KeyPress || !objet->isWidgetType()) return false;
+    // Every new key sends its shortcut check first, and every press ends with a release.
+    if (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyRelease) m_prise = nullptr;
+    if (e->type() != QEvent::KeyPress || !objet->isWidgetType() || e == m_prise) return false;
     auto* w = static_cast<QWidget*>(objet);
     if (w->window() != &m_fenetre) return false;
     // A key goes to the control that has the focus, then up to its parents: take it once,
@@ -58,6 +60,7 @@ bool ApercuClavier::eventFilter(QObject* objet, QEvent* e) {
     const int code = evenement::code_caractere(touche);
     if (!code) return false;
     bool avaler = false;
+    m_prise = e;
     evenement::utilisateur([&] { avaler = m_gestion(code); });
     return avaler;
 }

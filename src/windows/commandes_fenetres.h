@@ -32,4 +32,7 @@ protected:
 private:
     QWidget& m_fenetre;
     Gestion m_gestion;
+    // The key press taken last, until the next key starts: the same press goes on up to the
+    // parents after the handler, and a box it opened has moved the focus meanwhile.
+    const QEvent* m_prise = nullptr;
 };

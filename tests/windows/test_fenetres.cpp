@@ -2,6 +2,7 @@
 // timers, groups and pictures at start; the notice window hides instead of unloading.
 #include <QCloseEvent>
 #include <QMenu>
+#include <QLineEdit>
 #include <QPixmap>
 
 #include "config/etat.h"
@@ -14,6 +15,7 @@
 #include "windows/Liste_son.h"
 #include "windows/Propriete.h"
 #include "windows/Radio_FM.h"
+#include "windows/commandes_fenetres.h"
 #include "windows/ajout_fichier.h"
 #include "windows/copie.h"
 #include "windows/err_form.h"
@@ -92,6 +94,29 @@ private slots:
         QCOMPARE(r.Command3.Picture(), sonavel_test::dossier_programme() + "tplay_noir.gif");
         QCOMPARE(r.Command6.Picture(), r.Command3.Picture());
         QVERIFY(r.Command1.Picture().isEmpty());  // "Open_noir.gif" is missing: ignored
+    }
+
+    // One press, one command: a command that opens a box moves the focus (here it ends up on
+    // no control) before the same press goes on up to the window.
+    void une_touche_une_commande() {
+        QWidget fenetre;
+        auto* champ = new QLineEdit(&fenetre);
+        int commandes = 0;
+        new ApercuClavier(fenetre, [&](int) {
+            ++commandes;
+            if (QWidget* f = QApplication::focusWidget()) f->clearFocus();  // as a closed box leaves it
+            return false;
+        });
+        fenetre.show();
+        QApplication::setActiveWindow(&fenetre);
+        champ->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+        QCOMPARE(QApplication::focusWidget(), champ);
+        QTest::keyClick(champ, Qt::Key_Escape);
+        QCOMPARE(commandes, 1);
+        champ->setFocus();
+        QTest::keyClick(champ, Qt::Key_Escape);  // the next press is a command again
+        QCOMPARE(commandes, 2);
     }
 
     void fenetre_info_se_cache_au_lieu_de_se_decharger() {
