@@ -157,6 +157,14 @@ void basculer(bool jingle) {
             c.etat.setCaption(QString::fromUtf8(c.off));
             c.minuterie.setEnabled(false);
         } else if (c.actif == Faux) {
+            // Only the list orders insert: continuous and random order switch insertion off,
+            // so an "On" there would promise what never comes.
+            const Liste_son& l = Liste_son::instance();
+            if (!l.Option3.Value() && !l.Option4.Value()) {
+                MsgBox(QStringLiteral("Pas d'insertion en lecture continue ni aléatoire : choisir Fin définie ou Durée piste"),
+                       boites::Information);
+                return;
+            }
             c.actif = Vrai;
             c.etat.setCaption(QString::fromUtf8(c.on));
             c.minuterie.setEnabled(true);

@@ -9,6 +9,7 @@
 #include "windows/Form_options.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
+#include "windows/ajout_fichier.h"
 
 using namespace Radio;
 
@@ -165,9 +166,14 @@ void Radio_FM::coche3_Click() {
         Active_audio_zapping.setEnabled(true);
         Text1.setText(QString::number(superposition));
         lecture_gestionnaire = Faux;
-        // The file manager's quick-listen buttons and the "show all" layout come with the
-        // file manager and the display menu.
+        // A quick listen would take deck 1 from under the chaining.
+        if (ajout_fichier::existe()) {
+            ajout_fichier& a = ajout_fichier::instance();
+            for (QWidget* b : std::initializer_list<QWidget*>{&a.HLBSoftBttn1, &a.HLBSoftBttn2, &a.HLBSoftBttn3})
+                b->setEnabled(false);
+        }
         coche4.setValue(1);
+        affiche_tout_Click();
     } catch (const Erreur& e) {
         const QString& cr = saut_ligne;
         MsgBox(QStringLiteral("Une erreur est apparue !") + cr + programme::nom() + QStringLiteral(" - ") + e.description() +

@@ -27,6 +27,9 @@ void Radio_FM::lancer_mix_special(int k) {
     // The deck on air cannot be mixed over itself.
     if (lecteur_en_cours == k) return;
     ControlesLecteur d = deck(k);
+    // A jingle started again while it sounds keeps the level it lowered: saved again, the
+    // lowered level would be the one restored after it.
+    const bool relance = mix_special_sonore(k);
     decks::nouveau_graphe(d.lecteur);
     try {
         if (d.chemin.isEmpty()) {
@@ -38,7 +41,7 @@ void Radio_FM::lancer_mix_special(int k) {
         d.lecteur.graphe.RenderFile(d.chemin);
         const QString secondes = QString::number(decks::secondes_entieres(d.lecteur.position.Duration()));
         d.duree.setCaption(secondes);
-        vol_pour_mix_spc();
+        if (!relance) vol_pour_mix_spc();
         lecteur_superpose = int16_t(k);
         d.lecteur.graphe.Run();
         d.barre.setCaption(QStringLiteral("Mixage spécial en cours (") + secondes + QStringLiteral(" S)"));

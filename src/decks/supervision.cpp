@@ -152,10 +152,13 @@ bool Radio_FM::mix_special_termine(int n) {
            decks::secondes_entieres(j.lecteur.position.Duration());
 }
 
+bool Radio_FM::mix_special_sonore(int n) {
+    if (n == lecteur_en_cours || drapeau_mix_special(n) == 0 || mix_special_termine(n)) return false;
+    return deck(n).lecteur.graphe.GetState(0) == etat_graphe::EnLecture;
+}
+
 bool Radio_FM::mix_special_sonore() {
-    for (int k = 1; k <= 3; ++k) {
-        if (k == lecteur_en_cours || drapeau_mix_special(k) == 0 || mix_special_termine(k)) continue;
-        if (deck(k).lecteur.graphe.GetState(0) == etat_graphe::EnLecture) return true;
-    }
+    for (int k = 1; k <= 3; ++k)
+        if (mix_special_sonore(k)) return true;
     return false;
 }

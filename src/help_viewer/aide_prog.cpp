@@ -125,6 +125,9 @@ void aide_prog::Form_Unload(int16_t& Cancel) {
 void aide_prog::Label2_Click() { sauver_et_terminer(); }
 
 void aide_prog::sauver_et_terminer() {
+    // Ending the program closes the window, which leads back here: one save per way out.
+    if (m_en_sortie) return;
+    m_en_sortie = true;
     Command2_Click();
     if (fin_programme) fin_programme();
     else QCoreApplication::quit();

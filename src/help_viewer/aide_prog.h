@@ -83,4 +83,6 @@ protected:
 private:
     void sauver_et_terminer();
     void imprimer();
+
+    bool m_en_sortie = false;  // the help file is saved and the program is ending
 };

@@ -96,7 +96,14 @@ bool DialogueCommun::ShowSave() { return montrer_fichier(false); }
 boites::Demande DialogueCommun::demande(boites::Genre genre) const {
     boites::Demande d;
     d.genre = genre;
-    d.titre = DialogTitle;
+    // The title set by the caller names its file dialogs; the colour, font and printer
+    // dialogs keep their own.
+    switch (genre) {
+    case boites::Genre::Couleur: d.titre = QStringLiteral("Couleur"); break;
+    case boites::Genre::Police: d.titre = QStringLiteral("Police"); break;
+    case boites::Genre::Imprimante: d.titre = QStringLiteral("Imprimer"); break;
+    default: d.titre = DialogTitle;
+    }
     d.flags = Flags;
     return d;
 }
@@ -144,7 +151,7 @@ bool DialogueCommun::ShowColor() {
     boites::Demande d = demande(boites::Genre::Couleur);
     d.couleur = Color;
     const boites::Reponse r = boites::obtenir(d, [&] {
-        const QColor c = QColorDialog::getColor(vers_qcolor(Color), m_parent, DialogTitle);
+        const QColor c = QColorDialog::getColor(vers_qcolor(Color), m_parent, d.titre);
         boites::Reponse choix;
         choix.annule = !c.isValid();
         choix.couleur = depuis_qcolor(c);
@@ -160,7 +167,7 @@ bool DialogueCommun::ShowFont() {
     const boites::Reponse r = boites::obtenir(d, [&] {
         bool ok = false;
         boites::Reponse choix;
-        choix.police = QFontDialog::getFont(&ok, d.police, m_parent, DialogTitle);
+        choix.police = QFontDialog::getFont(&ok, d.police, m_parent, d.titre);
         choix.annule = !ok;
         return choix;
     });
@@ -180,10 +187,11 @@ bool DialogueCommun::ShowPrinter() {
     const bool selection = Flags & 1;
     p.setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
     bool reelle = false;
-    const boites::Reponse r = boites::obtenir(demande(boites::Genre::Imprimante), [&] {
+    const boites::Demande d = demande(boites::Genre::Imprimante);
+    const boites::Reponse r = boites::obtenir(d, [&] {
         reelle = true;
         QPrintDialog dlg(&p, m_parent);
-        if (!DialogTitle.isEmpty()) dlg.setWindowTitle(DialogTitle);
+        dlg.setWindowTitle(d.titre);
         dlg.setOption(QAbstractPrintDialog::PrintSelection, selection);
         boites::Reponse choix;
         choix.annule = dlg.exec() != QDialog::Accepted;

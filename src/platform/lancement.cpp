@@ -41,10 +41,13 @@ bool ouvrir(const QString& document_ou_adresse) {
 
 QString trouver_programme(const QString& nom) { return QStandardPaths::findExecutable(nom); }
 
-bool demarrer_premier(const QStringList& programmes, const QStringList& arguments, const QString& dossier) {
+bool demarrer_premier(const QStringList& programmes, const QStringList& arguments, const QString& dossier,
+                      QStringList* essayes) {
     for (const QString& nom : programmes) {
         const QString chemin = trouver_programme(nom);
-        if (!chemin.isEmpty() && demarrer(chemin, arguments, dossier)) return true;
+        if (chemin.isEmpty()) continue;
+        if (demarrer(chemin, arguments, dossier)) return true;
+        if (essayes) essayes->append(nom);
     }
     return false;
 }

@@ -22,8 +22,10 @@ bool demarrer(const QString& programme, const QStringList& arguments = {}, const
 bool ouvrir(const QString& document_ou_adresse);
 // The full path of a program found on PATH, or "" when none.
 QString trouver_programme(const QString& nom);
-// Starts the first of these programs found on PATH that starts; false when none did.
-bool demarrer_premier(const QStringList& programmes, const QStringList& arguments = {}, const QString& dossier = {});
+// Starts the first of these programs found on PATH that starts; false when none did. The
+// names of those found that failed to start are added to `essayes` when given.
+bool demarrer_premier(const QStringList& programmes, const QStringList& arguments = {}, const QString& dossier = {},
+                      QStringList* essayes = nullptr);
 
 using Interception = std::function<bool(const Demande&)>;
 // While set, every launch goes to this function instead (its result is returned to the

@@ -104,8 +104,11 @@ void impression::enregistre_Click() {
         CommonDialog1.FileName = QString();
         CommonDialog1.Filter = QStringLiteral("fichier (*.rtf)|*.rtf");
         CommonDialog1.DialogTitle = QStringLiteral("Enregistrer sous un fichier");
-        // The save dialog: a new file's name can be typed in it.
-        if (!CommonDialog1.ShowSave() || CommonDialog1.FileName.isEmpty()) return;
+        // The save dialog: a new file's name can be typed in it. The title is its own: the
+        // picture dialog opened later is not a save.
+        const bool choisi = CommonDialog1.ShowSave();
+        CommonDialog1.DialogTitle.clear();
+        if (!choisi || CommonDialog1.FileName.isEmpty()) return;
         RichTextBox1.SaveFile(CommonDialog1.FileName);
     } catch (const Erreur&) {
     }

@@ -64,6 +64,8 @@ Liste_son::Liste_son() {
     Label2.setCaption(QStringLiteral("En attente ... lecture liste"));
     Label3.setCaption(QStringLiteral("Liste"));
     Label4.setCaption(QStringLiteral("00:00:00"));
+    Label4.setToolTip(QStringLiteral("Temps restant"));
+    Label13.setToolTip(QStringLiteral("Heure du dernier enchaînement"));
     Label12.setCaption(QStringLiteral("Zapping autorisé"));
     struct Bouton {
         Label* label;
@@ -209,6 +211,9 @@ void Liste_son::disposer() {
     auto* titres = new QVBoxLayout;
     titres->setSpacing(0);
     auto* ligne1 = new QHBoxLayout;
+    // The time of day and the time left are two clocks: a clear gap keeps them from reading
+    // as one string.
+    ligne1->setSpacing(16);
     ligne1->addWidget(&Label24, 1);
     ligne1->addWidget(&Label13);
     ligne1->addWidget(&Label4);

@@ -367,6 +367,7 @@ public:
     bool mix_special_termine(int n);
     // Whether a special mix is sounding now over the deck on air (running, not at its end).
     bool mix_special_sonore();
+    bool mix_special_sonore(int n);
 
     // ---- Automatic playback: overlap choice, list start and stop, deck-mix mode, zapping.
     void Choix_mix();

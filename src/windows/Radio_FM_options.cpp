@@ -3,6 +3,7 @@
 // the help viewer, the about box and the file-type association.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "config/etat.h"
 #include "config/journal.h"
@@ -159,8 +160,18 @@ void Radio_FM::A_purger_journal_Click() {
 void Radio_FM::A_ouvre_journal_Click() {
     programme::aller_au_dossier();
     const QString chemin = chemins::joindre(programme::dossier(), QString::fromUtf8(journal::Fichier));
-    if (lancement::demarrer_premier(EditeursTexte, {chemin}) || lancement::ouvrir(chemin)) return;
-    MsgBox(Erreur(err::FichierIntrouvable).description(), boites::Information);
+    // A missing journal and a journal nothing could open are two different troubles.
+    if (!QFileInfo::exists(chemin)) {
+        MsgBox(QStringLiteral("Pas de journal à ouvrir : ") + chemin + QStringLiteral(" n'existe pas"),
+               boites::Information);
+        return;
+    }
+    QStringList essayes;
+    if (lancement::demarrer_premier(EditeursTexte, {chemin}, {}, &essayes) || lancement::ouvrir(chemin)) return;
+    essayes << QStringLiteral("l'application par défaut du bureau");
+    MsgBox(QStringLiteral("Aucun programme n'a pu ouvrir le journal ") + chemin + saut_ligne +
+               QStringLiteral("Essayés : ") + essayes.join(QStringLiteral(", ")),
+           boites::Information);
 }
 
 void Radio_FM::A_lecteur_CD_Win_Click() {

@@ -179,19 +179,23 @@ private slots:
         QVERIFY(s.f.ligne_journal.isEmpty());
     }
 
-    // The switch: unticked in the options it opens them and stays off; ticked it toggles.
+    // The switch, clicked: unticked in the options it opens them and stays off; ticked it
+    // toggles in a list order.
     void interrupteur() {
         SceneListe s;
+        s.f.a_mode_predefini_Click();  // list order, "Durée piste"
+        s.l.show();
+        const auto cliquer = [&s] { QTest::mouseClick(&s.l.Label15, Qt::LeftButton); };
         Form_options& o = Form_options::instance();
         o.Check2.setValue(0);
         new_auto_actif = Vrai;
-        s.l.Label15_Click();
+        cliquer();
         QCOMPARE(new_auto_actif, Faux);
         QVERIFY(!s.f.Timer9.Enabled());
         QVERIFY(o.isVisible());
         o.hide();
         o.Check2.setValue(1);
-        s.l.Label15_Click();
+        cliquer();
         QCOMPARE(new_auto_actif, Vrai);
         QCOMPARE(s.l.Label15.Caption(), QStringLiteral("New auto / On"));
         QVERIFY(s.f.Timer9.Enabled());
@@ -199,11 +203,40 @@ private slots:
         compteur_new_auto = 1;
         s.l.Label15_MouseMove();
         QCOMPARE(s.l.Label15.toolTip(), QStringLiteral("Insertion après 3 fichier(s)"));
-        s.l.Label15_Click();
+        cliquer();
         QCOMPARE(new_auto_actif, Faux);
         QCOMPARE(s.l.Label15.Caption(), QStringLiteral("New auto / Off"));
         QVERIFY(!s.f.Timer9.Enabled());
         QCOMPARE(compteur_new_auto, int16_t(1));
+    }
+
+    // Continuous and random order never insert: the switch says why and stays off, and the
+    // ticks never show it on.
+    void interrupteur_hors_ordre_de_liste_data() {
+        QTest::addColumn<int>("option");
+        QTest::newRow("lecture continue") << 1;
+        QTest::newRow("lecture aléatoire") << 2;
+    }
+    void interrupteur_hors_ordre_de_liste() {
+        QFETCH(int, option);
+        SceneListe s;
+        pistes(s, 3);
+        Form_options::instance().Check1.setValue(1);
+        Nb_fichier_aleatoire = 2;
+        s.f.a_mode_predefini_Click();
+        (option == 1 ? s.l.Option1 : s.l.Option2).setValue(true);
+        s.l.show();
+        Repondeur r;
+        r.attendre_message();
+        QTest::mouseClick(&s.l.Label14, Qt::LeftButton);
+        QCOMPARE(r.messages().size(), 1);
+        QCOMPARE(r.messages()[0].texte,
+                 QStringLiteral("Pas d'insertion en lecture continue ni aléatoire : choisir Fin définie ou Durée piste"));
+        QCOMPARE(r.messages()[0].style, 64);
+        QCOMPARE(jingle_auto_actif, Faux);
+        s.f.Timer8_Timer();
+        QVERIFY(!s.l.Label14.Caption().contains(QStringLiteral("On")));
+        QVERIFY(!s.f.Timer8.Enabled());
     }
 };
 

@@ -6,6 +6,7 @@
 #include "windows/Form_options.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
+#include "windows/ajout_fichier.h"
 #include "windows/liste.h"
 
 using namespace Radio;
@@ -88,6 +89,27 @@ private slots:
         // The supervision interval comes back with the automatic, deck-mix and list-mix switches.
         if (bascule == QLatin1String("auto") || bascule == QLatin1String("coche2") || bascule == QLatin1String("coche3"))
             QCOMPARE(f.Timer2.Interval(), 1000);
+    }
+
+    // "Mix liste" clicked: the playlist window comes back in the full layout and the file
+    // manager's quick-listen buttons go off, so a quick listen cannot take deck 1 from the
+    // chaining.
+    void mix_liste_au_clic() {
+        Radio_FM& f = fenetre();
+        ajout_fichier& a = ajout_fichier::instance();
+        const std::initializer_list<QWidget*> ecoute{&a.HLBSoftBttn1, &a.HLBSoftBttn2, &a.HLBSoftBttn3};
+        for (QWidget* b : ecoute) b->setEnabled(true);
+        lecture_gestionnaire = Vrai;
+        Liste_son& l = Liste_son::instance();
+        f.coche2.setValue(true);  // deck mix hides the playlist window
+        QVERIFY(!l.isVisible());
+        f.show();
+        QTest::mouseClick(&f.coche3, Qt::LeftButton, {}, QPoint(6, f.coche3.height() / 2));
+        QVERIFY(f.coche3.Value());
+        QVERIFY(l.isVisible());
+        QVERIFY(f.affiche_tout.Checked());
+        for (QWidget* b : ecoute) QVERIFY(!b->isEnabled());
+        QCOMPARE(lecture_gestionnaire, Faux);
     }
 
     void legendes_et_menus_de_la_liste() {

@@ -1,5 +1,7 @@
 // The supervision tick on the simulated graph and clock: the hand-over of deck-to-deck mix,
 // the special mix and its end, manual display and the error path.
+#include <QApplication>
+
 #include "config/etat.h"
 #include "decks/scene_decks.h"
 #include "support/repondeur.h"
@@ -219,6 +221,29 @@ private slots:
         QVERIFY(!s.f.Active_audio_jingles.Checked());
         QVERIFY(s.f.Active_audio_zapping.Checked());
         QCOMPARE(lecteur_en_cours, int16_t(1));
+    }
+
+    // F9 (the Play menu's deck 2 mix) pressed again while deck 2's jingle sounds starts it
+    // over without lowering the song again: after it the song is back at its own level.
+    void jingle_relance_par_f9() {
+        MixLecteur s;
+        s.fichier(2, "jingle.mp3", 7.6);
+        s.f.Slider.setValue(12);
+        s.f.show();
+        QApplication::setActiveWindow(&s.f);
+        QVERIFY(QTest::qWaitForWindowActive(&s.f));
+        QTest::keyClick(&s.f, Qt::Key_F9);
+        QCOMPARE(s.f.Slider.Value(), 15);
+        s.seconde(3);
+        QTest::keyClick(&s.f, Qt::Key_F9);
+        QVERIFY(s.en_lecture(2));
+        QCOMPARE(s.f.Slider.Value(), 15);
+        QCOMPARE(s.f.slider_sauve1, int16_t(12));
+        s.seconde(7);
+        QVERIFY(s.en_lecture(2));
+        s.seconde(2);
+        QCOMPARE(s.f.Slider.Value(), 12);
+        QVERIFY(!s.f.Active_audio_jingles.Checked());
     }
 
     // Two jingles at once: the first keeps the level to come back to, the last to end brings

@@ -190,6 +190,15 @@ private slots:
         QTextDocument relu;
         rtf::lire(octets, relu);
         QCOMPARE(relu.toPlainText(), f.RichTextBox1.toPlainText());
+        // The dialogs opened after it show their own titles, not the save's.
+        r.attendre_impression(m_dir.filePath(QStringLiteral("page.pdf"))).attendre_annulation();
+        f.imp_page.choisir();
+        f.ajout_img.choisir();
+        QCOMPARE(r.boites().size(), 3);
+        QCOMPARE(r.boites()[1].genre, boites::Genre::Imprimante);
+        QCOMPARE(r.boites()[1].titre, QStringLiteral("Imprimer"));
+        QCOMPARE(r.boites()[2].genre, boites::Genre::Ouvrir);
+        QCOMPARE(r.boites()[2].titre, QStringLiteral("Ouvrir"));
     }
 
     // Esc closes the window and forgets the list.

@@ -74,13 +74,13 @@ private slots:
             QCOMPARE(t.t.Interval(), t.intervalle);
         }
         for (::Slider* s : {&r.Slider, &r.Slider1, &r.Slider2}) QCOMPARE(s->Max(), 20);
+        QVERIFY(r.Affiche_Fenetre_P.Checked());
+        QVERIFY(!r.Aligner_liste.Enabled());
         // The two mix options are one group.
         r.coche2.setValue(true);
         r.coche3.setValue(true);
         QVERIFY(!r.coche2.Value());
         QVERIFY(r.Text2.isHidden());
-        QVERIFY(r.Affiche_Fenetre_P.Checked());
-        QVERIFY(!r.Aligner_liste.Enabled());
         QCOMPARE(r.lire_1.action()->shortcut(), QKeySequence(Qt::Key_F5));
         QCOMPARE(r.affiche.menu()->title(), QString("Affichage"));
         QVERIFY(r.a_assosiation.Caption().endsWith(programme::nom()));

@@ -71,6 +71,27 @@ private slots:
         QCOMPARE(l.ListView1.geometry(), QRect(0, 2000 / 15, 800, 500 - 2000 / 15));
     }
 
+    // The time of day and the time left are two clocks: apart, each shown in full, at the
+    // docked width as in full height.
+    void deux_horloges_separees() {
+        Liste_son& l = Liste_son::instance();
+        l.Label13.setCaption(QStringLiteral("18:33:29"));
+        l.Label4.setCaption(QStringLiteral("00:00:16"));
+        l.show();
+        for (int largeur : {640, 1000}) {
+            l.resize(largeur, 300);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            const QRect heure = l.Label13.geometry();
+            const QRect reste = l.Label4.geometry();
+            QVERIFY2(reste.left() - heure.right() > 10, qPrintable(QString::number(largeur)));
+            for (const Label* h : {&l.Label13, &l.Label4}) {
+                QVERIFY(h->isVisible());
+                QVERIFY(h->width() >= h->fontMetrics().horizontalAdvance(h->Caption()));
+            }
+            QVERIFY(l.Label4.mapTo(&l, QPoint(l.Label4.width(), 0)).x() <= l.width());
+        }
+    }
+
     // "<" alternates full height and docked; Down always docks; Aligne_liste_son follows the
     // main window.
     void dispositions() {

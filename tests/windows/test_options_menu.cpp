@@ -106,6 +106,17 @@ private slots:
         const QString journal = dossier + QStringLiteral("journal.doc");
         Radio_FM& r = Radio_FM::instance();
         {
+            // No journal yet: said as such, nothing started.
+            ProgrammesFactices p({"kate"});
+            Lancements l;
+            Repondeur rep;
+            rep.attendre_message();
+            r.A_ouvre_journal.choisir();
+            QCOMPARE(l.demandes().size(), 0);
+            QCOMPARE(textes(rep), QStringList{"64 Pas de journal à ouvrir : " + journal + " n'existe pas"});
+        }
+        QVERIFY(QFile(journal).open(QIODevice::WriteOnly));
+        {
             ProgrammesFactices p({"mousepad", "kate"});
             Lancements l;
             r.A_ouvre_journal.choisir();
@@ -121,12 +132,15 @@ private slots:
             QCOMPARE(l.demandes()[0].cible, journal);
         }
         {
-            ProgrammesFactices p;
+            // The journal is there but nothing opens it: every program tried is named.
+            ProgrammesFactices p({"mousepad", "kate"});
             Lancements l(false);
             Repondeur rep;
             rep.attendre_message();
-            r.A_ouvre_journal_Click();
-            QCOMPARE(textes(rep), QStringList{"64 Fichier introuvable"});
+            r.A_ouvre_journal.choisir();
+            QCOMPARE(l.demandes().size(), 3);
+            QCOMPARE(textes(rep), QStringList{"64 Aucun programme n'a pu ouvrir le journal " + journal +
+                                              "\rEssayés : kate, mousepad, l'application par défaut du bureau"});
         }
     }
 
