@@ -1,7 +1,10 @@
 // The file manager's file and folder commands: the two pop-up menus of its lists. Renaming
 // and copying open their dialogs; deleting, and the folder commands, act here.
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cstdlib>
 
 #include "config/etat.h"
 #include "filemanager/commun.h"
@@ -34,8 +37,15 @@ QStringList lignes(const FileListBox& liste) {
 }
 }  // namespace
 
-QString ajout_fichier::dossier_sauvegarde() {
-    return chemins::joindre(QDir::tempPath(), QStringLiteral("Sonavel_sauvegarde"));
+QString ajout_fichier::nouveau_dossier_sauvegarde() {
+    // Made by this run, this user's only (mode 700): a folder or link found at a known name
+    // could send the copies anywhere.
+    QByteArray modele = QFile::encodeName(chemins::joindre(QDir::tempPath(), QStringLiteral("Sonavel_sauvegarde_XXXXXX")));
+    if (!::mkdtemp(modele.data()))
+        throw Erreur(err::AccesCheminFichier, QStringLiteral("Copie de secours impossible dans ") + QDir::tempPath());
+    const QString cree = QFile::decodeName(modele);
+    const QString reel = QFileInfo(cree).canonicalFilePath();  // the messages name the real place
+    return reel.isEmpty() ? cree : reel;
 }
 
 void ajout_fichier::A_menu_Click() {
@@ -121,8 +131,12 @@ void ajout_fichier::A_supprime_tout_Click() {
     liberer_du_dessus();
     const QString dossier = Dir1.Path();
     const QString motif = Combo1.Text();
-    const QString sauvegarde = dossier_sauvegarde();
+    QString sauvegarde;
     try {
+        // Through a link the files are those of another folder: nothing is deleted there.
+        if (QFileInfo(dossier).isSymLink())
+            throw Erreur(err::AccesCheminFichier, QStringLiteral(" : ce dossier est un lien vers ") +
+                                                      QFileInfo(dossier).symLinkTarget());
         QDir::setCurrent(dossier);
         if (File1.ListCount() == 0) {
             MsgBox(retour_ligne + QStringLiteral("Aucun fichier a supprimer"), boites::Exclamation,
@@ -140,8 +154,7 @@ void ajout_fichier::A_supprime_tout_Click() {
         const QStringList noms = lignes(File1);
         const int n = int(noms.size());
         // The backup first: a file that cannot be saved is never deleted.
-        if (!QDir().mkpath(sauvegarde) || !QFileInfo(sauvegarde).isDir())
-            throw Erreur(err::AccesCheminFichier, QStringLiteral("Copie de secours impossible dans ") + sauvegarde);
+        sauvegarde = nouveau_dossier_sauvegarde();
         gestionnaire::pointeur_sablier();
         {
             ProgressionFichiers p(n);
@@ -285,7 +298,10 @@ void ajout_fichier::A_Supprimer_un_dossier_Click() {
                                   QStringLiteral(" Dossier  :") + nom_dossier + QStringLiteral("  ?"));
             return;
         }
-        const QStringList fichiers = operations::tous_les_fichiers(cible);
+        // A folder shown through a link: the link goes, never the files of the folder it names.
+        const QFileInfo info(cible);
+        const bool lien = info.isSymLink();
+        const QStringList fichiers = lien ? QStringList() : operations::tous_les_fichiers(cible);
         if (!fichiers.isEmpty()) {
             const int r = gestionnaire::message(QStringLiteral("Le Dossier  : ") + nom_dossier +
                                                     QStringLiteral(" contient un ou des fichiers") + retour_ligne +
@@ -299,13 +315,16 @@ void ajout_fichier::A_Supprimer_un_dossier_Click() {
         }
         const int r = gestionnaire::message(QStringLiteral("Attention suppréssion dossier") + saut_paragraphe +
                                                 QStringLiteral("Suppréssion de : ") + cible + retour_ligne +
+                                                (lien ? QStringLiteral("(lien vers ") + info.symLinkTarget() +
+                                                            QStringLiteral(" : seul le lien est supprimé)") + retour_ligne
+                                                      : QString()) +
                                                 QStringLiteral("Continuer ?"),
                                             boites::OuiNon + boites::Critique + boites::DeuxiemeBouton,
                                             QStringLiteral("Suppréssion dossier :") + cible + QStringLiteral("  ?"));
         if (r != boites::Oui) return;
         Dir1.setPath(parent);
         QDir::setCurrent(parent);
-        if (!QDir(parent).rmdir(nom_dossier))
+        if (lien ? !QFile::remove(cible) : !QDir(parent).rmdir(nom_dossier))
             throw Erreur(err::AccesCheminFichier,
                          QStringLiteral("Le dossier n'est pas vide ou est protégé : ") + cible);
         Dir1.Refresh();

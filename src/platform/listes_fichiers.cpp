@@ -193,8 +193,10 @@ void FileListBox::Refresh() {
 }
 
 QString FileListBox::FileName() const {
+    // The highlighted file only: after a refresh the current row stays on the first line
+    // with nothing highlighted.
     const QListWidgetItem* i = currentItem();
-    return i ? i->text() : QString();
+    return i && i->isSelected() ? i->text() : QString();
 }
 
 QString FileListBox::List(int index) const {

@@ -170,8 +170,8 @@ public:
     void A_renommer_dossier_Click();
     void A_Supprimer_un_dossier_Click();
     void nom_de_dossier();
-    // The backup folder of "delete all", in the system's temporary folder.
-    static QString dossier_sauvegarde();
+    // A new backup folder for a delete-all; error 75 when none can be made.
+    static QString nouveau_dossier_sauvegarde();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -153,9 +153,14 @@ private slots:
         QFETCH(QString, dernier);
         ajout_fichier& a = montrer({"a.mp3", "b.mp3", "c.mp3", "notes.txt"}, motif);
         if (!protege.isEmpty()) lecture_seule(chemin(protege));
-        const QString sauvegarde = ajout_fichier::dossier_sauvegarde();
-        QCOMPARE(sauvegarde, m_racine->filePath(QStringLiteral("tmp/Sonavel_sauvegarde")));
-        if (sauvegarde_bloquee) ecrire(sauvegarde, "un fichier à la place du dossier");
+        // A link planted at the old fixed name must take nothing anywhere.
+        const QString tmp = m_racine->filePath(QStringLiteral("tmp"));
+        QDir(m_racine->path()).mkpath(QStringLiteral("ailleurs"));
+        QFile::link(m_racine->filePath(QStringLiteral("ailleurs")), tmp + QStringLiteral("/Sonavel_sauvegarde"));
+        if (sauvegarde_bloquee) {  // no folder can be made where the temporary folder should be
+            QDir(m_racine->path()).rename(QStringLiteral("tmp"), QStringLiteral("tmp_"));
+            ecrire(tmp, "un fichier à la place du dossier");
+        }
         suivre_la_progression();
         Repondeur r;
         if (reponse) r.attendre_message(reponse);
@@ -163,9 +168,23 @@ private slots:
         if (reponse == boites::Oui && restants.size() == 1) r.attendre_message();
         if (!reponse) r.attendre_message();
         a.A_supprime_tout_Click();
+        if (sauvegarde_bloquee) {
+            QFile::remove(tmp);
+            QDir(m_racine->path()).rename(QStringLiteral("tmp_"), QStringLiteral("tmp"));
+        }
+        const QStringList faites =
+            QDir(tmp).entryList({QStringLiteral("Sonavel_sauvegarde_*")}, QDir::Dirs | QDir::NoSymLinks);
+        QCOMPARE(faites.size(), (sauvegarde_bloquee || !reponse || reponse != boites::Oui) ? 0 : 1);
+        const QString sauvegarde = faites.isEmpty() ? QString() : QDir(tmp).filePath(faites[0]);
+        if (!sauvegarde.isEmpty()) {
+            QCOMPARE(QFileInfo(sauvegarde).permissions() & 0x0077, QFileDevice::Permissions());
+            QCOMPARE(QFileInfo(sauvegarde).canonicalFilePath(), sauvegarde);
+        }
+        QFile::remove(tmp + QStringLiteral("/Sonavel_sauvegarde"));
+        QCOMPARE(contenu(m_racine->filePath(QStringLiteral("ailleurs"))), QStringList());
 
         QCOMPARE(contenu(m_dossier), restants);
-        if (!sauvegarde_bloquee) QCOMPARE(contenu(sauvegarde), sauves);
+        if (!sauvegarde.isEmpty()) QCOMPARE(contenu(sauvegarde), sauves);
         for (const QString& s : sauves) QCOMPARE(lire(sauvegarde + QLatin1Char('/') + s), s.toUtf8());
         QVERIFY(r.messages().last().texte.startsWith(dernier));
         if (reponse) {
@@ -192,6 +211,7 @@ private slots:
             QCOMPARE(QDir::currentPath() + QLatin1Char('/'), programme::dossier());
         }
         QVERIFY(!gestionnaire::pointeur_occupe());
+        if (!sauvegarde.isEmpty()) QDir(sauvegarde).removeRecursively();  // the next case starts with none
     }
 
     // The rename dialog for one file, as the file manager's command fills it.
@@ -454,15 +474,25 @@ private slots:
         QCOMPARE(c.Text1.Text(), ailleurs.path());
     }
 
-    void copier_sans_fichier_choisi() {
-        ajout_fichier& a = montrer({"a.mp3"});
-        a.File1.setListIndex(-1);
+    // After "Rafraichir" no file is highlighted: copy and delete name none, even though the
+    // list's current row is its first line.
+    void copier_ou_supprimer_sans_fichier_choisi() {
+        ajout_fichier& a = montrer({"a.mp3", "b.mp3"});
+        a.File1.setListIndex(1);
+        a.A_Rafraichir_Click();
+        QVERIFY(a.File1.FileName().isEmpty());
         Repondeur r;
-        r.attendre_message();
+        r.attendre_message().attendre_message();
         a.A_deplace_Click();
-        QCOMPARE(r.messages()[0].texte, QStringLiteral("Vous devez sélectionner un fichier"));
-        QCOMPARE(r.messages()[0].style, 16);
+        a.A_supprime_Click();
+        for (int i : {0, 1}) {
+            QCOMPARE(r.messages()[i].texte, QStringLiteral("Vous devez sélectionner un fichier"));
+            QCOMPARE(r.messages()[i].style, 16);
+        }
         QVERIFY(!copie::existe() || !copie::instance().isVisible());
+        QVERIFY(QFile::exists(chemin("a.mp3")) && QFile::exists(chemin("b.mp3")));
+        a.File1.setListIndex(1);  // a highlighted file is the one named
+        QCOMPARE(a.File1.FileName(), QStringLiteral("b.mp3"));
     }
 
     void creer_un_dossier_data() {
@@ -563,6 +593,21 @@ private slots:
             a.A_Supprimer_un_dossier_Click();
             QVERIFY(QFileInfo(a.Dir1.Path()).isDir());
         }
+    }
+
+    // A folder shown through a link: only the link goes; the folder it names keeps its files.
+    void supprimer_un_dossier_par_un_lien() {
+        ajout_fichier& a = montrer({"a.mp3", ".cache"});
+        const QString lien = QFileInfo(m_dossier).path() + QStringLiteral("/raccourci");
+        QVERIFY(QFile::link(m_dossier, lien));
+        a.Dir1.setPath(lien);
+        QCOMPARE(a.Dir1.Path(), lien);
+        Repondeur r;
+        r.attendre_message(boites::Oui).attendre_message(boites::OK);
+        a.A_Supprimer_un_dossier_Click();
+        QVERIFY(r.messages()[0].texte.contains(QStringLiteral("seul le lien est supprimé")));
+        QVERIFY(!QFileInfo(lien).isSymLink() && !QFileInfo::exists(lien));
+        QCOMPARE(contenu(m_dossier), (QStringList{".cache", "a.mp3"}));
     }
 
     void editeur_audio() {
