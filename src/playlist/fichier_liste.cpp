@@ -108,6 +108,26 @@ bool chemin_accepte(const QString& chemin) {
     return false;
 }
 
+bool au_format_dfm(const QString& nom) {
+    if (nom.right(4).toLower() == QLatin1String(".dfm")) return true;
+    MsgBox(QStringLiteral("Sauvegarder dans format .dfm avant traitement !"), boites::Exclamation);
+    return false;
+}
+
+int numero_de(const QString& nom, int numero, const QString& chemin) {
+    const QByteArray contenu = lire(nom);
+    const int n = int(contenu.size() / enreg_liste::Longueur);
+    const auto tient = [&](int i) {
+        return i >= 1 && i <= n &&
+               rt::Trim(enreg_liste::decoder(contenu.mid(qsizetype(i - 1) * enreg_liste::Longueur, enreg_liste::Longueur))
+                            .chemin) == rt::Trim(chemin);
+    };
+    if (tient(numero)) return numero;
+    for (int i = 1; i <= n; ++i)
+        if (tient(i)) return i;
+    return 0;
+}
+
 void signaler(const Erreur& e) {
     switch (e.numero()) {
     case err::AppelInvalide:

@@ -44,6 +44,12 @@ TypeEnregListe lire_enregistrement(const QString& nom, int numero);
 // whole file replaced at once: a crash leaves the old list or the new one. The single-record
 // writers call this, then Liste_son::charge_liste. A missing file is error 53 (never created).
 void ecrire_enregistrement(const QString& nom, int numero, const TypeEnregListe& e);
+// False, with the maintenance commands' message, for a list that is not a ".dfm" (an older
+// ".rfm" just imported has other records: one written over it would break it).
+bool au_format_dfm(const QString& nom);
+// The number of the record of list nom that holds chemin: numero when it still does, else
+// the first that does; 0 when none does.
+int numero_de(const QString& nom, int numero, const QString& chemin);
 
 // The report of the list commands that handle file errors by number: 5 and 32755 silent,
 // 70 71 74 75 76 reset the music folder to the program folder and show the description,

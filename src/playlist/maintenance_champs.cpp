@@ -92,9 +92,7 @@ bool Liste_son::liste_au_format_dfm() {
     if (!liste_sauvegardee()) return false;
     if (chemin_liste_ouverte.isEmpty()) chemin_liste_ouverte = QString::fromLatin1(fichier_liste::NomDefaut);
     extension_fichier = chemin_liste_ouverte.right(3).toLower();
-    if (extension_fichier == QLatin1String("dfm")) return true;
-    MsgBox(QStringLiteral("Sauvegarder dans format .dfm avant traitement !"), boites::Exclamation);
-    return false;
+    return fichier_liste::au_format_dfm(chemin_liste_ouverte);
 }
 
 namespace {

@@ -36,6 +36,7 @@ void Radio_FM::A_sauve() {
         const ControlesLecteur d = deck(lecteur_en_cours);
         if (d.pourcent.Caption().isEmpty()) return;
         const int16_t pourcent = volume_liste::pourcent_le_plus_proche(-200 * d.volume.Value());
+        if (!fichier_liste::au_format_dfm(chemin_liste)) return;
         // A list without records takes nothing. A missing list is reported, not created empty.
         const int32_t n = FichierEnregistrements(fichier_liste::chemin_complet(chemin_liste), enreg_liste::Longueur,
                                                  FichierEnregistrements::Acces::Lecture)

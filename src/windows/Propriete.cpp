@@ -213,6 +213,7 @@ void Propriete::AnyButton2_Click() {
         return;
     }
     if (Liste_son::instance().sauvegarde_refusee()) return;
+    if (!fichier_liste::au_format_dfm(m_liste)) return;
     // The record is written whole or not at all: every number is checked first.
     for (TextBox* t : {&Text1, &Text2, &Text4}) {
         if (!rt::IsNumeric(rt::Trim(t->Text()))) {
@@ -230,6 +231,16 @@ void Propriete::AnyButton2_Click() {
     e.duree_piste = Text5.Text();
     try {
         programme::aller_au_dossier();
+        // Rows may have moved while the dialog was open: the entry is found again by its path,
+        // and no other entry is ever written over.
+        const int numero = fichier_liste::numero_de(m_liste, m_numero, m_chemin);
+        if (numero == 0) {
+            MsgBox(QStringLiteral("L'entrée ne figure plus dans la liste, aucune modification :") +
+                       QStringLiteral("\r") + m_chemin,
+                   boites::Exclamation);
+            return;
+        }
+        m_numero = numero;
         fichier_liste::ecrire_enregistrement(m_liste, m_numero, e);
     } catch (const Erreur& err) {
         fichier_liste::signaler_ecriture(fichier_liste::chemin_complet(m_liste), err);

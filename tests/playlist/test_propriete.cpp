@@ -187,6 +187,39 @@ private slots:
         QVERIFY(p.isVisible());
     }
 
+    // Rows moved while the dialog was open: "Valider" follows its entry, never writes over
+    // another; an entry gone is refused; a list that is not a ".dfm" is never written.
+    void valider_suit_son_entree() {
+        const QString a = ouvrir_liste(QStringLiteral("liste.dfm"));
+        num_enreg_destinataire = 2;
+        Liste_son& l = Liste_son::instance();
+        l.a_modif_Click();
+        Propriete& p = Propriete::instance();
+        l.ListView1.setSelectedItem(l.ListView1.ListItem(1));
+        l.supprime_Click();  // "/m/2.mp3" is now record 1, "/m/3.mp3" record 2
+        p.Text3.setText(QStringLiteral("blues"));
+        p.AnyButton2_Click();
+        QCOMPARE(enreg_liste::lire(fichier_liste::chemin_complet(a), 1).genre.trimmed(), QStringLiteral("blues"));
+        QCOMPARE(enreg_liste::lire(fichier_liste::chemin_complet(a), 2).chemin.trimmed(), QStringLiteral("/m/3.mp3"));
+        QCOMPARE(enreg_liste::lire(fichier_liste::chemin_complet(a), 2).genre.trimmed(), QStringLiteral("jazz"));
+
+        l.ListView1.setSelectedItem(l.ListView1.ListItem(1));
+        l.supprime_Click();  // the entry itself goes
+        const QByteArray avant = fichier_liste::lire(a);
+        Repondeur r;
+        r.attendre_message().attendre_message();
+        p.AnyButton2_Click();
+        QVERIFY(r.messages()[0].texte.startsWith(QStringLiteral("L'entrée ne figure plus dans la liste")));
+        QCOMPARE(fichier_liste::lire(a), avant);
+
+        const QString rfm = dossier.filePath(QStringLiteral("vieille.rfm"));
+        fichiers::reecrire_fichier(rfm, QByteArray(1229, 'r'));
+        p.prendre_entree(rfm, 1, QStringLiteral("/m/1.mp3"));
+        p.AnyButton2_Click();
+        QCOMPARE(r.messages()[1].texte, QStringLiteral("Sauvegarder dans format .dfm avant traitement !"));
+        QCOMPARE(fichiers::lire_fichier(rfm), QByteArray(1229, 'r'));
+    }
+
     // Under the do-not-save option nothing is written.
     void valider_refuse_sous_option() {
         const QString a = ouvrir_liste(dossier.filePath(QStringLiteral("a.dfm")));
