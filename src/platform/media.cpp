@@ -15,6 +15,7 @@
 #include <optional>
 #include <thread>
 
+#include "platform/chemins.h"
 #include "platform/erreur.h"
 #include "platform/media_mpeg.h"
 
@@ -423,9 +424,16 @@ void GrapheGst::RenderFile(const QString& chemin) {
     liberer();  // a second render starts over
     m_etat = etat_graphe::Arrete;
     m_chemin = chemin;
-    verifier_fichier(chemin);
+    // A name found without regard to case (a list made on another system) is opened under
+    // its name on disk.
+    QString sur_disque = QFileInfo(chemin).absoluteFilePath();
+    if (!chemin.isEmpty() && !QFileInfo::exists(sur_disque)) {
+        const QString trouve = chemins::chemin_sur_disque(sur_disque);
+        if (!trouve.isEmpty()) sur_disque = trouve;
+    }
+    verifier_fichier(sur_disque);
 
-    const QString absolu = QFileInfo(chemin).absoluteFilePath();
+    const QString absolu = sur_disque;
     if (!construire(absolu, limite, false)) {
         // GStreamer's type finding gives up on MPEG audio behind a long run of junk; when our
         // own search finds the audio, its parser is put on the file directly and skips the junk.

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <memory>
@@ -191,6 +192,14 @@ private slots:
         QCOMPARE(p.position.CurrentPosition(), en_pause);  // a stop keeps the position
         p.position.setCurrentPosition(0);
         QCOMPARE(p.position.CurrentPosition(), 0.0);
+    }
+
+    // A name from a list that matches the file only without regard to case loads that file.
+    void nom_sans_egard_a_la_casse() {
+        QTemporaryDir d;
+        QVERIFY(QFile::copy(fixtures::wav(3), d.filePath(QStringLiteral("Zèbre.wav"))));
+        IMediaControl g = charge(d.filePath(QStringLiteral("ZÈBRE.WAV")));
+        QVERIFY(qAbs(IMediaPosition(g).Duration() - 3.0) <= 0.06);
     }
 
     void position_depuis_le_debut_apres_une_courte_lecture() {
