@@ -4,9 +4,11 @@
 #include <gst/video/videooverlay.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QWidget>
+#include <QtEndian>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -366,6 +368,27 @@ void GrapheGst::echouer(const QString& description) {
     throw Erreur(err::RenduImpossible, sur_fichier(description, m_chemin));
 }
 
+namespace {
+// A RIFF/WAVE file whose "data" chunk holds no byte: its length cannot exist, and GStreamer
+// would only give up at the time limit.
+bool wav_sans_echantillon(const QString& chemin) {
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray tete = f.read(12);
+    if (tete.size() < 12 || !tete.startsWith("RIFF") || tete.mid(8, 4) != "WAVE") return false;
+    qint64 position = 12;
+    for (int chunks = 0; chunks < 64; ++chunks) {  // a few chunks come before the audio
+        if (!f.seek(position)) return false;
+        const QByteArray entete = f.read(8);
+        if (entete.size() < 8) return entete.isEmpty();  // no audio at all
+        const quint32 taille = qFromLittleEndian<quint32>(entete.constData() + 4);
+        if (entete.startsWith("data")) return taille == 0 || f.size() <= position + 8;
+        position += 8 + qint64(taille) + (taille & 1);
+    }
+    return false;
+}
+}  // namespace
+
 // Only regular files (or links to one) go to GStreamer: opening a named pipe or a device
 // could block the GUI thread before any time limit applies.
 void GrapheGst::verifier_fichier(const QString& chemin) {
@@ -374,6 +397,7 @@ void GrapheGst::verifier_fichier(const QString& chemin) {
     if (!info.isFile()) echouer(QStringLiteral("Ce n'est pas un fichier"));
     if (!info.isReadable()) echouer(QStringLiteral("Accès refusé"));
     if (info.size() == 0) echouer(QStringLiteral("Le fichier ne contient aucune donnée"));
+    if (wav_sans_echantillon(chemin)) echouer(QStringLiteral("Durée du fichier introuvable"));
 }
 
 // A playbin for the file, ready to play; false when it failed (the reason is in m_flux).

@@ -101,6 +101,15 @@ private slots:
         const QString tube = fixtures::dossier() + "/tube.mp3";
         if (!QFileInfo(tube).exists()) QVERIFY(::mkfifo(QFile::encodeName(tube).constData(), 0600) == 0);
         QTest::newRow("tube nommé") << tube;
+        // A header and no sample: a length that cannot exist, refused without waiting.
+        const QString entete = fixtures::dossier() + "/entete_seul.wav";
+        if (!QFileInfo(entete).exists()) {
+            QFile f(entete);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray::fromHex("52494646240000005741564566"
+                                        "6d74201000000001000100401f0000803e0000020010006461746100000000"));
+        }
+        QTest::newRow("wav sans échantillons") << entete;
     }
     void fichiers_refuses() {
         QFETCH(QString, chemin);
