@@ -62,7 +62,7 @@ ajouter() {  # "a": the "Ajouter" pop-up; its second item opens the file manager
   sleep 0.6
   xdotool key Down Down Return
   local gestion
-  gestion=$(fenetre "Ajout / recherche fichier") || echec "the file manager did not open"
+  gestion=$(fenetre "^Ajout / ") || echec "the file manager did not open"
   xdotool windowmove "$gestion" 0 500
   activer "$gestion"
   xdotool mousemove --window "$gestion" 300 "$y" click 1

@@ -67,7 +67,7 @@ sleep 1
 xdotool mousemove --window "$liste_id" 121 24 click 1
 sleep 0.8
 xdotool mousemove_relative 136 32 click 1
-gestion=$(fenetre "Ajout / recherche fichier") || echec "the file manager did not open"
+gestion=$(fenetre "^Ajout / ") || echec "the file manager did not open"
 xdotool windowmove "$gestion" 800 20 windowraise "$gestion"
 sleep 1
 

@@ -14,7 +14,7 @@ constexpr int Hauteur = 486;
 }  // namespace
 
 ajout_fichier::ajout_fichier() {
-    setWindowTitle(QStringLiteral("Ajout / recherche fichier (s)"));
+    setWindowTitle(QStringLiteral("Ajout / Suppression / recherche fichier (s)"));
     // The colour theme and the label colour command find these by name.
     Drive1.setObjectName(QStringLiteral("Drive1"));
     Dir1.setObjectName(QStringLiteral("Dir1"));

@@ -163,6 +163,7 @@ private slots:
 
     void fermeture() {
         ajout_fichier& a = ajout_fichier::instance();
+        QCOMPARE(a.Caption(), QStringLiteral("Ajout / Suppression / recherche fichier (s)"));
         a.show();
         QCloseEvent fermer;
         QApplication::sendEvent(&a, &fermer);
