@@ -65,7 +65,7 @@ void Radio_FM::Charge_combo() {
             const TypeEnregListe e = enreg_liste::decoder(liste.lire(i));
             chemin_fichier_charge = e.chemin;
             nom_du_fich();
-            if (favoris) Combo1.AddItem(rt::Trim(e.chemin));
+            if (favoris) Combo1.AddItem(rt::Trim(nom_fichier_affiche));
             if (jingles) Combo2.AddItem(rt::Trim(e.duree_piste + QStringLiteral(" - ") + nom_fichier_affiche));
         }
         liste.fermer();

@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(b.fichier, QStringLiteral("*.dfm"));
         QCOMPARE(b.dossier, programme::dossier());
         QCOMPARE(f.Combo1.ListCount(), 3);  // 100 stray bytes make no entry
-        QCOMPARE(f.Combo1.List(1), QStringLiteral("/musique/Jingle matin.wav"));
+        QCOMPARE(f.Combo1.List(1), QStringLiteral("Jingle matin"));  // the display name, not the path
         QCOMPARE(f.Combo1.Text(), QStringLiteral("Favoris Radio Test"));
         QCOMPARE(Load_combo1, fichier);
         QCOMPARE(reglage(QStringLiteral("Load_combo1")), fichier);
