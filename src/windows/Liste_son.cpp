@@ -121,11 +121,23 @@ Liste_son::Liste_son() {
     resize(largeur, 480);
 }
 
+namespace {
+QList<QMenu*> menu_et_sous_menus(QMenu* menu) {
+    QList<QMenu*> menus;
+    if (menu) menus.append(menu);
+    for (int i = 0; i < menus.size(); ++i)
+        for (QAction* a : menus[i]->actions())
+            if (a->menu()) menus.append(a->menu());
+    return menus;
+}
+}  // namespace
+
 // The controls the window filters go before the window: their children's last events must not
 // reach a filter that asks a half-destroyed control for its parts.
 Liste_son::~Liste_son() {
     for (QObject* o : std::initializer_list<QObject*>{&ListView1, ListView1.viewport(), &Combo1, Combo1.lineEdit()})
         if (o) o->removeEventFilter(this);
+    for (QMenu* m : menu_et_sous_menus(Load_Pl.menu())) m->removeEventFilter(this);
 }
 
 void Liste_son::construire_menus() {
@@ -356,6 +368,15 @@ void Liste_son::brancher() {
     ListView1.DblClick = [this] { ListView1_DblClick(); };
     ListView1.ColumnClick = [this](int c) { ListView1_ColumnClick(c); };
     ListView1.MouseUp = [this](int b, int, float, float) { ListView1_MouseUp(b); };
+    // The pop-up's commands run on the row it opened on: it is selected again as a command is
+    // chosen (the menu closes before the command runs). From the menu bar no row is kept.
+    if (QMenu* m = Load_Pl.menu()) {
+        connect(m, &QMenu::aboutToShow, this, [this] {
+            if (!m_menu_contextuel) m_ligne_du_menu = QPersistentModelIndex();
+            m_menu_contextuel = false;
+        });
+        for (QMenu* s : menu_et_sous_menus(m)) s->installEventFilter(this);
+    }
     ListView1.installEventFilter(this);
     ListView1.viewport()->installEventFilter(this);
     ListView1.viewport()->setMouseTracking(true);
@@ -620,6 +641,14 @@ bool Liste_son::eventFilter(QObject* objet, QEvent* e) {
     const bool combo = objet == &Combo1 || objet == Combo1.lineEdit();
     if (combo && e->type() == QEvent::FocusIn) evenement::utilisateur([this] { Combo1_GotFocus(); });
     if (combo && e->type() == QEvent::FocusOut) evenement::utilisateur([this] { Combo1_LostFocus(); });
+    if (qobject_cast<QMenu*>(objet)) {
+        // The pop-up acts on a release or on Return: its row is selected again first.
+        const auto* k = e->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(e) : nullptr;
+        if (e->type() == QEvent::MouseButtonRelease ||
+            (k && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter || k->key() == Qt::Key_Space)))
+            reprendre_ligne_du_menu();
+        return false;
+    }
     if (!liste) return Form::eventFilter(objet, e);
     switch (e->type()) {
     case QEvent::KeyPress: {
@@ -644,6 +673,7 @@ bool Liste_son::eventFilter(QObject* objet, QEvent* e) {
     case QEvent::KeyRelease:
         if (objet == &ListView1) evenement::utilisateur([this] { ListView1_KeyUp(); });
         break;
+
     case QEvent::MouseButtonPress:
         if (objet == ListView1.viewport()) m_appui = static_cast<QMouseEvent*>(e)->position().toPoint();
         break;
@@ -761,9 +791,21 @@ void Liste_son::ListView1_DragOver(float X, float Y) {
 
 void Liste_son::ListView1_MouseUp(int Button) {
     A_conserver.setEnabled(ListView1.ListCount() > 0);
-    if (Button == 2) Load_Pl.PopupMenu();
+    if (Button == 2) {
+        m_ligne_du_menu = ListView1.currentIndex();
+        m_menu_contextuel = true;
+        Load_Pl.PopupMenu();
+    }
     glisser_liste_en_cours = Faux;
     enreg_dragdrop.chemin.clear();
+}
+
+void Liste_son::reprendre_ligne_du_menu() {
+    if (!m_ligne_du_menu.isValid()) return;
+    QTreeWidgetItem* ligne = ListView1.topLevelItem(m_ligne_du_menu.row());
+    if (!ligne || ligne == ListView1.SelectedItem()) return;
+    ListView1.setSelectedItem(ligne);
+    num_enreg_destinataire = ListView1.Index(ligne);
 }
 
 void Liste_son::Load_Pl_Click() {

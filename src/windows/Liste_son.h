@@ -3,6 +3,7 @@
 // buttons, the search box with saved searches, the picture buttons of list play and four
 // pop-up menus. The list file procedures live in src/playlist/, the play controls in
 // src/automation/.
+#include <QPersistentModelIndex>
 #include <cstdint>
 
 #include "config/etat.h"
@@ -357,4 +358,9 @@ private:
     void touche_liste(int16_t KeyAscii);
 
     QPoint m_appui;  // where the button went down in the list
+    // The row under the pointer when the list's pop-up opened: its commands act on it even
+    // when the play moved the selection while the menu was open.
+    QPersistentModelIndex m_ligne_du_menu;
+    bool m_menu_contextuel = false;
+    void reprendre_ligne_du_menu();
 };

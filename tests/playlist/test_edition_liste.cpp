@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QMenu>
 #include <QTest>
 
 #include "config/etat.h"
@@ -240,6 +241,19 @@ private slots:
         QCOMPARE(l.Label1.Caption(), QStringLiteral("Nb de morceaux : 3"));
         QCOMPARE(fichier_liste::lire(QStringLiteral("liste.dfm")), avant);
         QCOMPARE(num_enreg_courant, 4);
+    }
+
+    // The pop-up acts on the row it opened on, though the play selected another row while it
+    // was open: real clicks on the list and on the menu.
+    void menu_de_la_liste_sur_sa_ligne() {
+        Liste_son& l = liste(3);
+        QTest::mouseClick(l.ListView1.viewport(), Qt::LeftButton, {}, centre(l, 1));
+        QTest::mouseClick(l.ListView1.viewport(), Qt::RightButton, {}, centre(l, 1));
+        QMenu* menu = l.Load_Pl.menu();
+        QTRY_VERIFY(menu->isVisible());
+        choisir(l, 2);  // the chaining starts the next entry and selects its row
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(l.supprime.action()).center());
+        QCOMPARE(fichier(), QStringLiteral("2 3"));
     }
 
     // With drag and drop off, a drop from the desktop adds nothing.
