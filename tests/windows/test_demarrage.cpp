@@ -123,7 +123,7 @@ private slots:
         QVERIFY(r.coche2.Value());
         QCOMPARE(r.Combo1.Text(), QStringLiteral("Favoris Sonavel"));
         QCOMPARE(r.Combo1.ListCount(), 2);
-        QCOMPARE(r.Combo1.List(1), QStringLiteral("/musique/Outro.mp3"));
+        QCOMPARE(r.Combo1.List(1), QStringLiteral("Outro"));
         QCOMPARE(r.Combo2.List(1), QStringLiteral("00:03:10 - Outro"));
         QCOMPARE(r.Combo2.Text(), QStringLiteral("Jingles Sonavel"));
         QCOMPARE(chemin_logo_fond, programme::dossier() + QStringLiteral("fond_noir1.jpg"));
