@@ -85,14 +85,14 @@ void Form_options::disposer() {
     Label11.setCaption(QStringLiteral("Information Sonavel V5"));
     Label11.setWordWrap(true);
     Label11.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label11.setMinimumWidth(300);
+    Label11.setMinimumWidth(260);
     Label11.setMouseTracking(true);
     // Labels let the window's picture show through.
     for (Label* l : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9, &Label10,
                      &Label11, &Label12, &Label13})
         l->setBackStyle(0);
-    Text2.setMinimumWidth(220);
-    Text12.setMinimumWidth(220);
+    Text2.setMinimumWidth(180);
+    Text12.setMinimumWidth(180);
 
     // Design texts.
     Text1.setText(QStringLiteral("1"));
@@ -151,6 +151,11 @@ void Form_options::disposer() {
     g->addWidget(&Label13, r, 0);
     g->addWidget(&Cb2, r, 1, 1, 3);
     ++r;
+    // A sound card's long name must not widen the dialog past the screen.
+    for (ComboBox* c : {&Cb1, &Cb2}) {
+        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        c->setMinimumContentsLength(24);
+    }
     Cb1.setToolTip(QStringLiteral("Sélection carte son (Lecture)"));
     Cb2.setToolTip(QStringLiteral("Sélection carte son (Pré-écoute)"));
     g->setColumnStretch(3, 1);

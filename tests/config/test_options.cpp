@@ -51,6 +51,15 @@ private slots:
 
     // Every numeric field: the empty text, the bounds, the values that stand, and the text
     // put in when the text is not a whole number (the variable then keeps its value, 99).
+    // The dialog, frame included, fits a 1024 x 768 screen.
+    void tient_dans_l_ecran() {
+        Form_options& f = Form_options::instance();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QTRY_VERIFY(f.frameGeometry().width() <= 1024);
+        QVERIFY(f.frameGeometry().height() <= 768);
+    }
+
     void champ_verifie_a_la_perte_du_focus_data() {
         QTest::addColumn<QString>("nom");
         QTest::addColumn<QString>("saisie");
