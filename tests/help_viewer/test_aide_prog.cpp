@@ -12,6 +12,8 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTimer>
+#include <QTemporaryDir>
+#include <sys/mount.h>
 #include <unistd.h>
 
 #include "help_viewer/aide_prog.h"
@@ -193,6 +195,37 @@ private slots:
         QCOMPARE(r.messages()[0].texte, QStringLiteral("Erreur sauvegarde"));
         QCOMPARE(r.messages()[0].style, 0);
         QCOMPARE(contenu(aide_prog::chemin_aide()), fichier_mis_en_forme());
+    }
+
+    // On a full disk the save says so and the old help file stays whole, with no temporary left.
+    void disque_plein_garde_l_ancien_fichier() {
+        QTemporaryDir point;
+        if (::mount("tmpfs", QFile::encodeName(point.path()).constData(), "tmpfs", 0, "size=128k") != 0)
+            QSKIP("no tmpfs can be mounted here (needs root)");
+        struct Demonter {
+            QString p;
+            ~Demonter() { ::umount2(QFile::encodeName(p).constData(), MNT_DETACH); }
+        } demonter{point.path()};
+        const QString ancien_dossier = programme::dossier();
+        programme::definir_dossier(point.path());
+        struct Retour {
+            QString d;
+            ~Retour() { programme::definir_dossier(d); }
+        } retour{ancien_dossier};
+        const QByteArray ancien = fichier_mis_en_forme();
+        ecrire(aide_prog::chemin_aide(), ancien);
+        ecrire(point.filePath("remplissage"), QByteArray(100 * 1024, 'r'));
+        aide_prog& a = aide_prog::instance();
+        // Far more text than the room left (about 20 KB).
+        a.RichTextBox1.setPlainText(QString(QStringLiteral("Une ligne d'aide assez longue.\n")).repeated(3000));
+        Repondeur r;
+        r.attendre_message();
+        a.Command2_Click();
+        QCOMPARE(r.messages().size(), 1);
+        QCOMPARE(r.messages()[0].texte, QStringLiteral("Erreur sauvegarde"));
+        QCOMPARE(contenu(aide_prog::chemin_aide()), ancien);
+        QCOMPARE(QDir(point.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({QString::fromLatin1(aide_prog::NomFichierAide), "remplissage"}));
     }
 
     // Esc and "Fermer" end the real event loop, which closes the window: the file is still
