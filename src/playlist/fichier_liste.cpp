@@ -100,10 +100,12 @@ void ecrire_enregistrement(const QString& nom, int numero, const TypeEnregListe&
     fichiers::reecrire_fichier(chemin_complet(nom), contenu);
 }
 
-bool chemin_accepte(const QString& chemin) {
+bool chemin_accepte(const QString& chemin, bool modification) {
     if (champ::tient(chemin, enreg_liste::LargeurChemin)) return true;
     MsgBox(QStringLiteral("Chemin trop long pour une liste (") + QString::number(enreg_liste::LargeurChemin) +
-               QStringLiteral(" octets au plus), fichier non ajouté :") + QStringLiteral("\r") + chemin,
+               (modification ? QStringLiteral(" octets au plus), chemin non modifié :")
+                             : QStringLiteral(" octets au plus), fichier non ajouté :")) +
+               QStringLiteral("\r") + chemin,
            boites::Exclamation);
     return false;
 }

@@ -31,7 +31,7 @@ TypeEnregListe entree_lue(const TypeEnregListe& stocke);
 TypeEnregListe entree_de_ligne(const QTreeWidgetItem* ligne);
 // Whether a path fits the record's path field in the bytes it would be stored as; when it
 // does not, says so (a path cut short would name another file) and returns false.
-bool chemin_accepte(const QString& chemin);
+bool chemin_accepte(const QString& chemin, bool modification = false);
 // Every complete record of a file's bytes as rows appended to the list view, in one go.
 void ajouter_lignes(ListView& vue, const QByteArray& contenu);
 // The bytes of a list file holding every row of the view, in row order.

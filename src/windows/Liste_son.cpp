@@ -6,11 +6,13 @@
 #include <QDrag>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "config/Radio.h"
@@ -19,8 +21,11 @@
 #include "config/table_reglages.h"
 #include "platform/boites.h"
 #include "platform/couleurs.h"
+#include "platform/enregistrements.h"
 #include "platform/erreur.h"
 #include "platform/programme.h"
+#include "playlist/enregistrement_liste.h"
+#include "playlist/fichier_liste.h"
 #include "windows/Radio_FM.h"
 #include "windows/ajout_fichier.h"
 #include "windows/impression.h"
@@ -45,6 +50,16 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return index.column() == 0 ? QStyledItemDelegate::createEditor(parent, option, index) : nullptr;
+    }
+    // A path too long for its record field would be cut on the next save: the row keeps its path.
+    void setModelData(QWidget* editeur, QAbstractItemModel* modele, const QModelIndex& index) const override {
+        const auto* ligne = qobject_cast<QLineEdit*>(editeur);
+        if (ligne && !champ::tient(ligne->text(), enreg_liste::LargeurChemin)) {
+            // Said once the editor has closed: a box opened while it commits leaves the view editing.
+            QTimer::singleShot(0, [texte = ligne->text()] { fichier_liste::chemin_accepte(texte, true); });
+            return;
+        }
+        QStyledItemDelegate::setModelData(editeur, modele, index);
     }
 };
 

@@ -1,5 +1,6 @@
 // List maintenance: start point, drive letter and volume for the whole list, in-place path
 // editing and the external audio editor.
+#include <QLineEdit>
 #include <QLocale>
 #include <QFile>
 #include <QTest>
@@ -230,6 +231,35 @@ private slots:
         l.modifier_chemin_non_Click();
         l.ListView1_Click();
         QCOMPARE(l.ListView1.editTriggers(), QAbstractItemView::NoEditTriggers);
+    }
+
+    // Typed in the real editor (F2, text, Enter): a path that fits is taken; one too long for
+    // its record field is refused with a message and the row keeps its path.
+    void chemin_sur_place_trop_long_refuse() {
+        Liste_son& l = liste(Trois);
+        l.modifier_chemin_Click();
+        l.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&l));
+        QTreeWidgetItem* premiere = l.ListView1.ListItem(1);
+        QTest::mouseClick(l.ListView1.viewport(), Qt::LeftButton, {}, l.ListView1.visualItemRect(premiere).center());
+        const auto taper = [&](const QString& texte) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the last editor
+            QTest::keyClick(&l.ListView1, Qt::Key_F2);
+            auto* editeur = l.ListView1.viewport()->findChild<QLineEdit*>();
+            QVERIFY(editeur);
+            editeur->selectAll();
+            editeur->insert(texte);  // as an input method would: not every letter has a key
+            QTest::keyClick(editeur, Qt::Key_Return);
+        };
+        Repondeur r;
+        r.attendre_message();
+        taper(QStringLiteral("/m/") + QString(120, QChar(u'П')));
+        QTRY_COMPARE(r.messages().size(), 1);
+        QVERIFY(r.messages()[0].texte.startsWith(QStringLiteral("Chemin trop long pour une liste")));
+        QCOMPARE(premiere->text(0), QStringLiteral("/m/a.mp3"));
+        taper(QStringLiteral("/m/été.mp3"));
+        QCOMPARE(r.messages().size(), 1);
+        QCOMPARE(premiere->text(0), QStringLiteral("/m/été.mp3"));
     }
 
     // The editor gets the path as one argument; none chosen, or the do-not-save option, says so.
