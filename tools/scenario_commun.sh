@@ -6,6 +6,7 @@
 #   lancer ARGS...   starts the program (its own process group)
 #   fenetre TITLE    the id of the first visible window whose title matches (waits 20 s)
 #   arreter_programme, premier_lancement (the first start writes the defaults and ends)
+#   saisir_dans TITLE TEXT, activer WINDOW_ID, ligne_y ROW (set hauteur_ligne first)
 for outil in Xvfb xdotool import gst-launch-1.0 setsid ${outils_en_plus:-}; do
   command -v "$outil" >/dev/null || { echo "scenario: $outil not found, skipped"; exit 77; }
 done
@@ -90,3 +91,11 @@ saisir_dans() {  # types a text into a dialog or input box and accepts it
   xdotool type --delay 5 "$2"
   xdotool key Return
 }
+activer() {  # raised and focused (there is no window manager to do it)
+  xdotool windowraise "$1" 2>/dev/null || true
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  sleep 0.4
+}
+# Row n of the playlist (1-based), in the window's coordinates: the list starts 133 pixels
+# down, under its header; the scenario sets hauteur_ligne.
+ligne_y() { echo $((133 + 20 + ($1 - 1) * hauteur_ligne + hauteur_ligne / 2)); }

@@ -31,13 +31,7 @@ trap 'arreter_programme; umount -l "$petit" 2>/dev/null || true; fin' EXIT
 cp -r "$travail/prog/." "$petit/"
 prog="$petit/Sonavel_V5"
 
-activer() {
-  xdotool windowraise "$1" 2>/dev/null || true
-  xdotool windowfocus --sync "$1" 2>/dev/null || true
-  sleep 0.4
-}
 hauteur_ligne=14
-ligne_y() { echo $((133 + 20 + ($1 - 1) * hauteur_ligne + hauteur_ligne / 2)); }
 boites() { xdotool search --onlyvisible --name "^Sonavel_V5$" 2>/dev/null | sort || true; }
 
 lancer "$liste"

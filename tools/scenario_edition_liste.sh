@@ -23,14 +23,6 @@ for nom in a_un b_deux; do
   gst-launch-1.0 -q audiotestsrc num-buffers=40 ! lamemp3enc ! filesink location="$travail/ajouts/$nom.mp3" >/dev/null
 done
 
-activer() {  # raised and focused (there is no window manager to do it)
-  xdotool windowraise "$1" 2>/dev/null || true
-  xdotool windowfocus --sync "$1" 2>/dev/null || true
-  sleep 0.4
-}
-# Row n of the playlist (1-based), in the window's coordinates: the list starts 133 pixels
-# down, under its header.
-ligne_y() { echo $((133 + 20 + ($1 - 1) * ${hauteur_ligne} + ${hauteur_ligne} / 2)); }
 
 # The first start writes the defaults, says so and ends. The music folder is then the folder
 # of the two files to add.

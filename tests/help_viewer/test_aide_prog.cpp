@@ -12,8 +12,6 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTimer>
-#include <QTemporaryDir>
-#include <sys/mount.h>
 #include <unistd.h>
 
 #include "help_viewer/aide_prog.h"
@@ -22,6 +20,7 @@
 #include "platform/programme.h"
 #include "platform/reglages.h"
 #include "platform/rtf.h"
+#include "support/petit_disque.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
 
@@ -199,22 +198,17 @@ private slots:
 
     // On a full disk the save says so and the old help file stays whole, with no temporary left.
     void disque_plein_garde_l_ancien_fichier() {
-        QTemporaryDir point;
-        if (::mount("tmpfs", QFile::encodeName(point.path()).constData(), "tmpfs", 0, "size=128k") != 0)
-            QSKIP("no tmpfs can be mounted here (needs root)");
-        struct Demonter {
-            QString p;
-            ~Demonter() { ::umount2(QFile::encodeName(p).constData(), MNT_DETACH); }
-        } demonter{point.path()};
+        PetitDisque point(128);
+        if (!point.monte()) QSKIP("no tmpfs can be mounted here (needs root)");
         const QString ancien_dossier = programme::dossier();
-        programme::definir_dossier(point.path());
+        programme::definir_dossier(point.dossier());
         struct Retour {
             QString d;
             ~Retour() { programme::definir_dossier(d); }
         } retour{ancien_dossier};
         const QByteArray ancien = fichier_mis_en_forme();
         ecrire(aide_prog::chemin_aide(), ancien);
-        ecrire(point.filePath("remplissage"), QByteArray(100 * 1024, 'r'));
+        ecrire(point.chemin("remplissage"), QByteArray(100 * 1024, 'r'));
         aide_prog& a = aide_prog::instance();
         // Far more text than the room left (about 20 KB).
         a.RichTextBox1.setPlainText(QString(QStringLiteral("Une ligne d'aide assez longue.\n")).repeated(3000));
@@ -224,7 +218,7 @@ private slots:
         QCOMPARE(r.messages().size(), 1);
         QCOMPARE(r.messages()[0].texte, QStringLiteral("Erreur sauvegarde"));
         QCOMPARE(contenu(aide_prog::chemin_aide()), ancien);
-        QCOMPARE(QDir(point.path()).entryList(QDir::Files | QDir::Hidden),
+        QCOMPARE(QDir(point.dossier()).entryList(QDir::Files | QDir::Hidden),
                  QStringList({QString::fromLatin1(aide_prog::NomFichierAide), "remplissage"}));
     }
 

@@ -4,7 +4,6 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <utime.h>
 
@@ -12,6 +11,7 @@
 #include "platform/enregistrements.h"
 #include "platform/erreur.h"
 #include "platform/fichiers.h"
+#include "support/petit_disque.h"
 #include "support/sonavel_test.h"
 
 namespace {
@@ -148,21 +148,16 @@ private slots:
 
     // A real small filesystem: the disk fills during the write; the old file stays whole.
     void disque_plein_garde_l_ancien_fichier() {
-        QTemporaryDir point;
-        if (::mount("tmpfs", QFile::encodeName(point.path()).constData(), "tmpfs", 0, "size=256k") != 0)
-            QSKIP("no tmpfs can be mounted here (needs root)");
-        struct Demonter {
-            QString p;
-            ~Demonter() { ::umount2(QFile::encodeName(p).constData(), MNT_DETACH); }
-        } demonter{point.path()};
-        const QString liste = point.filePath("liste.dfm");
+        PetitDisque point(256);
+        if (!point.monte()) QSKIP("no tmpfs can be mounted here (needs root)");
+        const QString liste = point.chemin("liste.dfm");
         const QByteArray ancien(418 * 100, 'a');
         fichiers::reecrire_fichier(liste, ancien);
-        ecrire_octets(point.filePath("remplissage"), QByteArray(150 * 1024, 'r'));  // about 60 KB left
+        ecrire_octets(point.chemin("remplissage"), QByteArray(150 * 1024, 'r'));  // about 60 KB left
         QCOMPARE(erreur_de([&] { fichiers::reecrire_fichier(liste, QByteArray(418 * 200, 'n')); }), err::DisquePlein);
         QCOMPARE(fichiers::lire_fichier(liste), ancien);
-        QCOMPARE(noms(point.path()), QStringList({"liste.dfm", "remplissage"}));  // no temporary left
-        QFile::remove(point.filePath("remplissage"));
+        QCOMPARE(noms(point.dossier()), QStringList({"liste.dfm", "remplissage"}));  // no temporary left
+        QFile::remove(point.chemin("remplissage"));
         fichiers::reecrire_fichier(liste, QByteArray(418 * 200, 'n'));
         QCOMPARE(fichiers::lire_fichier(liste).size(), 418 * 200);
     }
