@@ -75,17 +75,22 @@ struct SceneListe {
         f.write("pas du son\n");
         return chemin;
     }
-    // The main window on screen and active, for the operator's keys and clicks.
-    void montrer() {
-        if (f.isVisible()) return;
-        f.show();
-        QApplication::setActiveWindow(&f);
-        QTest::qWaitForWindowActive(&f);
+    // A window on screen and active, for the operator's keys and clicks.
+    static void montrer(QWidget& fenetre) {
+        if (fenetre.isVisible() && fenetre.isActiveWindow()) return;
+        fenetre.show();
+        QApplication::setActiveWindow(&fenetre);
+        QTest::qWaitForWindowActive(&fenetre);
     }
-    // A key pressed on the main window, as the operator does it.
+    void montrer() { montrer(f); }
+    // A key pressed on a window, as the operator does it: it goes to the control that has
+    // the focus.
+    static void touche(QWidget& fenetre, Qt::Key k) {
+        montrer(fenetre);
+        QTest::keyClick(fenetre.focusWidget() ? fenetre.focusWidget() : &fenetre, k);
+    }
     void touche(Qt::Key k) {
-        montrer();
-        QTest::keyClick(&f, k);
+        touche(f, k);
         noter();
     }
     // A click on a control of the shown main window.
