@@ -9,7 +9,6 @@
 #include "platform/chaines.h"
 #include "platform/conversions.h"
 #include "platform/erreur.h"
-#include "playlist/suivi_courant.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/err_form.h"
@@ -83,7 +82,9 @@ void Radio_FM::Timer4_Timer() {
             return;
         }
         case choix::Bascule::Jingle:
-            // No fade runs over the change-over of a short track.
+            // No fade runs over the change-over of a short track; one still running from a
+            // zap ends now, so its outgoing deck does not play on at a frozen level.
+            if (Timer3.Enabled() && Timer3.Interval() != 0) terminer_fondu();
             Timer3.setEnabled(false);
             if (ordre_aleatoire == Faux) index_liste_en_cours += 1;
             break;
@@ -102,19 +103,13 @@ void Radio_FM::Timer4_Timer() {
             index_liste_en_cours = choix::boucler(index_liste_en_cours, l.ListView1.ListCount());
             chemin_entree_liste = l.ListView1.ListItem(index_liste_en_cours)->text(0);
         };
-        lire_ligne();
-        chercher_entree_jouable([&] {
+        auto suivante = [&] {
             index_liste_en_cours += 1;
             lire_ligne();
-        });
-
-        element_courant = l.ListView1.ListItem(index_liste_en_cours);
-        num_enreg_destinataire = index_liste_en_cours;
-        l.lire_enreg_destinataire();
-        void (Radio_FM::*charge[])() = {&Radio_FM::charge_1_list, &Radio_FM::charge_2_list, &Radio_FM::charge_3_list};
-        void (Radio_FM::*lance[])() = {&Radio_FM::play1, &Radio_FM::play2, &Radio_FM::play3};
-        (this->*charge[m - 1])();
-        (this->*lance[m - 1])();
+        };
+        lire_ligne();
+        charger_entree_jouable(m, [&] { chercher_entree_jouable(suivante); }, suivante);
+        jouer(m);
         c.titre.setCaption(QStringLiteral(" - En attente"));
         l.Image2.setEnabled(true);
         l.Label12.setCaption(QStringLiteral("Zapping autorisé"));
@@ -149,6 +144,27 @@ void Radio_FM::chercher_entree_jouable(const std::function<void()>& suivante) {
     }
 }
 
+void Radio_FM::charger_entree_jouable(int n, const std::function<void()>& chercher,
+                                       const std::function<void()>& suivante) {
+    Liste_son& l = Liste_son::instance();
+    // Each failed load removes a row, so the list runs out before this loops for ever.
+    for (;;) {
+        chercher();
+        element_courant = l.ListView1.ListItem(index_liste_en_cours);
+        num_enreg_destinataire = index_liste_en_cours;
+        l.lire_enreg_destinataire();
+        erreur_chargement_liste = Faux;
+        charger_liste(n);
+        if (erreur_chargement_liste != Vrai) return;
+        erreur_chargement_liste = Faux;
+        ControlesLecteur d = deck(n);
+        decks::liberer(d.lecteur);
+        d.chemin.clear();
+        retirer_entree_liste();
+        suivante();
+    }
+}
+
 void Radio_FM::detecte_fichier_liste() {
     decks::ecrire_separateurs(*this);
     const QString& b = double_saut;
@@ -168,11 +184,7 @@ void Radio_FM::detecte_fichier_liste() {
         // A bare name names no folder: it goes on as it is.
         if (!fichier) return;
         if (fichier->isEmpty()) {
-            Liste_son& l = Liste_son::instance();
-            l.ListView1.RemoveItem(index_liste_en_cours);
-            num_enreg_courant = suivi_courant::apres_retrait(num_enreg_courant, index_liste_en_cours);
-            l.sauve_tout();
-            index_liste_en_cours -= 1;
+            retirer_ligne_en_cours();
             err_form& f = err_form::instance();
             f.Label1.setCaption(QStringLiteral("Recherche de fichier valide ") + b + chemin_entree_liste + b +
                                 QStringLiteral("Ce fichier est non trouvé ou non valide !") + saut_ligne +

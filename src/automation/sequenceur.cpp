@@ -48,6 +48,29 @@ void Radio_FM::tirer_sans_repetition(const QString& tag_nul, const QString& tag_
     h.Text3.setText(QString::number(t.index));
 }
 
+void Radio_FM::retirer_ligne_en_cours() {
+    Liste_son& l = Liste_son::instance();
+    l.ListView1.RemoveItem(index_liste_en_cours);
+    num_enreg_courant = suivi_courant::apres_retrait(num_enreg_courant, index_liste_en_cours);
+    l.sauve_tout();
+    index_liste_en_cours -= 1;
+}
+
+void Radio_FM::retirer_entree_liste() {
+    const QString& cr = saut_ligne;
+    if (journal_actif != Faux) {
+        ligne_journal = QStringLiteral(" fichier : ") + chemin_entree_liste + cr + QStringLiteral(" Non trouvé ou non valide");
+        journal();
+    }
+    if (Liste_son::instance().ListView1.ListCount() == 0) throw Erreur(5, choix::aucune_entree());
+    retirer_ligne_en_cours();
+    ligne_journal = QStringLiteral("Recherche de fichier valide ") + double_saut + chemin_entree_liste + cr +
+                    QStringLiteral("Ce fichier est non trouvé ou non valide !") + double_saut +
+                    QStringLiteral("Il a été supprimé de la liste.");
+    montrer_err_form(ligne_journal);
+    ligne_journal.clear();
+}
+
 void Radio_FM::Timer1_Timer() {
     if (a_mode_manuel.Checked() || lecture_gestionnaire == Vrai || coche2.Value()) return;
     decks::ecrire_separateurs(*this);
@@ -118,22 +141,7 @@ void Radio_FM::Timer1_Timer() {
             }
             if (trouve) break;
 
-            // Not found, or the deck could not load it: the row leaves the list.
-            if (journal_actif != Faux) {
-                ligne_journal = QStringLiteral(" fichier : ") + chemin_entree_liste + cr +
-                                QStringLiteral(" Non trouvé ou non valide");
-                journal();
-            }
-            if (l.ListView1.ListCount() == 0) throw Erreur(5, choix::aucune_entree());
-            l.ListView1.RemoveItem(index_liste_en_cours);
-            num_enreg_courant = suivi_courant::apres_retrait(num_enreg_courant, index_liste_en_cours);
-            l.sauve_tout();
-            index_liste_en_cours -= 1;
-            ligne_journal = QStringLiteral("Recherche de fichier valide ") + double_saut + chemin_entree_liste + cr +
-                            QStringLiteral("Ce fichier est non trouvé ou non valide !") + double_saut +
-                            QStringLiteral("Il a été supprimé de la liste.");
-            montrer_err_form(ligne_journal);
-            ligne_journal.clear();
+            retirer_entree_liste();
             passe.recommencer();
         }
         // In list order the index names the entry on air again; at random it keeps the draw.

@@ -61,6 +61,26 @@ void Radio_FM::noter_fin_zap(int16_t secondes) {
     l.charge_liste();
 }
 
+void Radio_FM::reprendre_au_hasard() {
+    if (entree_tiree_au_hasard == Vrai) {
+        entree_tiree_au_hasard = Faux;
+    } else if (entree_tiree_au_hasard == Faux) {
+        tirer_sans_repetition(QStringLiteral(" - Zapping Trouvé Nul"), QStringLiteral(" - Zapping Pas Trouvé Ok"));
+    } else {
+        return;
+    }
+    Liste_son& l = Liste_son::instance();
+    index_liste_en_cours = choix::boucler(index_liste_en_cours, l.ListView1.ListCount());
+    chemin_entree_liste = l.ListView1.ListItem(index_liste_en_cours)->text(0);
+}
+
+void Radio_FM::lancer_fondu() {
+    // A short-track change-over may have switched the fade tick off: the interval alone would
+    // leave the outgoing deck at full level under the new one.
+    Timer3.setInterval(Mix_audio_vitesse);
+    Timer3.setEnabled(true);
+}
+
 void Radio_FM::zapper(int depuis, bool noter_debut_fondu) {
     const int n = lecteur_suivant(depuis);
     ControlesLecteur entrant = deck(n);
@@ -109,45 +129,47 @@ void Radio_FM::zapper(int depuis, bool noter_debut_fondu) {
             jouer(n);
             if (noter_debut_fondu)
                 seconde_debut_fondu = decks::secondes_entieres(entrant.lecteur.position.CurrentPosition());
-            // The fade tick lowers the outgoing deck from now on.
-            Timer3.setInterval(Mix_audio_vitesse);
+            lancer_fondu();
             return;
         }
 
         // List mix: the zap chooses the next entry itself; supervision waits meanwhile.
         coche4.setValue(0);
         Timer2.setInterval(0);
-        if (ordre_aleatoire == Vrai)
-            index_liste_en_cours = int32_t(choix::aleatoire() * l.ListView1.ListCount()) + 1;
-        else
-            index_liste_en_cours += 1;
         auto lire_ligne = [&] {
             index_liste_en_cours = choix::boucler(index_liste_en_cours, l.ListView1.ListCount());
             chemin_entree_liste = l.ListView1.ListItem(index_liste_en_cours)->text(0);
         };
-        lire_ligne();
-        // Only a missing file is skipped here: at random the row on air may come again.
-        choix::Passe passe;
-        for (;;) {
-            const int32_t lignes = l.ListView1.ListCount();
-            detecte_fichier_liste();
-            if (!chemin_entree_liste.isEmpty()) break;
-            const int32_t restantes = l.ListView1.ListCount();
-            if (restantes < lignes) passe.recommencer();
-            if (!passe.encore(index_liste_en_cours, restantes)) throw Erreur(5, choix::aucune_entree());
-            index_liste_en_cours += 1;
-            lire_ligne();
-        }
-        element_courant = l.ListView1.ListItem(index_liste_en_cours);
-        num_enreg_destinataire = index_liste_en_cours;
-        l.lire_enreg_destinataire();
+        // In random order the next row is drawn without repeat, as every other way to it is.
+        auto suivante = [&] {
+            if (ordre_aleatoire == Vrai) {
+                reprendre_au_hasard();
+            } else {
+                index_liste_en_cours += 1;
+                lire_ligne();
+            }
+        };
+        // Only a missing file is skipped here.
+        auto chercher = [&] {
+            choix::Passe passe;
+            for (;;) {
+                const int32_t lignes = l.ListView1.ListCount();
+                detecte_fichier_liste();
+                if (!chemin_entree_liste.isEmpty()) return;
+                const int32_t restantes = l.ListView1.ListCount();
+                if (restantes < lignes) passe.recommencer();
+                if (!passe.encore(index_liste_en_cours, restantes)) throw Erreur(5, choix::aucune_entree());
+                suivante();
+            }
+        };
+        suivante();
+        charger_entree_jouable(n, chercher, suivante);
         deck(depuis).titre.setCaption(QStringLiteral(" - En attente"));
-        charger_liste(n);
         journal_zap(depuis == 2 ? QStringLiteral("----> ZAPPING sur ") : QStringLiteral("ZAPPING sur ----> : "));
         jouer(n);
         if (noter_debut_fondu)
             seconde_debut_fondu = decks::secondes_entieres(entrant.lecteur.position.CurrentPosition());
-        Timer3.setInterval(Mix_audio_vitesse);
+        lancer_fondu();
         Timer2.setInterval(Valeur_vitesse_timer);
         l.ListView1.EnsureVisible(element_courant);
         l.ListView1.setSelectedItem(element_courant);
@@ -170,34 +192,19 @@ void Radio_FM::zapper_liste(int depuis) {
 
         // In either order a row that cannot be played is replaced by the row the sequencer drew
         // (used once), else by a draw without repeat.
-        auto reprise = [&] {
-            if (entree_tiree_au_hasard == Vrai) {
-                entree_tiree_au_hasard = Faux;
-            } else if (entree_tiree_au_hasard == Faux) {
-                tirer_sans_repetition(QStringLiteral(" - Zapping Trouvé Nul"), QStringLiteral(" - Zapping Pas Trouvé Ok"));
-            } else {
-                return;
-            }
-            index_liste_en_cours = choix::boucler(index_liste_en_cours, l.ListView1.ListCount());
-            chemin_entree_liste = l.ListView1.ListItem(index_liste_en_cours)->text(0);
-        };
+        auto reprise = [&] { reprendre_au_hasard(); };
         if (ordre_aleatoire == Vrai) {
             reprise();
         } else if (ordre_aleatoire == Faux) {
             index_liste_en_cours = choix::suivant(index_liste_en_cours, l.ListView1.ListCount());
             chemin_entree_liste = l.ListView1.ListItem(index_liste_en_cours)->text(0);
         }
-        chercher_entree_jouable(reprise);
-
-        element_courant = l.ListView1.ListItem(index_liste_en_cours);
-        num_enreg_destinataire = index_liste_en_cours;
-        l.lire_enreg_destinataire();
+        charger_entree_jouable(n, [&] { chercher_entree_jouable(reprise); }, reprise);
         deck(depuis).titre.setCaption(QStringLiteral(" - En attente"));
-        charger_liste(n);
         jouer(n);
         // The fade ends Mix_audio seconds after this start.
         seconde_debut_fondu = decks::secondes_entieres(entrant.lecteur.position.CurrentPosition());
-        Timer3.setInterval(Mix_audio_vitesse);
+        lancer_fondu();
         if (depuis == 1) Slider2.setValue(0);
         l.ListView1.EnsureVisible(element_courant);
         l.ListView1.setSelectedItem(element_courant);

@@ -380,6 +380,8 @@ public:
     void zap2();
     void zap3();
     void zapper(int depuis, bool noter_debut_fondu = true);
+    // The fade of the outgoing deck runs from now on (Timer3 on, at the fade interval).
+    void lancer_fondu();
     // The whole seconds played become the end of the entry on air in the list file.
     void noter_fin_zap(int16_t secondes);
     // Automatic insertion of jingles and new tracks (src/automation/insertion.cpp).
@@ -413,6 +415,17 @@ public:
     // From the row in hand (index_liste_en_cours, chemin_entree_liste): checks its file and
     // moves on with `suivante` until a row can be played; a full pass for nothing is an error.
     void chercher_entree_jouable(const std::function<void()>& suivante);
+    // Loads on deck n the row `chercher` settles on; a file the deck cannot render leaves the
+    // list (retirer_entree_liste) and `suivante` moves on to the next candidate, in the same
+    // tick, until a load succeeds. The deck on air is not touched meanwhile.
+    void charger_entree_jouable(int n, const std::function<void()>& chercher, const std::function<void()>& suivante);
+    // The row index_liste_en_cours leaves the view and the list file; the index names the row
+    // before it, so that the next row is the one that moved up.
+    void retirer_ligne_en_cours();
+    // The same for an entry that cannot be played, with the journal line and the notice.
+    void retirer_entree_liste();
+    // In random order the zaps take the row the sequencer drew (once), else a draw without repeat.
+    void reprendre_au_hasard();
     // The mix point last computed by the chaining tick; empty until then.
     QString seconde_mix_liste;
     // The random draw without repeat, traced in the history window with the caller's tags.

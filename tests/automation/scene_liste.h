@@ -3,11 +3,13 @@
 // files exist on disk (empty) and in the simulated graph's table, the list file in the program
 // folder, and one-second ticks of the list timers. Every start of a graph is noted with the
 // second it came at.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "automation/choix_entree.h"
 #include "config/etat.h"
@@ -64,6 +66,55 @@ struct SceneListe {
         QFile(chemin).open(QIODevice::WriteOnly);
         GrapheSimule::definir(chemin, duree);
         return chemin;
+    }
+    // A file on disk that no deck can render (text named .mp3): not in the graph's table.
+    QString illisible(const QString& nom) {
+        const QString chemin = dossier.filePath(nom);
+        QFile f(chemin);
+        f.open(QIODevice::WriteOnly);
+        f.write("pas du son\n");
+        return chemin;
+    }
+    // A window on screen and active, for the operator's keys and clicks.
+    static void montrer(QWidget& fenetre) {
+        if (fenetre.isVisible() && fenetre.isActiveWindow()) return;
+        fenetre.show();
+        QApplication::setActiveWindow(&fenetre);
+        QTest::qWaitForWindowActive(&fenetre);
+    }
+    void montrer() { montrer(f); }
+    // A key pressed on a window, as the operator does it: it goes to the control that has
+    // the focus.
+    static void touche(QWidget& fenetre, Qt::Key k) {
+        montrer(fenetre);
+        QTest::keyClick(fenetre.focusWidget() ? fenetre.focusWidget() : &fenetre, k);
+    }
+    void touche(Qt::Key k) {
+        touche(f, k);
+        noter();
+    }
+    // A click on a control of the shown main window.
+    void cliquer(QWidget& w) {
+        montrer();
+        QTest::mouseClick(&w, Qt::LeftButton);
+        noter();
+    }
+    // The deck named on air plays, and no other deck plays under it unless it is the one
+    // before it, fading out or within an overlap of its end.
+    bool antenne_seule() {
+        const int n = Radio::lecteur_en_cours;
+        if (n < 1 || n > 3) return false;
+        ControlesLecteur d = f.deck(n);
+        if (d.lecteur.graphe.estNul() || d.lecteur.graphe.GetState(0) != etat_graphe::EnLecture) return false;
+        const bool fondu = f.Timer3.Enabled() && f.Timer3.Interval() != 0;
+        for (int i = 1; i <= 3; ++i) {
+            if (i == n || (fondu && i == lecteur_precedent(n))) continue;
+            TypeLecteur& l = f.deck(i).lecteur;
+            if (l.graphe.estNul() || l.graphe.GetState(0) != etat_graphe::EnLecture) continue;
+            const double reste = l.position.Duration() - l.position.CurrentPosition();
+            if (reste > (i == lecteur_precedent(n) ? Radio::Mix : 0)) return false;
+        }
+        return true;
     }
     // The list file "liste.dfm" of the program folder, made the current list and shown.
     void liste(const QVector<Entree>& entrees) {

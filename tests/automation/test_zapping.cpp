@@ -3,10 +3,13 @@
 // that choose, load and start the next entry while the outgoing deck fades and is released,
 // and the retry of a row that cannot be played.
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 
 #include "automation/scene_liste.h"
 #include "playlist/enregistrement_liste.h"
 #include "support/repondeur.h"
+#include "windows/err_form.h"
 #include "windows/liste.h"
 
 using namespace Radio;
@@ -162,6 +165,117 @@ private slots:
         s.noter();
         QCOMPARE(s.departs.last().chemin, c);
         QCOMPARE(liste::instance().List2.count(), traces);
+    }
+
+    // A zap before the preparation second that meets a file no deck can render: its row leaves
+    // the list, the next entry starts in the same zap, and the track on air plays until it
+    // does. The Z key (plain zap, list branch) and the deck's zap button (list zap), in list
+    // and random order.
+    void zap_sur_fichier_illisible_data() {
+        QTest::addColumn<bool>("touche");
+        QTest::addColumn<bool>("aleatoire");
+        QTest::newRow("touche Z, ordre de la liste") << true << false;
+        QTest::newRow("touche Z, aléatoire") << true << true;
+        QTest::newRow("bouton, ordre de la liste") << false << false;
+        QTest::newRow("bouton, aléatoire") << false << true;
+    }
+    void zap_sur_fichier_illisible() {
+        QFETCH(bool, touche);
+        QFETCH(bool, aleatoire);
+        SceneListe s;
+        const QString a = s.fichier(QStringLiteral("a.mp3"), 100), b = s.fichier(QStringLiteral("b.mp3"), 100),
+                      c = s.fichier(QStringLiteral("c.mp3"), 100);
+        const QString texte = s.illisible(QStringLiteral("texte.mp3"));
+        s.liste({{a, QStringLiteral("100")}, {texte, QStringLiteral("100")}, {b, QStringLiteral("100")},
+                 {c, QStringLiteral("100")}});
+        s.demarrer(aleatoire);
+        (aleatoire ? s.l.Option2 : s.l.Option3).setValue(true);
+        s.tics(5);
+        // At random the draw without repeat meets the bad row within one cycle.
+        for (int zap = 0; zap < 3 && s.l.ListView1.ListCount() == 4; ++zap) {
+            const int avant = s.departs.size();
+            if (touche) {
+                s.touche(Qt::Key_Z);
+            } else {
+                s.cliquer(s.f.deck(lecteur_en_cours).zap);
+            }
+            QCOMPARE(s.departs.size(), avant + 1);
+            QVERIFY(s.departs.last().chemin != texte);
+            QVERIFY(s.antenne_seule());
+            s.tics(3);
+        }
+        QCOMPARE(s.l.ListView1.ListCount(), 3);
+        QCOMPARE(QFileInfo(sonavel_test::dossier_programme() + QStringLiteral("liste.dfm")).size(),
+                 3 * enreg_liste::Longueur);
+        QVERIFY(err_form::instance().Label1.Caption().contains(texte));
+        if (!aleatoire) QCOMPARE(s.pistes(), (QStringList{a, b}));
+        // The run goes on.
+        s.tics(200);
+        QVERIFY(s.departs.size() >= 4);
+        QVERIFY(!s.pistes().contains(texte));
+        QVERIFY(s.antenne_seule());
+    }
+
+    // A zap after a short-track change-over (which switched the fade tick off) still fades the
+    // outgoing deck and releases it Mix_audio seconds later; and a short-track change-over met
+    // during a zap's fade ends that fade, releasing its outgoing deck.
+    void fondu_apres_piste_courte() {
+        SceneListe s;
+        const QString j = s.fichier(QStringLiteral("j.mp3"), 3), a = s.fichier(QStringLiteral("a.mp3"), 100),
+                      b = s.fichier(QStringLiteral("b.mp3"), 100);
+        s.liste({{j, QStringLiteral("3.00")}, {a, QStringLiteral("100")}, {b, QStringLiteral("100")},
+                 {j, QStringLiteral("3.00")}, {a, QStringLiteral("100")}});
+        s.demarrer(false);
+        s.l.Option3.setValue(true);
+        QVERIFY(s.jusqu_a(2, 5));
+        QCOMPARE(s.departs[1].chemin, a);
+        QVERIFY(!s.f.Timer3.Enabled());
+        s.tics(3);
+        const int sortant = s.departs[1].graphe;
+        s.touche(Qt::Key_Z);
+        QCOMPARE(s.departs.size(), 3);
+        QCOMPARE(s.departs[2].chemin, b);
+        QVERIFY(s.f.Timer3.Enabled());
+        QCOMPARE(s.f.Timer3.Interval(), Mix_audio_vitesse);
+        s.tics(2);
+        QVERIFY(s.f.lecteur2.audio.Volume() < 0);
+        s.tics(10);
+        QVERIFY(SceneListe::vivant(sortant));
+        s.tic();
+        QVERIFY(!SceneListe::vivant(sortant));
+        QCOMPARE(s.f.Timer3.Interval(), 0);
+
+        // Zapped to the jingle: its change-over, a second later, ends the fade of b at once.
+        s.tics(2);
+        const int b_graphe = s.departs[2].graphe;
+        s.touche(Qt::Key_Z);
+        QCOMPARE(s.departs.last().chemin, j);
+        QVERIFY(s.f.Timer3.Enabled());
+        QVERIFY(s.jusqu_a(5, 3));
+        QCOMPARE(s.departs.last().chemin, a);
+        QVERIFY(!SceneListe::vivant(b_graphe));
+        QVERIFY(s.antenne_seule());
+    }
+
+    // The Z key in random order draws without repeat: each cycle plays every row once, traced
+    // in the history window.
+    void touche_z_aleatoire_sans_repetition() {
+        SceneListe s;
+        const QStringList p = s.pistes(QStringLiteral("p"), 5, 100, QStringLiteral("100"));
+        s.demarrer(true);
+        s.l.Option2.setValue(true);
+        for (int zap = 0; zap < 8; ++zap) {
+            s.tics(3);
+            s.touche(Qt::Key_Z);
+        }
+        const QStringList joues = s.pistes();
+        QCOMPARE(joues.size(), 9);
+        for (int debut : {0, 4}) {
+            const QStringList cycle = joues.mid(debut, 5);
+            QCOMPARE(QSet<QString>(cycle.begin(), cycle.end()).size(), 5);
+        }
+        const liste& h = liste::instance();
+        QVERIFY(h.List2.List(h.List2.ListCount() - 1).endsWith(QStringLiteral(" - Zapping Pas Trouvé Ok")));
     }
 
     void sans_mix_liste_rien_ne_part() {
