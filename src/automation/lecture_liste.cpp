@@ -18,7 +18,14 @@ void Liste_son::Image1_Click() {
         f.coche3.setValue(true);
         f.Image12.setPicture(QString());
         f.Image13.setPicture(Chemin_programme + QStringLiteral("bouton_noir_petitdoux.jpg"));
-        index_liste_en_cours = ListView1.Index(ListView1.SelectedItem());
+        // With no row selected (a list named on the command line, Play before any click) the
+        // run starts from the first row, and that row is the one on air, not a row 0.
+        QTreeWidgetItem* choisie = ListView1.SelectedItem();
+        if (!choisie && ListView1.ListCount() > 0) {
+            choisie = ListView1.ListItem(1);
+            ListView1.setSelectedItem(choisie);
+        }
+        index_liste_en_cours = ListView1.Index(choisie);
         num_enreg_destinataire = index_liste_en_cours;
         liste& h = liste::instance();
         h.Label2.setCaption(QStringLiteral("Dans fichier ") + chemin_liste);

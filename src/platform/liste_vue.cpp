@@ -1,5 +1,6 @@
 #include "platform/liste_vue.h"
 
+#include <QDrag>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -67,9 +68,30 @@ void ListView::couleurs_changees() {
     appliquer_couleur_texte(this, ForeColor());
 }
 
+Qt::DropAction ListView::glisser(QMimeData* donnees, Qt::DropActions actions) {
+    auto* glisse = new QDrag(viewport());
+    glisse->setMimeData(donnees);
+    const Qt::DropAction action = glisse->exec(actions);
+    // The release ended the drag and never reaches the view: left pressed, it would take the
+    // next press as part of a selection drag and emit no click.
+    setState(NoState);
+    m_glisse = true;
+    return action;
+}
+
 void ListView::mousePressEvent(QMouseEvent* e) {
+    m_glisse = false;
     QTreeWidget::mousePressEvent(e);
     evenement::souris(MouseDown, e);
+}
+
+void ListView::mouseMoveEvent(QMouseEvent* e) {
+    // The move that started a drag ends with it: its buttons are no longer down.
+    if (m_glisse) {
+        m_glisse = false;
+        return;
+    }
+    QTreeWidget::mouseMoveEvent(e);
 }
 
 void ListView::mouseReleaseEvent(QMouseEvent* e) {

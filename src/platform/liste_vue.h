@@ -37,6 +37,11 @@ public:
     void setSelectedItem(QTreeWidgetItem* item);
     void EnsureVisible(QTreeWidgetItem* item) { scrollToItem(item); }
 
+    // Drags `donnees` from this view (called from a mouse move over it) and returns when the
+    // drop or the cancel is over. The drag takes the button's release, so the view then
+    // forgets the press and the move under way: the next click on a row is a click.
+    Qt::DropAction glisser(QMimeData* donnees, Qt::DropActions actions);
+
     std::function<void(QTreeWidgetItem* item)> ItemClick;
     Gestion DblClick;
     std::function<void(int colonne)> ColumnClick;  // 1-based
@@ -46,7 +51,11 @@ public:
 protected:
     void couleurs_changees() override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    bool m_glisse = false;  // a drag ran inside the mouse move now being handled
 };

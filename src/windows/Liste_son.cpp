@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDrag>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -779,9 +778,7 @@ void Liste_son::ListView1_MouseMove(int Button) {
         // A drag inside the program: the targets read the program's drag state.
         auto* donnees = new QMimeData;
         donnees->setData(QString::fromLatin1(TypeGlisseLigne), QByteArray());
-        auto* glisse = new QDrag(ListView1.viewport());
-        glisse->setMimeData(donnees);
-        glisse->exec(Qt::MoveAction | Qt::CopyAction);
+        ListView1.glisser(donnees, Qt::MoveAction | Qt::CopyAction);
         glisser_liste_en_cours = Faux;
     } catch (const Erreur&) {
     }

@@ -3,6 +3,8 @@
 // order without repeat, list order with its wrap, skips and removals, and the lists on which
 // a search finds nothing new.
 #include <QSet>
+#include <QImage>
+#include <QTest>
 
 #include "automation/scene_liste.h"
 #include "platform/erreur.h"
@@ -306,6 +308,75 @@ private slots:
             QVERIFY(!err_form::existe() || !err_form::instance().isVisible());
         else
             QVERIFY(err_form::instance().Label1.Caption().endsWith(notice));
+    }
+
+    // Started with no row selected (from the command line, or Play before any click): the
+    // first row plays, and it is the row and the record on air. In random order it is not
+    // drawn again within the first pass; its volume can be kept.
+    void depart_sans_ligne_choisie_data() {
+        QTest::addColumn<bool>("aleatoire");
+        QTest::newRow("ordre de la liste") << false;
+        QTest::newRow("aléatoire") << true;
+    }
+    void depart_sans_ligne_choisie() {
+        QFETCH(bool, aleatoire);
+        SceneListe s;
+        const QStringList lignes = s.pistes(QStringLiteral("piste"), 5, 40, QStringLiteral("40.00"));
+        s.f.a_mode_predefini_Click();
+        if (aleatoire) s.f.A_ordre_aléatoire_Click();
+        QVERIFY(!s.l.ListView1.SelectedItem());
+        QTest::mouseClick(&s.l.Image1, Qt::LeftButton);
+        s.noter();
+        QCOMPARE(s.departs.size(), 1);
+        QCOMPARE(s.departs[0].chemin, lignes[0]);
+        QCOMPARE(index_liste_en_cours, 1);
+        QCOMPARE(num_enreg_courant, 1);
+        QCOMPARE(s.l.ListView1.Index(s.l.ListView1.SelectedItem()), 1);
+
+        // Keep-volume on deck 1 writes into record 1.
+        s.f.Slider.setValue(5);
+        {
+            Repondeur r;
+            r.attendre_message();
+            QTest::mouseClick(&s.f.HLBSoftBttn15, Qt::LeftButton);
+            QCOMPARE(r.messages().size(), 1);
+            QCOMPARE(r.messages()[0].texte, QStringLiteral("Sauvegarde des paramètres en cours éffectués ."));
+        }
+        QVERIFY(enreg_liste::lire(chemin_liste, 1).volume != 100);
+
+        QVERIFY(s.jusqu_a(5, 200));
+        QVERIFY2(permutation(s.pistes(), lignes), qPrintable(s.pistes().join(QLatin1Char(' '))));
+    }
+
+    // Every entry stops at its own end point, the first of a run as the ones after it, however
+    // the run was started and in each list order.
+    void chaque_entree_a_son_point_de_fin_data() {
+        QTest::addColumn<QString>("depart");
+        QTest::newRow("Mix liste, durée piste") << "mix";
+        QTest::newRow("ligne de commande") << "commande";
+        QTest::newRow("fin de piste définie") << "fin";
+        QTest::newRow("aléatoire") << "aleatoire";
+    }
+    void chaque_entree_a_son_point_de_fin() {
+        QFETCH(QString, depart);
+        SceneListe s;
+        s.pistes(QStringLiteral("piste"), 3, 40, QStringLiteral("20.00"));
+        if (depart == QLatin1String("commande")) {
+            // As the start-up runs a list named on the command line: list mix, then Play.
+            QImage(8, 8, QImage::Format_RGB32).save(Chemin_programme + QStringLiteral("bouton_noir_petitdoux.jpg"), "PNG");
+            s.f.Image13_Click();
+        } else {
+            s.f.a_mode_predefini_Click();
+            if (depart == QLatin1String("fin")) s.l.Option3.setValue(true);
+            if (depart == QLatin1String("aleatoire")) s.l.Option2.setValue(true);
+        }
+        QTest::mouseClick(&s.l.Image1, Qt::LeftButton);
+        s.noter();
+        QVERIFY(s.jusqu_a(4, 200));
+        // 20 s with the short-track overlap of 2.
+        for (int i = 1; i < s.departs.size(); ++i)
+            QVERIFY2(s.departs[i].seconde - s.departs[i - 1].seconde == 18,
+                     qPrintable(QStringLiteral("%1: %2 s").arg(i).arg(s.departs[i].seconde)));
     }
 
     // A network path is not looked for on disk.

@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QFile>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include "config/etat.h"
 #include "config/table_reglages.h"
@@ -235,6 +237,55 @@ private slots:
         QVERIFY(!l.A_conserver.Enabled());
         QCOMPARE(glisser_liste_en_cours, Faux);
         QVERIFY(enreg_dragdrop.chemin.isEmpty());
+    }
+
+    // The first click after a row drag runs the list click: the drag took the button's
+    // release, and the view must not take the next press as the rest of that drag.
+    void clic_apres_un_glisser() {
+        Liste_son& l = liste_de({"/m/a.mp3", "/m/b.mp3", "/m/c.mp3", "/m/d.mp3", "/m/e.mp3"});
+        glisser_deplacer_actif = Vrai;
+        l.show();
+        l.resize(800, 500);
+        QVERIFY(QTest::qWaitForWindowExposed(&l));
+        // Through the window, as the platform delivers the pointer.
+        QWindow* w = l.windowHandle();
+        const auto centre = [&](int ligne) {
+            return l.ListView1.viewport()->mapTo(&l, l.ListView1.visualItemRect(l.ListView1.ListItem(ligne)).center());
+        };
+        QTest::mouseClick(w, Qt::LeftButton, {}, centre(1));
+        QCOMPARE(index_liste_en_cours, 1);
+
+        // Row 2 dragged towards row 4. On a real display the drag runs its own loop until the
+        // button comes up: the release is sent from inside it.
+        // The drag object is made on the viewport (a child that is no widget).
+        struct Depart : QObject {
+            bool vu = false;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::ChildAdded)
+                    vu = vu || !static_cast<QChildEvent*>(e)->child()->isWidgetType();
+                return false;
+            }
+        } depart;
+        l.ListView1.viewport()->installEventFilter(&depart);
+        bool relache = false;
+        QTimer::singleShot(200, &l, [&] {
+            if (glisser_liste_en_cours != Vrai) return;
+            relache = true;
+            QTest::mouseRelease(w, Qt::LeftButton, {}, centre(4));
+        });
+        QTest::mousePress(w, Qt::LeftButton, {}, centre(2));
+        QTest::mouseMove(w, centre(3));
+        QTest::mouseMove(w, centre(4));
+        QVERIFY(depart.vu);
+        if (!relache) QTest::mouseRelease(w, Qt::LeftButton, {}, centre(4));
+        QTest::qWait(300);
+
+        for (int ligne : {3, 5}) {
+            index_liste_en_cours = 0;
+            QTest::mouseClick(w, Qt::LeftButton, {}, centre(ligne));
+            QCOMPARE(index_liste_en_cours, ligne);
+            QCOMPARE(l.Label1.Caption(), QStringLiteral("Nb de morceaux : %1 / 5").arg(ligne));
+        }
     }
 
     // A drag over the list reads the dragged row's record, only while drags are on.
