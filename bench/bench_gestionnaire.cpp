@@ -1,17 +1,25 @@
 // The file manager: selecting each file of a folder of 500 generated MP3s (measure + tag
-// read), in files per second, beside gst-discoverer-1.0 on the same folder; and browsing a
-// folder of 10,000 files (the file list filled), in milliseconds. Prints figures only.
+// read), in files per second, beside a bare playbin preroll of the same files (the floor) and
+// gst-discoverer-1.0; the folder walks over the same folder (its listening time, "Ajouter un
+// dossier"), then the listening time again on a slowed disk (5 MB/s for our own frame count's
+// reading; GStreamer's reads are not slowed), each with the longest the window thread went
+// without turning its event loop; and browsing a folder of 10,000 files (the file list
+// filled), in milliseconds. Prints figures only.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <functional>
 
 #include "config/etat.h"
 #include "support/discoverer.h"
 #include "support/fixtures.h"
+#include "platform/media_mpeg.h"
 #include "support/sonavel_test.h"
+#include "support/suivi_boucle.h"
+#include "windows/Liste_son.h"
 #include "windows/ajout_fichier.h"
 
 namespace {
@@ -49,7 +57,28 @@ int main(int argc, char** argv) {
     std::printf("Selecting %d MP3s (measure + tag): %.2f s, %.1f files/s (last: %s, %d s)\n", a.File1.ListCount(),
                 nous_s, a.File1.ListCount() / nous_s, qPrintable(Radio::duree_texte), int(Radio::duree_secondes_fichier));
 
+    sonavel_bench::imprimer_plancher(chemins);
     sonavel_bench::imprimer_discoverer(chemins);
+
+    const auto marcher = [&](const char* quoi, const std::function<void()>& marche) {
+        SuiviBoucle suivi(1);
+        t.restart();
+        marche();
+        const double s = t.nsecsElapsed() / 1e9;
+        std::printf("%s: %.2f s, %.1f files/s, longest event gap on the window thread %.0f ms\n", quoi, s,
+                    a.File1.ListCount() / s, suivi.plus_long_ecart_ms());
+    };
+    marcher("Folder listening time (walk of the folder)", [&] { a.Label10_Click(); });
+    std::printf("  listening time: %s\n", qPrintable(a.Label10.Caption()));
+    Liste_son::instance().ListView1.Clear();
+    a.Label7.setCaption(QStringLiteral("Ajouter un dossier"));
+    marcher("\"Ajouter un dossier\" (walk of the folder)", [&] { a.Label7_Click(); });
+    std::printf("  rows added: %d\n", Liste_son::instance().ListView1.ListCount());
+    media_mpeg::oublier_durees();
+    media_mpeg::brider_lecture(5 * 1000 * 1000);
+    marcher("Folder listening time on a 5 MB/s disk", [&] { a.Label10_Click(); });
+    media_mpeg::brider_lecture(0);
+    std::printf("  listening time: %s\n", qPrintable(a.Label10.Caption()));
 
     for (int i = 0; i < kFichiers; ++i) {
         QFile f(gros + QStringLiteral("/Piste %1.%2").arg(i, 5, 10, QLatin1Char('0')).arg(i % 2 ? "mp3" : "MP3"));

@@ -6,6 +6,7 @@
 #include "config/reglages_radio.h"
 #include "config/table_reglages.h"
 #include "filemanager/commun.h"
+#include "platform/attente.h"
 #include "platform/boites.h"
 #include "platform/chaines.h"
 #include "platform/conversions.h"
@@ -88,6 +89,7 @@ void ajout_fichier::Label7_Click() {
                                   QStringLiteral(") : ") + QString::number(i + 1));
                 Label3.repaint();
                 vue.update();
+                attente::laisser_repondre();
             }
             gestionnaire::pointeur_defaut();
             File1.show();

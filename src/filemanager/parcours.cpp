@@ -9,6 +9,7 @@
 #include "config/etat.h"
 #include "config/reglages_radio.h"
 #include "filemanager/commun.h"
+#include "platform/attente.h"
 #include "platform/boites.h"
 #include "platform/chaines.h"
 #include "platform/chemins.h"
@@ -176,6 +177,7 @@ void ajout_fichier::Label10_Click() {
         gestionnaire::pointeur_sablier();
         selectionner(0);
         for (int i = 0; i < n; ++i) {
+            attente::laisser_repondre();
             if (File1.ListIndex() == n - 1) break;
             selectionner(File1.ListIndex() + 1);
         }

@@ -17,6 +17,7 @@
 #include <optional>
 #include <thread>
 
+#include "platform/attente.h"
 #include "platform/chemins.h"
 #include "platform/erreur.h"
 #include "platform/media_mpeg.h"
@@ -258,6 +259,7 @@ private:
 // A frame walk running off the GUI thread; the graph takes its result when it is there.
 struct Parcours {
     std::atomic<bool> arret{false};
+    std::atomic<int64_t> lus{0};  // bytes read so far: a walk that reads on is not stalled
     std::mutex m;
     std::condition_variable cv;
     bool fini = false;
@@ -275,7 +277,7 @@ std::shared_ptr<Parcours> parcours_de(const QString& absolu) {
     auto p = std::make_shared<Parcours>();
     en_cours->insert(absolu, p);
     std::thread([p, absolu] {
-        auto d = media_mpeg::duree_parcours(absolu, &p->arret);
+        auto d = media_mpeg::duree_parcours(absolu, &p->arret, &p->lus);
         std::lock_guard<std::mutex> l(p->m);
         p->duree = d;
         p->fini = true;
@@ -540,11 +542,19 @@ void GrapheGst::actualiser_duree() {
 }
 
 bool GrapheGst::AttendreDuree(int32_t delai_ms) {
-    if (m_parcours) {
-        std::unique_lock<std::mutex> l(m_parcours->m);
-        if (!m_parcours->cv.wait_for(l, std::chrono::milliseconds(std::max(0, delai_ms)),
-                                     [&] { return m_parcours->fini; }))
+    // Held here: the walk outlives anything the events do to the graph meanwhile.
+    if (const std::shared_ptr<Parcours> parcours = m_parcours) {
+        const bool fini = attente::attendre(
+            [&] {
+                std::lock_guard<std::mutex> l(parcours->m);
+                return parcours->fini;
+            },
+            [&] { return parcours->lus.load(); }, std::max(0, delai_ms));
+        // A stalled count is given up; a later load starts it again.
+        if (!fini) {
+            parcours->arret = true;
             return false;
+        }
     }
     actualiser_duree();
     return true;

@@ -48,9 +48,10 @@ public:
     // Seconds. The duration is known as soon as RenderFile has returned; at the end of the
     // stream the position reads as the duration.
     virtual double Duration() = 0;
-    // Waits up to delai_ms for the exact length when it is still being counted after
-    // RenderFile (a frame walk); false when it was not ready in time. Graphs that know their
-    // length at once return true.
+    // Waits for the exact length when it is still being counted after RenderFile (a frame
+    // walk), the windows answering meanwhile (see attente::attendre); however slow the count,
+    // it is waited for while it reads on. False when it read nothing for delai_ms (a stalled
+    // disk or share). Graphs that know their length at once return true.
     virtual bool AttendreDuree(int32_t delai_ms) { return true; }
     virtual double CurrentPosition() = 0;
     virtual void setCurrentPosition(double secondes) = 0;

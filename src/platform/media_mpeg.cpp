@@ -144,8 +144,9 @@ std::atomic<int64_t> g_bride{0};
 
 class SourceFichier : public Source {
 public:
-    SourceFichier(int fd, int64_t taille, const std::atomic<bool>* arret, int64_t bloc)
-        : Source(taille), m_fd(fd), m_arret(arret), m_bloc(bloc) {}
+    SourceFichier(int fd, int64_t taille, const std::atomic<bool>* arret, int64_t bloc,
+                  std::atomic<int64_t>* lus = nullptr)
+        : Source(taille), m_fd(fd), m_arret(arret), m_bloc(bloc), m_lus(lus) {}
     const uint8_t* voir(int64_t pos, int64_t n) override {
         const int64_t fin = std::min(taille, pos + n);
         if (pos >= m_debut && fin <= m_debut + int64_t(m_tampon.size()))
@@ -174,6 +175,7 @@ private:
                 return false;
             }
             m_tampon.resize(avant + size_t(lu));
+            if (m_lus) *m_lus += lu;
             if (!attendre_bride(lu)) return false;
         }
         return true;
@@ -197,6 +199,7 @@ private:
     int m_fd;
     const std::atomic<bool>* m_arret;
     int64_t m_bloc;
+    std::atomic<int64_t>* m_lus;
     std::vector<uint8_t> m_tampon;
     int64_t m_debut = 0;
 };
@@ -520,10 +523,11 @@ std::optional<double> duree_rapide(const QString& chemin) {
     return d;
 }
 
-std::optional<double> duree_parcours(const QString& chemin, const std::atomic<bool>* arret) {
+std::optional<double> duree_parcours(const QString& chemin, const std::atomic<bool>* arret,
+                                     std::atomic<int64_t>* lus) {
     Fichier f(chemin);
     if (!f.ouvert()) return std::nullopt;
-    SourceFichier s(f.fd, f.taille, arret, kBlocParcours);
+    SourceFichier s(f.fd, f.taille, arret, kBlocParcours, lus);
     auto d = parcourir(s);
     if (arret && arret->load()) return std::nullopt;
     if (d) f.memoriser(*d);

@@ -28,8 +28,9 @@ std::optional<double> duree_fichier(const QString& chemin);
 // Only what costs no walk: a remembered length, or an agreeing header. None otherwise.
 std::optional<double> duree_rapide(const QString& chemin);
 // The walk alone (the result is remembered). Stops early, returning none, once *arret is true.
-std::optional<double> duree_parcours(const QString& chemin,
-                                     const std::atomic<bool>* arret = nullptr);
+// *lus, when given, grows by the bytes read as the walk reads them.
+std::optional<double> duree_parcours(const QString& chemin, const std::atomic<bool>* arret = nullptr,
+                                     std::atomic<int64_t>* lus = nullptr);
 
 // A guess for the time a walk takes: the first frames' byte rate applied to the whole stream.
 // Right for constant bit rates, far off for variable ones. A few kilobytes are read.

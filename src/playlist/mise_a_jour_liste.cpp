@@ -5,6 +5,7 @@
 
 #include "config/etat.h"
 #include "filemanager/commun.h"
+#include "platform/attente.h"
 #include "platform/boites.h"
 #include "platform/chaines.h"
 #include "platform/chemins.h"
@@ -20,9 +21,11 @@
 using namespace Radio;
 
 namespace {
-// How long a file may take to give its exact length once it is loaded (a frame walk over a
-// long MPEG file); the load itself has the media layer's own limit.
-constexpr int32_t DelaiDureeExacte_ms = 15000;
+// How long the count of a file's exact length (a frame walk over a long MPEG file) may read
+// nothing before the file is taken for unreadable (a share gone away). A count that reads on,
+// however slowly, is waited for, the windows answering meanwhile; the load itself has the media
+// layer's own limit.
+constexpr int32_t DelaiSansLecture_ms = 15000;
 // Names of files not updated listed in the closing notice; the rest are counted.
 constexpr int NomsEchecsMontres = 10;
 
@@ -45,7 +48,7 @@ void Liste_son::met_ajour() {
         position_maj = graphe_maj;
         audio_maj = graphe_maj;
         IMediaControl(graphe_maj).RenderFile(chemin_fichier_maj);
-        if (!position_maj.AttendreDuree(DelaiDureeExacte_ms))
+        if (!position_maj.AttendreDuree(DelaiSansLecture_ms))
             throw Erreur(err::RenduImpossible, QStringLiteral("Durée du fichier introuvable : ") + chemin_fichier_maj);
         const double duree = position_maj.Duration();
         if (!(duree > 0))
@@ -161,6 +164,7 @@ void Liste_son::a_mettre_a_jour_liste_Click() {
         }
         // The progress shows while the loop holds the window thread.
         progression.repaint();
+        attente::laisser_repondre();
     }
 
     sauve_tout();

@@ -6,6 +6,7 @@
 
 #include "config/etat.h"
 #include "filemanager/commun.h"
+#include "platform/attente.h"
 #include "platform/boites.h"
 #include "platform/chaines.h"
 #include "platform/chemins.h"
@@ -121,6 +122,7 @@ void Liste_son::prechar_Click() {
                 while (!retrait && !fini) {
                     progression.ProgressBar1.setMax(float(n));
                     progression.repaint();
+                    attente::laisser_repondre();
                     QTreeWidgetItem* item = ListView1.ListItem(ligne);
                     ListView1.setSelectedItem(item);
                     num_enreg_destinataire = ligne;

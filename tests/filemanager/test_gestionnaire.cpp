@@ -10,9 +10,12 @@
 #include "config/etat.h"
 #include "filemanager/commun.h"
 #include "platform/conversions.h"
+#include "platform/media_mpeg.h"
 #include "support/fixtures.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
+#include "support/suivi_boucle.h"
+#include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/ajout_fichier.h"
 #include "windows/fsauve.h"
@@ -129,6 +132,38 @@ private slots:
         QCOMPARE(a.Label5.Caption(), QStringLiteral("Fichier : c.mp3"));
         QVERIFY(!a.File1.isHidden() && !a.Dir1.isHidden() && a.Label7.isEnabled());
         QVERIFY(!gestionnaire::pointeur_occupe());
+    }
+
+    // Both folder walks on a slow disk: the window's timers tick from file to file, and the
+    // walk ends as it would have.
+    void parcours_sur_disque_lent_data() {
+        QTest::addColumn<bool>("ajout");
+        QTest::newRow("temps d'écoute") << false;
+        QTest::newRow("Ajouter un dossier") << true;
+    }
+    void parcours_sur_disque_lent() {
+        QFETCH(bool, ajout);
+        const QString source = fixtures::mp3(183);
+        const QString d = dossier("lent", {{"a.mp3", source}, {"b.mp3", source}, {"c.mp3", source}, {"d.mp3", source}});
+        ajout_fichier& a = ouvrir(d);
+        media_mpeg::oublier_durees();
+        media_mpeg::brider_lecture(5 * 1000 * 1000);
+        struct Debride {
+            ~Debride() { media_mpeg::brider_lecture(0); }
+        } debride;
+        SuiviBoucle suivi;
+        if (ajout) {
+            ligne_insertion = 1;
+            a.Label7.setCaption(QStringLiteral("Ajouter un dossier"));
+            a.Label7_Click();
+            QCOMPARE(Liste_son::instance().ListView1.ListCount(), 4);
+            QCOMPARE(a.Label3.Caption(), QStringLiteral("Nb de Fichier(s) trouvé(s) : (4) : 4"));
+        } else {
+            a.Label10_Click();
+            QCOMPARE(a.Label5.Caption(), QStringLiteral("Fichier : d.mp3"));
+            QCOMPARE(a.Label10.Caption(), QStringLiteral("00:12:12"));
+        }
+        QVERIFY2(suivi.tops() > 1, qPrintable(QString::number(suivi.tops())));
     }
 
     void temps_d_ecoute_dossier_vide() {

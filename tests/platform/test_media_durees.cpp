@@ -12,6 +12,7 @@
 #include "platform/media_mpeg.h"
 #include "support/fixtures.h"
 #include "support/sonavel_test.h"
+#include "support/suivi_boucle.h"
 
 namespace {
 // Any GLib critical or warning (GStreamer refusing a value we passed) ends the test run.
@@ -191,6 +192,41 @@ private slots:
         second.start();
         QCOMPARE(charger(chemin), exacte);
         QVERIFY2(second.elapsed() < 1000, qPrintable(QString::number(second.elapsed())));
+    }
+
+    // Waiting for the exact length turns the event loop. A count that reads on is waited for
+    // however long it takes (here over twice the delay); one that reads nothing for the delay
+    // is given up.
+    void attente_de_la_longueur_exacte_data() {
+        QTest::addColumn<bool>("bloque");
+        QTest::newRow("lent") << false;
+        QTest::newRow("bloqué") << true;
+    }
+    void attente_de_la_longueur_exacte() {
+        QFETCH(bool, bloque);
+        // Constant rate without a header: an estimate at load, the count read block by block.
+        const QString nom = bloque ? QStringLiteral("attente_bloque.mp3") : QStringLiteral("attente_lente.mp3");
+        const QString chemin = fixtures::octets(nom, contenu(fixtures::mp3(300)));
+        const double exacte = *media_mpeg::duree_parcours(chemin);
+        charger(fixtures::mp3(3));
+        media_mpeg::oublier_durees();
+        media_mpeg::brider_lecture(1000 * 1000);
+        struct Debride {
+            ~Debride() { media_mpeg::brider_lecture(0); }
+        } debride;
+        IMediaControl g = FilgraphManager::creer();
+        g.RenderFile(chemin);
+        // A disk that stops answering: the count's next block never comes.
+        if (bloque) media_mpeg::brider_lecture(1);
+        SuiviBoucle suivi;
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(IMediaPosition(g).AttendreDuree(2000), !bloque);
+        if (!bloque) {
+            QVERIFY2(t.elapsed() > 4000, qPrintable(QString::number(t.elapsed())));
+            QCOMPARE(IMediaPosition(g).Duration(), exacte);
+        }
+        QVERIFY2(suivi.tops() > 100, qPrintable(QString::number(suivi.tops())));
     }
 };
 

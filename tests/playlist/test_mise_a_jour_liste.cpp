@@ -19,6 +19,7 @@
 #include "support/lignes_liste.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
+#include "support/suivi_boucle.h"
 #include "support/titres_fenetre.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
@@ -216,8 +217,15 @@ private slots:
     }
 
     // A long variable-rate MP3 without a header on a slow disk: the load gives an estimate,
-    // the update waits for the frame count and writes the exact length.
+    // the update of the entry or of the list waits for the frame count, the window's timers
+    // ticking meanwhile, and writes the exact length.
+    void longueur_exacte_d_un_mp3_variable_data() {
+        QTest::addColumn<bool>("liste_entiere");
+        QTest::newRow("une entrée") << false;
+        QTest::newRow("liste") << true;
+    }
     void longueur_exacte_d_un_mp3_variable() {
+        QFETCH(bool, liste_entiere);
         const QString vbr = fixtures::mp3(30, fixtures::Debit::Variable);
         const double exacte = *media_mpeg::duree_parcours(vbr);
         media_mpeg::oublier_durees();
@@ -227,8 +235,19 @@ private slots:
         } debride;
         Liste_son& l = liste_de({vbr});
         l.ListView1.setSelectedItem(l.ListView1.ListItem(1));
-        l.a_mettre_a_jour_Click();
+        SuiviBoucle suivi;
+        if (liste_entiere) {
+            maj_sans_prechargement = Vrai;
+            Repondeur r;
+            r.attendre_message(boites::Non);
+            l.a_mettre_a_jour_liste_Click();
+            Radio_FM::instance().Timer1.setEnabled(false);
+            Radio_FM::instance().Timer4.setEnabled(false);
+        } else {
+            l.a_mettre_a_jour_Click();
+        }
         verifier_fin(cellules_ligne(1)[2], exacte);
+        QVERIFY2(suivi.tops() > 20, qPrintable(QString::number(suivi.tops())));
     }
 };
 

@@ -1,5 +1,9 @@
 #include "support/discoverer.h"
 
+#include <gst/gst.h>
+
+#include <QFile>
+
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -21,5 +25,28 @@ void imprimer_discoverer(const QStringList& chemins) {
     const double s = t.nsecsElapsed() / 1e9;
     std::printf("gst-discoverer-1.0 on the same %d files (one process): %.2f s, %.1f files/s\n", int(chemins.size()), s,
                 chemins.size() / s);
+}
+
+double imprimer_plancher(const QStringList& chemins) {
+    gst_init(nullptr, nullptr);
+    QElapsedTimer t;
+    t.start();
+    for (const QString& c : chemins) {
+        GstElement* p = gst_element_factory_make("playbin", nullptr);
+        gchar* uri = gst_filename_to_uri(QFile::encodeName(c).constData(), nullptr);
+        g_object_set(p, "uri", uri, "audio-sink", gst_element_factory_make("fakesink", nullptr), "video-sink",
+                     gst_element_factory_make("fakesink", nullptr), nullptr);
+        g_free(uri);
+        gst_element_set_state(p, GST_STATE_PAUSED);
+        gst_element_get_state(p, nullptr, nullptr, 10 * GST_SECOND);
+        gint64 ns = -1;
+        gst_element_query_duration(p, GST_FORMAT_TIME, &ns);
+        gst_element_set_state(p, GST_STATE_NULL);
+        gst_object_unref(p);
+    }
+    const double s = t.nsecsElapsed() / 1e9;
+    std::printf("Floor: a bare playbin prerolled on the same %d files: %.2f s, %.1f files/s\n", int(chemins.size()),
+                s, chemins.size() / s);
+    return s;
 }
 }  // namespace sonavel_bench
