@@ -53,11 +53,15 @@ void ajout_fichier::Dir1_Change() {
 }
 
 void ajout_fichier::File1_PathChange() {
-    try {
-        File1.setPath(Dir1.Path());
-    } catch (const Erreur&) {
+    // The list has just read its new folder: it is read again only to bring it back to the
+    // folder list's path.
+    if (File1.Path() != Dir1.Path()) {
+        try {
+            File1.setPath(Dir1.Path());
+        } catch (const Erreur&) {
+            File1.Refresh();
+        }
     }
-    File1.Refresh();
     A_deplace_tout.setCaption(QStringLiteral("Copier tous les fichiers ") + Combo1.Text());
     A_supprime_tout.setCaption(QStringLiteral("Supprimer tous les fichiers ") + Combo1.Text());
 }

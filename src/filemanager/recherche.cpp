@@ -4,6 +4,7 @@
 // moving the lists; it yields to pending events at each folder, where "Annuler" can stop it.
 #include <QApplication>
 #include <QDir>
+#include <QTreeWidgetItem>
 #include <new>
 
 #include "config/etat.h"
@@ -27,6 +28,32 @@ namespace {
 constexpr int16_t ResultatsMax = 32767;
 constexpr int MemoireInsuffisante = 7;
 constexpr qint64 PauseMs = 40;
+
+// Rows found and not yet in the playlist, in the order of the walk. They go in together at each
+// event pass and at the end: one insertion of many rows, where a row at a time made the view
+// move all its rows and lay them out again for each file found.
+QList<QTreeWidgetItem*> en_attente;
+int profondeur = 0;
+
+void verser() {
+    if (en_attente.isEmpty()) return;
+    ListView& vue = Liste_son::instance().ListView1;
+    QList<QTreeWidgetItem*> lignes;
+    lignes.reserve(en_attente.size());
+    // Each row went in at the insertion row, above the one before.
+    for (auto i = en_attente.crbegin(); i != en_attente.crend(); ++i) lignes << *i;
+    en_attente.clear();
+    const int ligne = ligne_insertion;
+    if (ligne < 0 || ligne > vue.ListCount() + 1) {
+        qDeleteAll(lignes);
+        MsgBox(Erreur(35600, QStringLiteral("Index hors limites")).description(), 0);
+        return;
+    }
+    if (ligne == 0)
+        vue.addTopLevelItems(lignes);
+    else
+        vue.insertTopLevelItems(ligne - 1, lignes);
+}
 }  // namespace
 
 void ajout_fichier::lance_recherche() {
@@ -82,10 +109,17 @@ void ajout_fichier::lancer_la_recherche() {
 
 bool ajout_fichier::recherche_fichiers(QString& chemin, int16_t nb_dossiers, const QString& retour) {
     Q_UNUSED(retour);  // the lists are not moved by the walk: nothing to go back to
+    struct Niveau {
+        Niveau() { ++profondeur; }
+        ~Niveau() {
+            if (--profondeur == 0) verser();
+        }
+    } niveau;
     recherche_active = Vrai;
     // Pending events run at the first folder and then every few hundredths of a second: at
     // each of thousands of folders, a shown playlist would lay out all its rows every time.
     if (!m_derniere_pause.isValid() || m_derniere_pause.elapsed() >= PauseMs) {
+        verser();
         QApplication::processEvents();
         m_derniere_pause.start();
     }
@@ -103,8 +137,18 @@ bool ajout_fichier::recherche_fichiers(QString& chemin, int16_t nb_dossiers, con
         }
         const QStringList noms = listes_fichiers::fichiers(chemin, File1.Pattern());
         if (noms.isEmpty()) return false;
-        ListView& vue = Liste_son::instance().ListView1;
         const QString prefixe = chemins::avec_separateur(chemin);
+        const QString genre = Combo2.Text();
+        const int16_t avant = nb_fichiers_trouves;
+        struct Compte {
+            ajout_fichier& a;
+            int16_t avant;
+            ~Compte() {
+                if (nb_fichiers_trouves != avant)
+                    a.Label3.setCaption(QStringLiteral("Nb de Fichier(s) trouvé(s) : ") +
+                                        QString::number(nb_fichiers_trouves));
+            }
+        } compte{*this, avant};
         for (const QString& nom : noms) {
             if (ligne_insertion == 0) ligne_insertion = 1;
             if (fichier_illisible != Faux || m_liste_pleine) continue;
@@ -112,21 +156,20 @@ bool ajout_fichier::recherche_fichiers(QString& chemin, int16_t nb_dossiers, con
             if (!champ::tient(prefixe + nom, enreg_liste::LargeurChemin)) continue;
             if (nb_fichiers_trouves >= ResultatsMax) throw Erreur(MemoireInsuffisante);
             ++nb_fichiers_trouves;
-            QTreeWidgetItem* ligne = vue.AddItem(prefixe + nom, ligne_insertion);
-            const QString sous_elements[] = {QStringLiteral("0.10"), QStringLiteral("0"), Combo2.Text(),
-                                             QStringLiteral("100"), QStringLiteral("X")};
-            for (int i = 1; i <= 5; ++i) ListView::setSubItem(ligne, i, sous_elements[i - 1]);
-            Label3.setCaption(QStringLiteral("Nb de Fichier(s) trouvé(s) : ") + QString::number(nb_fichiers_trouves));
+            en_attente << new QTreeWidgetItem(QStringList{prefixe + nom, QStringLiteral("0.10"), QStringLiteral("0"),
+                                                          genre, QStringLiteral("100"), QStringLiteral("X")});
         }
         return false;
     } catch (const std::bad_alloc&) {
     } catch (const Erreur& e) {
         if (e.numero() != MemoireInsuffisante) {
+            verser();
             MsgBox(e.description(), 0);
             return false;
         }
     }
     // The list can take no more: the whole search ends here, the levels above insert nothing.
+    verser();
     recherche_active = Faux;
     m_liste_pleine = true;
     MsgBox(QStringLiteral("La zone de liste est remplie. Recherche abandonnée..."), 0);

@@ -125,7 +125,26 @@ void DirListBox::setPath(const QString& path) {
 
 void DirListBox::Refresh() { remplir(); }
 
+void DirListBox::showEvent(QShowEvent* e) {
+    a_jour();
+    QListWidget::showEvent(e);
+}
+
+void DirListBox::a_jour() const {
+    if (!m_a_relire) return;
+    DirListBox* moi = const_cast<DirListBox*>(this);
+    moi->m_a_relire = false;
+    moi->remplir();
+}
+
+int DirListBox::ListCount() const {
+    a_jour();
+    return int(m_sous_dossiers.size());
+}
+
 void DirListBox::remplir() {
+    m_a_relire = !isVisible();
+    if (m_a_relire) return;
     m_ancetres.clear();
     for (QDir d(m_path);; ) {
         m_ancetres.prepend(d.absolutePath());
@@ -148,14 +167,19 @@ void DirListBox::remplir() {
 }
 
 QString DirListBox::List(int index) const {
+    a_jour();
     const int ligne = ligne_de(index);
     if (ligne < 0 || ligne >= count()) throw Erreur(381);
     return index < 0 ? m_ancetres.at(ligne) : m_sous_dossiers.at(index);
 }
 
-int DirListBox::ListIndex() const { return currentRow() - int(m_ancetres.size()); }
+int DirListBox::ListIndex() const {
+    a_jour();
+    return currentRow() - int(m_ancetres.size());
+}
 
 void DirListBox::setListIndex(int index) {
+    a_jour();
     const int ligne = ligne_de(index);
     if (ligne < 0 || ligne >= count()) throw Erreur(err::ValeurPropriete);
     setCurrentRow(ligne);
@@ -186,10 +210,55 @@ void FileListBox::setPattern(const QString& pattern) {
 }
 
 void FileListBox::Refresh() {
+    m_a_relire = true;
+    if (isVisible()) a_jour();
+}
+
+void FileListBox::showEvent(QShowEvent* e) {
+    a_jour();
+    QListWidget::showEvent(e);
+}
+
+void FileListBox::a_jour() const {
+    if (m_a_relire) const_cast<FileListBox*>(this)->remplir();
+}
+
+void FileListBox::remplir() {
+    m_a_relire = false;
     const QStringList noms = listes_fichiers::fichiers(m_path, m_pattern);
     ParCode p(m_par_code);
     clear();
     addItems(noms);
+}
+
+int FileListBox::count() const {
+    a_jour();
+    return QListWidget::count();
+}
+
+QListWidgetItem* FileListBox::item(int row) const {
+    a_jour();
+    return QListWidget::item(row);
+}
+
+QListWidgetItem* FileListBox::currentItem() const {
+    a_jour();
+    return QListWidget::currentItem();
+}
+
+int FileListBox::currentRow() const {
+    a_jour();
+    return QListWidget::currentRow();
+}
+
+QList<QListWidgetItem*> FileListBox::findItems(const QString& text, Qt::MatchFlags flags) const {
+    a_jour();
+    return QListWidget::findItems(text, flags);
+}
+
+QList<QListWidgetItem*> FileListBox::selectedItems() const {
+    a_jour();
+    return QListWidget::selectedItems();
 }
 
 QString FileListBox::FileName() const {
@@ -205,6 +274,7 @@ QString FileListBox::List(int index) const {
 }
 
 void FileListBox::setListIndex(int index) {
+    a_jour();
     if (index < -1 || index >= count()) throw Erreur(err::ValeurPropriete);
     setCurrentRow(index);
 }

@@ -57,23 +57,30 @@ public:
     // A relative path is taken from the current folder; a path that is not a folder is
     // error 76 and changes nothing.
     void setPath(const QString& path);
-    int ListCount() const { return int(m_sous_dossiers.size()); }
+    int ListCount() const;
     QString List(int index) const;  // error 381 outside the lines
     int ListIndex() const;
     void setListIndex(int index);   // selects a line without opening it
+    // Hidden, the list reads its folder when it is shown or asked for its lines: a hidden
+    // file manager pointed at each loaded file's folder does not list it every time.
     void Refresh();
 
     Gestion Change;  // Path changed
     Gestion Click;
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
     void remplir();
+    void a_jour() const;
     int ligne_de(int index) const { return index + int(m_ancetres.size()); }
 
     QString m_path;
     QStringList m_ancetres;  // root first, the folder itself last
     QStringList m_sous_dossiers;
     bool m_par_code = false;
+    bool m_a_relire = false;
 };
 
 // The files of a folder that match a pattern ("*.mp3;*.wav", without regard to case);
@@ -93,15 +100,31 @@ public:
     QString List(int index) const;  // file names; error 381 outside 0..ListCount()-1
     int ListIndex() const { return currentRow(); }
     void setListIndex(int index);   // -1 clears; error 380 outside -1..ListCount()-1
+    // Hidden, as DirListBox::Refresh: the folder is read when the list is shown or read.
     void Refresh();
+
+    // The lines as the list widget gives them, read first when a refresh is pending.
+    int count() const;
+    QListWidgetItem* item(int row) const;
+    QListWidgetItem* currentItem() const;
+    int currentRow() const;
+    QList<QListWidgetItem*> findItems(const QString& text, Qt::MatchFlags flags) const;
+    QList<QListWidgetItem*> selectedItems() const;
 
     Gestion PathChange;
     Gestion PatternChange;
     Gestion Click;
     Gestion DblClick;
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
+    void remplir();
+    void a_jour() const;
+
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");
     bool m_par_code = false;
+    bool m_a_relire = false;
 };

@@ -83,6 +83,17 @@ QByteArray octets_de_la_vue(const ListView& vue) {
     return octets;
 }
 
+void completer_cellules(ListView& vue) {
+    const int32_t n = vue.ListCount();
+    for (int32_t i = 0; i < n; ++i) {
+        QTreeWidgetItem* ligne = vue.topLevelItem(i);
+        const QString defauts[] = {QStringLiteral("0.10"), QStringLiteral("0.00"), QStringLiteral("divers"),
+                                   QStringLiteral("0"), QString::number(i + 1)};
+        for (int c = 1; c <= 5; ++c)
+            if (ligne->text(c).isEmpty()) ligne->setText(c, defauts[c - 1]);
+    }
+}
+
 QByteArray lire(const QString& nom) { return fichiers::lire_fichier(chemin_complet(nom)); }
 
 TypeEnregListe lire_enregistrement(const QString& nom, int numero) {

@@ -36,6 +36,9 @@ bool chemin_accepte(const QString& chemin, bool modification = false);
 void ajouter_lignes(ListView& vue, const QByteArray& contenu);
 // The bytes of a list file holding every row of the view, in row order.
 QByteArray octets_de_la_vue(const ListView& vue);
+// Empty cells of the view take their defaults as a save gives them (the last column the row's
+// number at that moment). Done once, every cell is filled.
+void completer_cellules(ListView& vue);
 // Reads a whole list file; a missing file is error 53 and nothing is created.
 QByteArray lire(const QString& nom);
 // Record numero (1-based) of a list file, read-only; a number past the end is error 63.

@@ -48,14 +48,7 @@ void Liste_son::sauve_tout() {
     Text2.setText(nom_fichier_liste);
     // Empty cells take their defaults in the view itself, then the whole list replaces the
     // file at once: the old file stays whole until the new one is complete.
-    const int32_t n = ListView1.ListCount();
-    for (int32_t i = 0; i < n; ++i) {
-        QTreeWidgetItem* ligne = ListView1.topLevelItem(i);
-        const QString defauts[] = {QStringLiteral("0.10"), QStringLiteral("0.00"), QStringLiteral("divers"),
-                                   QStringLiteral("0"), QString::number(i + 1)};
-        for (int c = 1; c <= 5; ++c)
-            if (ligne->text(c).isEmpty()) ligne->setText(c, defauts[c - 1]);
-    }
+    fichier_liste::completer_cellules(ListView1);
     const QString chemin = fichier_liste::chemin_complet(chemin_liste);
     try {
         fichiers::reecrire_fichier(chemin, fichier_liste::octets_de_la_vue(ListView1));

@@ -11,6 +11,7 @@
 #include "platform/chaines.h"
 #include "platform/chemins.h"
 #include "platform/erreur.h"
+#include "playlist/fichier_liste.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/ajout_fichier.h"
@@ -105,17 +106,24 @@ void Liste_son::prechar_Click() {
         progression.show();
         int32_t ligne = 1;
         bool retrait = false;  // the last pass took out a row
+        bool cellules_completees = false;
         bool fini = false;
         while (!fini) {
             gestionnaire::pointeur_sablier();
             if (retrait) {
-                // The list file never holds a row the check has taken out.
-                sauve_tout();
+                // The list file is written once, when the check ends: a write after each removal
+                // made a long list cost its rows times its removals. The empty cells still take
+                // their defaults at the first removal, the row numbers a save there gave them.
+                if (!cellules_completees) fichier_liste::completer_cellules(ListView1);
+                cellules_completees = true;
                 ligne = qMax(1, ligne - 1);
                 retrait = false;
             }
             const int32_t n = ListView1.ListCount();
-            if (n == 0) break;
+            if (n == 0) {
+                sauve_tout();  // every row was taken out
+                break;
+            }
             progression.ProgressBar1.setMax(float(n));
             Emplacement e;
             try {

@@ -90,6 +90,33 @@ private slots:
         QCOMPARE(l.volume_nul_signale, Vrai);
     }
 
+    // Many entries taken out in one check, the rows added without their cells: the list file is
+    // the one a save after each removal gave, the last cell numbered where the first removal left
+    // the row.
+    void retraits_multiples_meme_fichier() {
+        Liste_son& l = liste_de({});
+        const QStringList lignes{dans_musique("a.mp3"), dans_musique("x1.mp3"), dans_musique("b.mp3"),
+                                 dans_musique("x2.mp3"), dans_musique("x3.mp3"), dans_musique("Majuscule.MP3"),
+                                 m_dir.path() + QStringLiteral("/parti/z.mp3"), dans_musique("a.mp3")};
+        for (const QString& c : lignes) l.ListView1.AddItem(c);
+        Repondeur r;
+        r.attendre_message();
+        l.prechar_Click();
+        const QByteArray b = fichiers::lire_fichier(programme::dossier() + QStringLiteral("liste.dfm"));
+        QStringList numeros, chemins;
+        for (int i = 0; i + enreg_liste::Longueur <= b.size(); i += enreg_liste::Longueur) {
+            const TypeEnregListe e = enreg_liste::decoder(b.mid(i, enreg_liste::Longueur));
+            chemins << e.chemin.trimmed();
+            numeros << e.duree_piste.trimmed();
+        }
+        QCOMPARE(chemins, QStringList({dans_musique("a.mp3"), dans_musique("b.mp3"), dans_musique("Majuscule.MP3"),
+                                       dans_musique("a.mp3")}));
+        // After the first removal: a 1, b 2, x2 3, x3 4, Majuscule 5, z 6, a 7.
+        QCOMPARE(numeros, QStringList({"1", "2", "5", "7"}));
+        QCOMPARE(r.messages().size(), 1);
+        QCOMPARE(r.messages()[0].texte, QStringLiteral("Validation des fichiers terminé avec succés "));
+    }
+
     // Every entry in a folder that is gone: an empty list and an empty list file.
     void aucun_fichier_restant() {
         Liste_son& l = liste_de({m_dir.path() + QStringLiteral("/parti/a.mp3"),
