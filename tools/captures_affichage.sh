@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the main window's six display modes in the real program, on a virtual X
-# display (with openbox as window manager when it is installed, so that minimised windows go
-# and stay-on-top holds). The modes are reached by their menu shortcuts.
+# display of 1024 x 768, the smallest screen the windows must fit (with openbox as window
+# manager when it is installed, so that minimised windows go and stay-on-top holds). The modes
+# are reached by their menu shortcuts.
 #
 #   tools/captures_affichage.sh [OUTPUT_FOLDER]   (default build/captures_affichage)
 set -euo pipefail
@@ -14,7 +15,7 @@ for outil in Xvfb import xdotool; do
 done
 travail=$(mktemp -d)
 export XDG_CONFIG_HOME=$travail SONAVEL_AUDIO_SINK=fakesink SONAVEL_VIDEO_SINK=fakesink QT_QPA_PLATFORM=xcb
-Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$travail/ecran" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$travail/ecran" >/dev/null 2>&1 &
 xvfb=$!
 pids=()
 arreter() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; kill $xvfb 2>/dev/null || true; rm -rf "$travail"; }

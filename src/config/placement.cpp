@@ -34,8 +34,8 @@ int distance(const QRect& ecran, const QPoint& p) {
 int dans(int v, int debut, int fin, int longueur) { return std::clamp(v, debut, std::max(debut, fin + 1 - longueur)); }
 }  // namespace
 
-int haut(const QWidget& w) { return w.geometry().top() * TwipsParPixel; }
-int gauche(const QWidget& w) { return w.geometry().left() * TwipsParPixel; }
+int haut(const QWidget& w) { return cadre::coin(w).y() * TwipsParPixel; }
+int gauche(const QWidget& w) { return cadre::coin(w).x() * TwipsParPixel; }
 
 QPoint sur_un_ecran(const QPoint& coin, const QSize& taille) {
     const QRect fenetre(coin, taille.expandedTo(QSize(1, 1)));
@@ -59,9 +59,8 @@ QPoint sur_un_ecran(const QPoint& coin, const QSize& taille) {
 }
 
 void placer(QWidget& w, int haut, int gauche) {
-    const QPoint coin = sur_un_ecran(QPoint(gauche / TwipsParPixel, haut / TwipsParPixel), w.size());
-    // The inner geometry, as the position is saved: move() would place the frame there.
-    w.setGeometry(QRect(coin, w.size()));
+    // The frame, as the position is saved: its top is the title bar.
+    cadre::placer(w, sur_un_ecran(QPoint(gauche / TwipsParPixel, haut / TwipsParPixel), cadre::taille(w)));
 }
 
 void sauver(const QWidget& w, const char* cle_haut, const char* cle_gauche) {

@@ -1,7 +1,12 @@
 #include "platform/form.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -20,14 +25,107 @@ Form::~Form() {
     r.erase(std::remove(r.begin(), r.end(), this), r.end());
 }
 
-int Form::Top() const { return y() * TwipsParPixel; }
-int Form::Left() const { return x() * TwipsParPixel; }
-int Form::Width() const { return frameGeometry().width() * TwipsParPixel; }
-int Form::Height() const { return frameGeometry().height() * TwipsParPixel; }
-void Form::setTop(int twips) { move(x(), twips / TwipsParPixel); }
-void Form::setLeft(int twips) { move(twips / TwipsParPixel, y()); }
-void Form::setWidth(int twips) { resize(twips / TwipsParPixel, height()); }
-void Form::setHeight(int twips) { resize(width(), twips / TwipsParPixel); }
+namespace cadre {
+namespace {
+// The frame the window manager drew around this window, none before it framed it.
+QMargins propres(const QWidget& w) {
+    return w.isVisible() && w.windowHandle() ? w.windowHandle()->frameMargins() : QMargins();
+}
+
+// A place asked for before the window manager framed the window: the inner window was put
+// where the frame's estimate said; once framed, the frame goes to the place asked for.
+class Recalage : public QObject {
+public:
+    Recalage(QWidget& w, const QPoint& coin) : QObject(&w), m_fenetre(w), m_coin(coin) {
+        w.installEventFilter(this);
+        m_attente.setInterval(20);
+        connect(&m_attente, &QTimer::timeout, this, [this] { essayer(); });
+        if (w.isVisible()) m_attente.start();
+    }
+    QPoint coin() const { return m_coin; }
+    bool fini() const { return m_fini; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Show) m_attente.start();
+        if (e->type() == QEvent::Hide) m_attente.stop();
+        return false;
+    }
+
+private:
+    void essayer() {
+        const QMargins m = propres(m_fenetre);
+        // Without a window manager no frame comes: the estimate stands.
+        if (m.isNull() && ++m_essais < 100) return;
+        m_fini = true;
+        m_attente.stop();
+        const QPoint dedans = m_coin + QPoint(m.left(), m.top());
+        if (m_fenetre.pos() != m_coin || m_fenetre.geometry().topLeft() != dedans)
+            m_fenetre.setGeometry(QRect(dedans, m_fenetre.size()));
+        deleteLater();
+    }
+
+    QWidget& m_fenetre;
+    QPoint m_coin;
+    QTimer m_attente;
+    int m_essais = 0;
+    bool m_fini = false;
+};
+
+Recalage* en_attente(const QWidget& w) {
+    for (QObject* o : w.children())
+        if (auto* r = dynamic_cast<Recalage*>(o); r && !r->fini()) return r;
+    return nullptr;
+}
+}  // namespace
+
+QMargins marges(const QWidget& w) {
+    if (const QMargins m = propres(w); !m.isNull()) return m;
+    for (const QWidget* f : QApplication::topLevelWidgets())
+        if (const QMargins m = propres(*f); !m.isNull()) return m;
+    return {};
+}
+
+QPoint coin(const QWidget& w) {
+    if (const Recalage* r = en_attente(w)) return r->coin();
+    return w.frameGeometry().topLeft();
+}
+
+QSize taille(const QWidget& w) {
+    const QMargins m = marges(w);
+    return w.size().grownBy(m);
+}
+
+void placer(QWidget& w, const QPoint& coin) {
+    delete en_attente(w);
+    // The inner geometry: where it is put is where it stays, whatever the window gravity.
+    const QMargins m = propres(w);
+    w.setGeometry(QRect(coin + QPoint(marges(w).left(), marges(w).top()), w.size()));
+    if (m.isNull()) new Recalage(w, coin);
+}
+}  // namespace cadre
+
+int Form::Top() const { return cadre::coin(*this).y() * TwipsParPixel; }
+int Form::Left() const { return cadre::coin(*this).x() * TwipsParPixel; }
+int Form::Width() const { return cadre::taille(*this).width() * TwipsParPixel; }
+int Form::Height() const { return cadre::taille(*this).height() * TwipsParPixel; }
+void Form::setTop(int twips) { cadre::placer(*this, QPoint(cadre::coin(*this).x(), twips / TwipsParPixel)); }
+void Form::setLeft(int twips) { cadre::placer(*this, QPoint(twips / TwipsParPixel, cadre::coin(*this).y())); }
+
+// Sizes are the frame's, as Width and Height read them. A window is never made higher than the
+// screen leaves below its top edge.
+void Form::setWidth(int twips) {
+    const QMargins m = cadre::marges(*this);
+    resize(std::max(1, twips / TwipsParPixel - m.left() - m.right()), height());
+}
+void Form::setHeight(int twips) {
+    int hauteur = twips / TwipsParPixel;
+    if (const QScreen* s = ecran()) hauteur = std::min(hauteur, s->availableGeometry().bottom() + 1 - cadre::coin(*this).y());
+    const QMargins m = cadre::marges(*this);
+    resize(width(), std::max(1, hauteur - m.top() - m.bottom()));
+}
+
+const QScreen* Form::ecran() const { return screen() ? screen() : QGuiApplication::primaryScreen(); }
 
 void Form::Show(bool modal) {
     if (!modal) {

@@ -2,8 +2,11 @@
 // A window of the system. Each window class has one global instance, created on first use
 // (its Form_Load runs then), that can be asked whether it exists and unloaded. The loaded
 // windows are remembered in load order so that shut-down can unload the last loaded first.
+#include <QMargins>
 #include <QWidget>
 #include <vector>
+
+class QScreen;
 
 class Form : public QWidget {
 public:
@@ -24,6 +27,8 @@ public:
     void setLeft(int twips);
     void setWidth(int twips);
     void setHeight(int twips);
+    // The screen the window stands on.
+    const QScreen* ecran() const;
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
@@ -44,6 +49,21 @@ protected:
 
 // Unloads one window: runs its unload handler, forgets its global instance and destroys it.
 void decharger_fenetre(Form* form);
+
+// A window's frame, the outer edge the window manager draws: places and sizes as the user
+// sees them. Before the window manager has framed a window, its frame is taken to be like
+// those of the program's framed windows.
+namespace cadre {
+// What the frame adds on each side of the inner window.
+QMargins marges(const QWidget& w);
+// The frame's outer corner, in pixels: the one last asked for until the window is framed.
+QPoint coin(const QWidget& w);
+// The frame's size, in pixels.
+QSize taille(const QWidget& w);
+// Puts the frame's outer corner at `coin` (pixels); a window not yet framed goes there once
+// the window manager frames it.
+void placer(QWidget& w, const QPoint& coin);
+}  // namespace cadre
 
 constexpr int TwipsParPixel = 15;
 

@@ -2,6 +2,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -76,7 +77,15 @@ void Image::paintEvent(QPaintEvent*) {
 void Image::mousePressEvent(QMouseEvent* e) {
     m_presse = true;
     update();
+    const bool tenu = QGuiApplication::mouseButtons() & e->button();
     evenement::souris(MouseDown, e);
+    // A box the handler opened took the release: the press ends here, as a release
+    // outside the control would end it.
+    if (tenu && m_presse && !(QGuiApplication::mouseButtons() & e->button())) {
+        m_presse = false;
+        update();
+        evenement::souris(MouseUp, e);
+    }
 }
 
 void Image::mouseReleaseEvent(QMouseEvent* e) {

@@ -16,6 +16,7 @@
 
 #include "config/Radio.h"
 #include "config/etat.h"
+#include "config/placement.h"
 #include "config/reglages_radio.h"
 #include "config/table_reglages.h"
 #include "platform/boites.h"
@@ -464,8 +465,7 @@ void Liste_son::closeEvent(QCloseEvent* e) {
 void Liste_son::Label9_Click() {
     setWindowState(Qt::WindowNoState);
     hide();
-    ecrire_position(cle::Position_haut_liste, Top());
-    ecrire_position(cle::Position_gauche_liste, Left());
+    placement::sauver(*this, cle::Position_haut_liste, cle::Position_gauche_liste);
     Radio_FM& f = Radio_FM::instance();
     f.Affiche_Fenetre_P.setChecked(true);
     f.Affiche_Fenetre_L.setChecked(false);
@@ -486,6 +486,7 @@ void Liste_son::Aligne_liste_son() {
         setWindowState(Qt::WindowNoState);
         setTop(f.Top() + f.Height());
         setLeft(f.Left());
+        setHeight(Height());  // no further down than the screen
     } catch (const Erreur&) {
     }
 }
@@ -494,10 +495,11 @@ void Liste_son::disposition_ancree() {
     Radio_FM& f = Radio_FM::instance();
     show();
     setWindowState(Qt::WindowNoState);
-    setHeight(HauteurAncreeTwips);
-    setWidth(f.Width());
+    // Placed first: the height is what the screen leaves below the main window.
     setLeft(f.Left());
     setTop(f.Top() + f.Height());
+    setHeight(HauteurAncreeTwips);
+    setWidth(f.Width());
 }
 
 void Liste_son::disposition_pleine_hauteur() {
@@ -607,11 +609,7 @@ void Liste_son::ListView1_KeyDown(int KeyCode) {
         case 40: {  // Down: back to the docked layout whatever liste_agrandie says
             setTop(TwipsParPixel);
             setHeight(int(hauteur_initiale));
-            Radio_FM& f = Radio_FM::instance();
-            setTop(f.Top() + f.Height());
-            setHeight(HauteurAncreeTwips);
-            setWidth(f.Width());
-            setLeft(f.Left());
+            disposition_ancree();
             break;
         }
         case 38: disposition_pleine_hauteur(); break;

@@ -95,10 +95,11 @@ void Radio_FM::Affiche_barre_Click() {
 void Radio_FM::Aligner_liste_Click() {
     try {
         Liste_son& liste = Liste_son::instance();
+        // Placed first: the size is what the screen leaves below the main window.
         liste.setTop(Top() + Height());
+        liste.setLeft(Left());
         liste.setHeight(HauteurListeAmarree);
         liste.setWidth(Width());
-        liste.setLeft(Left());
     } catch (const Erreur& e) {
         MsgBox(e.description(), boites::Exclamation);
     }

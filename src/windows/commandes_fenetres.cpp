@@ -12,11 +12,16 @@ namespace fenetres {
 void premier_plan(QWidget& fenetre, bool dessus) {
     if (est_au_premier_plan(fenetre) == dessus) return;
     const bool visible = fenetre.isVisible();
-    // Changing a flag hides the window; showing it again must not steal the focus.
+    // Changing a flag hides the window; showing it again must not steal the focus nor move
+    // it by its frame.
+    const QPoint coin = cadre::coin(fenetre);
     const bool sans_activation = fenetre.testAttribute(Qt::WA_ShowWithoutActivating);
     fenetre.setAttribute(Qt::WA_ShowWithoutActivating, true);
     fenetre.setWindowFlag(Qt::WindowStaysOnTopHint, dessus);
-    if (visible) fenetre.show();
+    if (visible) {
+        cadre::placer(fenetre, coin);
+        fenetre.show();
+    }
     if (visible && dessus) fenetre.raise();
     fenetre.setAttribute(Qt::WA_ShowWithoutActivating, sans_activation);
 }

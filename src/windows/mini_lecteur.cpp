@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "config/etat.h"
+#include "config/placement.h"
 #include "config/reglages_radio.h"
 #include "config/table_reglages.h"
 #include "platform/boites.h"
@@ -105,9 +106,8 @@ void mini_lecteur::Command7_Click() {
 }
 
 void mini_lecteur::sauver_position() {
+    placement::sauver(*this, cle::Position_haut_mini_lecteur, cle::Position_gauche_mini_lecteur);
     fenetres::premier_plan(*this, false);
-    ecrire_position(cle::Position_haut_mini_lecteur, Top());
-    ecrire_position(cle::Position_gauche_mini_lecteur, Left());
 }
 
 void mini_lecteur::Command4_Click() {

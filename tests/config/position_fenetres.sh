@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # The main window keeps its place from one run to the next under a real window manager: the
-# real program on a virtual display with openbox, the window moved once by hand, then five
-# restarts (each closed by the window manager's close and confirmed), and a stored position
-# off the screen brought back onto it.
+# real program on a virtual display with openbox, first at the default place with its title
+# bar on the screen, then moved once by hand and restarted five times (each closed by the
+# window manager's close and confirmed), and a stored position off the screen brought back
+# onto it. Places are the frame's outer corner, as they are stored.
 #
 #   tests/config/position_fenetres.sh PROGRAM
 #
 # Exit status: 0 passed, 1 failed, 77 skipped (no Xvfb, openbox or xdotool).
 set -uo pipefail
 programme=$1
-for outil in Xvfb openbox xdotool xwininfo; do
+for outil in Xvfb openbox xdotool xwininfo xprop; do
   command -v "$outil" >/dev/null || { echo "skipped: $outil not found"; exit 77; }
 done
 
@@ -55,7 +56,12 @@ attendre_fin() {
   kill "$1" 2>/dev/null
   return 1
 }
-coin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'; }
+coin() {  # the frame's outer corner: the window's less the frame's left and top edges
+  local x y g t
+  read -r x y < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
+  read -r g _ t _ < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= *//; s/,/ /g')
+  echo "$((x - ${g:-0})) $((y - ${t:-0}))"
+}
 reglage() { sed -n "s/^$1=//p" "$reglages"; }
 
 # A first start writes the defaults, says so and ends.
@@ -80,6 +86,7 @@ lancer() {
   if [[ -n $deplacer ]]; then
     xdotool windowmove "$w" ${deplacer% *} ${deplacer#* }
     sleep 0.5
+    ici=$(coin "$w")
   fi
   echo "$ici" >"$travail/coin"
   touches "$w" alt+F4
@@ -89,18 +96,21 @@ lancer() {
   attendre_fin $p || echec "the program did not end"
 }
 
-lancer "" "300 200"
+# The default place keeps the title bar on the screen.
+lancer "6 6" "300 200"
+read -r x0 y0 <"$travail/coin"
+(( x0 > 200 && y0 > 100 )) || echec "the window was not moved ($x0 $y0)"
 for i in 1 2 3 4 5; do
-  lancer "300 200"
-  [[ $(reglage Position_haut) == 3000 && $(reglage Position_gauche) == 4500 ]] ||
+  lancer "$x0 $y0"
+  [[ $(reglage Position_haut) == $((y0 * 15)) && $(reglage Position_gauche) == $((x0 * 15)) ]] ||
     echec "run $i saved $(reglage Position_haut) / $(reglage Position_gauche)"
 done
 
 # Stored off the screen (above it, then far to the right): back on the screen, at its edge.
 sed -i 's/^Position_haut=.*/Position_haut=-3000/' "$reglages"
-lancer "300 0"
+lancer "$x0 0"
 sed -i 's/^Position_gauche=.*/Position_gauche=30000/; s/^Position_haut=.*/Position_haut=3000/' "$reglages"
 lancer ""
 read -r x y <"$travail/coin"
 (( y == 200 && x >= 0 && x < 1280 - 100 )) || echec "window off to the right stands at $x $y"
-echo "passed: the window stayed at 300 200 over five restarts"
+echo "passed: the window stayed at $x0 $y0 over five restarts"

@@ -5,9 +5,12 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
 
 #include "config/etat.h"
 #include "config/reglages_radio.h"
@@ -184,6 +187,34 @@ private slots:
         QVERIFY(f.liste_.menu()->isVisible());
     }
 
+    // A real click: the refusal box is up while the user lets go of the button, so the
+    // release reaches the box, not the button. The menu opens all the same and the button
+    // is drawn released.
+    void clic_reel_sur_le_bouton_liste_en_mode_manuel() {
+        Radio_FM& f = fenetre();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.a_mode_manuel.setChecked(true);
+        const QImage au_repos = f.Image6.grab().toImage();
+        QWindow* fenetre_x = f.windowHandle();
+        const QPoint ici = f.Image6.mapTo(&f, f.Image6.rect().center());
+        const boites::Interception garde = boites::definir_interception({});  // the real box
+        QString texte_boite;
+        QTimer::singleShot(200, [&] {
+            QWidget* boite = QApplication::activeModalWidget();
+            if (!boite) return;
+            if (auto* m = qobject_cast<QMessageBox*>(boite)) texte_boite = m->text();
+            QTest::mouseRelease(fenetre_x, Qt::LeftButton, {}, ici);
+            QTest::keyClick(boite, Qt::Key_Return);
+        });
+        QTest::mousePress(fenetre_x, Qt::LeftButton, {}, ici);
+        boites::definir_interception(garde);
+        QVERIFY(texte_boite.startsWith(QStringLiteral("Vous ètes en mode manuel")));
+        QTRY_VERIFY(f.liste_.menu()->isVisible());
+        fermer_menus();
+        QCOMPARE(f.Image6.grab().toImage(), au_repos);
+    }
+
     void microphone() {
         Radio_FM& f = fenetre();
         f.micro_actif = Vrai;
@@ -312,7 +343,9 @@ private slots:
         QCOMPARE(l.Top(), f.Top() + f.Height());
         QCOMPARE(l.Left(), f.Left());
         QCOMPARE(l.Width(), f.Width());
-        QCOMPARE(l.Height(), 4425);
+        // 4425 twips, or what the screen leaves below the main window.
+        const int reste = QGuiApplication::primaryScreen()->availableGeometry().bottom() + 1 - l.y();
+        QCOMPARE(l.Height(), std::min(4425, reste * TwipsParPixel));
         QVERIFY(l.isHidden());
     }
 
