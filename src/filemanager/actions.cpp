@@ -78,4 +78,9 @@ void ajout_fichier::A_active_Click() {
     Label8.setEnabled(true);
 }
 
-void ajout_fichier::A_jouter_Click() { Label7_Click(); }
+void ajout_fichier::A_jouter_Click() {
+    // The rows go into the playlist: it shows, so the user sees them arrive.
+    Liste_son& liste = Liste_son::instance();
+    if (!liste.isVisible()) liste.show();
+    Label7_Click();
+}

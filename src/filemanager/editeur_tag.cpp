@@ -107,6 +107,10 @@ void ajout_fichier::loadtags(const QString& chemin) {
         txtv1Commentaire.setText(tag.Commentaire());
     } catch (const Erreur&) {
     }
+    // A text longer than its box is read from its start.
+    for (QLineEdit* t : std::initializer_list<QLineEdit*>{&txtv1Titre, &txtv1Annee, &txtv1Piste, &txtv1Artiste,
+                                                        &txtv1Album, &txtv1Commentaire, Combo2.lineEdit()})
+        if (t) t->setCursorPosition(0);
 }
 
 void ajout_fichier::cmdv1v2_Click() {

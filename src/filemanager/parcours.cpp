@@ -1,10 +1,12 @@
 // The file manager window: browsing, what selecting a file measures, the folder's listening
 // time, the drive change, always-on-top, hover colours, load and close.
 #include <QDir>
+#include <QFile>
 #include <QDrag>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QStorageInfo>
+#include <dirent.h>
 
 #include "config/etat.h"
 #include "config/reglages_radio.h"
@@ -22,6 +24,16 @@
 #include "windows/copie.h"
 
 using namespace Radio;
+
+namespace {
+// Whether the folder's entries can be read, as the system grants it to this process.
+bool lisible(const QString& dossier) {
+    DIR* d = ::opendir(QFile::encodeName(dossier).constData());
+    if (!d) return false;
+    ::closedir(d);
+    return true;
+}
+}  // namespace
 
 void ajout_fichier::Form_Load() {
     // The mask button stays off while the mask file exists.
@@ -47,6 +59,11 @@ void ajout_fichier::Dir1_Change() {
     try {
         File1.setPath(Dir1.Path());
         Text1.setText(Dir1.Path());
+        // A folder that cannot be listed would look empty: the user is told why instead.
+        if (!lisible(Dir1.Path()))
+            throw Erreur(err::PermissionRefusee, QStringLiteral("Dossier illisible : ") + Dir1.Path() +
+                                                     gestionnaire::retour_ligne +
+                                                     Erreur::description_standard(err::PermissionRefusee));
     } catch (const Erreur& e) {
         MsgBox(e.description(), boites::Exclamation);
     }

@@ -41,6 +41,25 @@ Label::Label(QWidget* parent, const QString& caption) : QLabel(parent), Couleurs
 void Label::setCaption(const QString& caption) {
     m_caption = caption;
     setText(texte_affiche(caption));
+    if (m_auto_taille) ajuster_taille();
+}
+
+void Label::setAutoSize(bool actif) {
+    m_auto_taille = actif;
+    if (actif) ajuster_taille();
+}
+
+void Label::ajuster_taille() {
+    if (wordWrap()) {
+        resize(width(), heightForWidth(width()));
+        return;
+    }
+    resize(sizeHint());
+}
+
+void Label::changeEvent(QEvent* e) {
+    QLabel::changeEvent(e);
+    if (m_auto_taille && e->type() == QEvent::FontChange) ajuster_taille();
 }
 
 void Label::setBackStyle(int style) {

@@ -42,6 +42,12 @@ public:
     int BackStyle() const { return m_back_style; }
     void setBackStyle(int style);
 
+    // The label takes the size of its text whenever the text or the font changes: a wrapped
+    // label keeps its width and grows or shrinks in height, another takes its text's width.
+    // The top left corner stays.
+    bool AutoSize() const { return m_auto_taille; }
+    void setAutoSize(bool actif);
+
     Gestion Click;
     Gestion DblClick;
     GestionSouris MouseDown;
@@ -50,15 +56,18 @@ public:
 
 protected:
     void couleurs_changees() override;
+    void changeEvent(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
+    void ajuster_taille();
     QString m_caption;
     int m_back_style = 1;
     bool m_presse = false;
+    bool m_auto_taille = false;
 };
 
 // A one-line text box. Change runs whenever the text changes, by the user or by code.

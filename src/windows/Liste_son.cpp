@@ -939,6 +939,9 @@ void Liste_son::A_recherche_Click() {
     f.HLBSoftBttn9_Click();
     f.HLBSoftBttn10_Click();
     f.HLBSoftBttn11_Click();
-    // The file manager's action label and tool label come with the file manager.
+    // The action label starts the search from the folder the user picks; no tool to validate.
+    a.Label7.setCaption(QStringLiteral("Rechercher"));
+    a.Label7.setEnabled(true);
+    a.Label8.setEnabled(false);
     a.Show();
 }

@@ -83,9 +83,12 @@ void Radio_FM::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void Radio_FM::ecoute_Click() {
-    // The file manager's action label and listening buttons come with the file manager.
+    // Quick listen only: nothing is added from here, play and next are ready.
     ajout_fichier& a = ajout_fichier::instance();
     a.setCaption(QStringLiteral("Ecoute rapide de fichier"));
+    a.Label7.setEnabled(false);
+    a.HLBSoftBttn1.setEnabled(true);
+    a.HLBSoftBttn3.setEnabled(true);
     a.Show();
 }
 

@@ -1,5 +1,7 @@
 #include "windows/fsauve.h"
 
+#include <algorithm>
+
 #include "filemanager/commun.h"
 #include "platform/couleurs.h"
 #include "platform/erreur.h"
@@ -28,22 +30,25 @@ const QString& PointsProgression::suivant() {
 
 fsauve::fsauve() {
     setWindowTitle(QStringLiteral("Traitement en cours"));
-    // Sizes from the window's design, in pixels (twips / 15): client area 6780 x 1875.
-    setFixedSize(452, 125);
-    Frame1.setFrameShape(QFrame::Box);
-    Frame1.setGeometry(12, 86, 425, 33);
-    ProgressBar1.setGeometry(16, 96, 417, 17);
     const int32_t bleu = couleur::rgb(0, 0, 192);
     QFont gras = font();
     gras.setBold(true);
-    Label3.setGeometry(42, 6, 375, 24);
     Label3.setAlignment(Qt::AlignCenter);
     Label3.setForeColor(bleu);
     gras.setPointSizeF(13.5);
     Label3.setFont(gras);
+    Label3.setAutoSize(true);
+    // Sizes from the window's design, in pixels (twips / 15): client area 6780 x 1875, wider
+    // when the title needs it.
+    const int largeur = std::max(452, Label3.width() + 16);
+    setFixedSize(largeur, 125);
+    Label3.move((largeur - Label3.width()) / 2, 6);
+    Frame1.setFrameShape(QFrame::Box);
+    Frame1.setGeometry(12, 86, largeur - 27, 33);
+    ProgressBar1.setGeometry(16, 96, largeur - 35, 17);
     Label2.setGeometry(161, 60, 7, 13);
     Label2.setForeColor(couleur::rgb(0, 255, 0));
-    Label1.setGeometry(8, 38, 437, 43);
+    Label1.setGeometry(8, 38, largeur - 15, 43);
     Label1.setAlignment(Qt::AlignCenter);
     Label1.setForeColor(bleu);
     gras.setPointSizeF(9.75);

@@ -1,5 +1,7 @@
 #include "windows/renom.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QDir>
 #include <QMouseEvent>
@@ -40,19 +42,13 @@ void signaler(const QString& source, const QString& destination, const Erreur& e
 
 renom::renom() {
     setCaption(QStringLiteral("Renommer un fichier ou un dossier complet"));
-    setFixedSize(470, 250);
     Image1.setGeometry(12, 12, 48, 48);
     Image1.setStretch(true);
     Image1.setPicture(chemins::joindre(programme::dossier(), QStringLiteral("Sonavel_V5.png")));
     Label4.setGeometry(72, 8, 390, 110);
     Label4.setWordWrap(true);
     Label4.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2.setGeometry(12, 124, 450, 20);
-    Label1.setGeometry(12, 148, 450, 20);
-    Label3.setGeometry(12, 176, 150, 24);
-    Text1.setGeometry(162, 176, 300, 24);
-    Label6.setGeometry(232, 212, 130, 28);
-    Label5.setGeometry(372, 212, 90, 28);
+    disposer();
     for (Label* l : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6}) l->setBackStyle(0);
     gestionnaire::labels_boutons({&Label5, &Label6});
     Label5.Click = [this] { Label5_Click(); };
@@ -62,6 +58,19 @@ renom::renom() {
 }
 
 void renom::Form_Load() { afficher_dossier(); }
+
+void renom::disposer() {
+    // The instructions take the height of their text; everything else follows below them.
+    Label4.setAutoSize(true);
+    const int y = std::max(118, Label4.geometry().bottom()) + 6;
+    Label2.setGeometry(12, y, 450, 20);
+    Label1.setGeometry(12, y + 24, 450, 20);
+    Label3.setGeometry(12, y + 52, 150, 24);
+    Text1.setGeometry(162, y + 52, 300, 24);
+    Label6.setGeometry(232, y + 88, 130, 28);
+    Label5.setGeometry(372, y + 88, 90, 28);
+    setFixedSize(470, y + 126);
+}
 
 void renom::afficher_dossier() {
     Label2.setCaption(QStringLiteral("Dossier courant : ") + ajout_fichier::instance().Dir1.Path());
@@ -77,6 +86,7 @@ void renom::preparer_fichier(const QString& nom) {
     Label1.setCaption(QStringLiteral("fichier : ") + nom);
     const int point = nom.lastIndexOf(QLatin1Char('.'));
     Text1.setText(point > 0 ? nom.left(point) : nom);
+    disposer();
 }
 
 void renom::preparer_bloc() {
@@ -92,6 +102,7 @@ void renom::preparer_bloc() {
     setCaption(QStringLiteral("Renommer tous les fichiers de ce dossier"));
     Label6.setCaption(ModeBloc);
     Label1.setCaption(QStringLiteral("Tous les fichiers"));
+    disposer();
 }
 
 void renom::Text1_Click() { Text1.selectAll(); }

@@ -37,4 +37,5 @@ private:
     void renommer_fichier();
     void renommer_bloc();
     void afficher_dossier();
+    void disposer();
 };

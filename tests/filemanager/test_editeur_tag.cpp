@@ -86,6 +86,26 @@ private slots:
         QCOMPARE(sonavel_test::erreur_de([] { ajout_fichier::numero_genre(QStringLiteral("(99999)")); }), 6);
     }
 
+    // Texts longer than their boxes show their start once a click on the file loaded them.
+    void textes_longs_lus_depuis_le_debut() {
+        ajout_fichier& a = avec_fichier(QStringLiteral("long.mp3"), fixtures::mp3(1));
+        a.show();
+        const QString longue = QStringLiteral("Début d'un texte trop long");  // within the tag's 28
+        const QList<TextBox*> boites{&a.txtv1Titre, &a.txtv1Artiste, &a.txtv1Album, &a.txtv1Commentaire};
+        for (TextBox* t : boites) t->setText(longue);
+        a.cmdv1v2_Click();
+        for (TextBox* t : boites) t->clear();
+        QTest::mouseClick(a.File1.viewport(), Qt::LeftButton, {}, a.File1.visualItemRect(a.File1.item(0)).center());
+        for (TextBox* t : boites) {
+            QCOMPARE(t->Text(), longue);
+            const QImage vu = t->grab().toImage();
+            t->end(false);
+            QVERIFY2(t->grab().toImage() != vu, "the text fits its box: nothing to show");
+            t->home(false);
+            QVERIFY(t->grab().toImage() == vu);
+        }
+    }
+
     void modification_relue() {
         ajout_fichier& a = avec_fichier(QStringLiteral("chanson.mp3"), fixtures::mp3(1));
         a.File1_Click();

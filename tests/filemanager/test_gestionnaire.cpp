@@ -5,7 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QStorageInfo>
+#include <QMenu>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <unistd.h>
 
 #include "config/etat.h"
 #include "filemanager/commun.h"
@@ -43,6 +47,23 @@ class TestGestionnaire : public QObject {
     static void cliquer(ajout_fichier& a, int index) {
         a.File1.setListIndex(index);
         a.File1_Click();
+    }
+    static void clic(QWidget* w, Qt::MouseButton b = Qt::LeftButton, QPoint p = QPoint()) {
+        QTest::mouseClick(w, b, {}, p.isNull() ? w->rect().center() : p);
+    }
+    // An item picked with the mouse in its menu, once the menu shows.
+    static void choisir(MenuItem& menu, MenuItem& item) {
+        QMenu* m = menu.menu();
+        QTRY_VERIFY(m->isVisible());
+        clic(m, Qt::LeftButton, m->actionGeometry(item.action()).center());
+    }
+    // The controls a mode sets, as one line.
+    static QString etat(ajout_fichier& a) {
+        auto oui = [](bool b) { return b ? QStringLiteral("on") : QStringLiteral("off"); };
+        return QStringLiteral("%1 | %2 %3 | Label8 %4 | > %5 Go %6 | ajouter %7")
+            .arg(a.Caption(), a.Label7.Caption(), oui(a.Label7.isEnabled() && a.Label7.isVisible()),
+                 oui(a.Label8.isEnabled()), oui(a.HLBSoftBttn1.isEnabled()), oui(a.HLBSoftBttn3.isEnabled()),
+                 oui(a.A_jouter.Enabled()));
     }
 
 private slots:
@@ -221,6 +242,134 @@ private slots:
         QVERIFY(a.Label7.isEnabled() && a.Label8.isEnabled() && !a.HLBSoftBttn2.isEnabled());
         QCOMPARE(a.Label7.Caption(), QStringLiteral("Rechercher"));
         QCOMPARE(a.Caption(), QStringLiteral("Ajout / Suppression / recherche fichier(s)"));
+    }
+
+    // Each caller, driven with the mouse as the user does, leaves the file manager in its own
+    // mode; "Fermer" (or "Valider" for the path choices) between callers.
+    void modes_des_appelants() {
+        const QString musique = dossier("musique", {{"a.mp3", fixtures::mp3(2)}});
+        const QString jingles = dossier("jingles", {{"j.mp3", fixtures::mp3(1)}});
+        Chemin_dernier_fichier = musique + QLatin1Char('/');
+        Chemin_dossier_jingles = jingles + QLatin1Char('/');
+        Radio_FM& f = Radio_FM::instance();
+        Liste_son& l = Liste_son::instance();
+        f.show();
+        l.show();
+        ajout_fichier& a = ajout_fichier::instance();
+        const QString ferme = QStringLiteral("Ajout / Suppression / recherche fichier(s)");
+        auto menu_principal = [&](Label& label, MenuItem& menu, MenuItem& item) {
+            return [&] {
+                clic(&label);
+                choisir(menu, item);
+            };
+        };
+        auto menu_liste = [&](MenuItem& item) {
+            return [&] {
+                clic(&l.Label7);
+                choisir(l.ajout_tous, item);
+            };
+        };
+        const struct {
+            const char* appelant;
+            std::function<void()> appeler;
+            QString attendu;
+            QString dossier;  // the folder the caller opens, if it opens one
+        } cas[] = {
+            {"gestion", menu_principal(f.Label12, f.Fichier_, f.A_gere),
+             "Gestion de fichier (Click droit sur élément) | Ajouter un dossier off | Label8 on | > off Go off | "
+             "ajouter off", musique},
+            {"activer l'ajout",
+             [&] {
+                 menu_principal(f.Label12, f.Fichier_, f.A_gere)();
+                 clic(a.File1.viewport(), Qt::RightButton, QPoint(5, 5));
+                 choisir(a.A_menu, a.A_active);
+             },
+             "Gestion de fichier (Click droit sur élément) | Ajouter un fichier off | Label8 on | > off Go off | "
+             "ajouter on", musique},
+            {"ecoute rapide", menu_principal(f.Label12, f.Fichier_, f.ecoute),
+             "Ecoute rapide de fichier | Rechercher off | Label8 on | > on Go on | ajouter on", {}},
+            {"ajout fichier", menu_liste(l.ajout_fich),
+             ferme + " | Ajouter un fichier on | Label8 on | > off Go off | ajouter on", musique},
+            {"ajout dossier", menu_liste(l.ajout_fichs),
+             ferme + " | Ajouter un dossier on | Label8 on | > off Go off | ajouter on", musique},
+            {"ajout jingle", menu_liste(l.ajout_jingl),
+             ferme + " | Ajouter un jingles on | Label8 on | > off Go off | ajouter on", jingles},
+            {"recherche", menu_liste(l.A_recherche),
+             ferme + " | Rechercher on | Label8 off | > off Go off | ajouter on", {}},
+            {"chemin jingles", menu_principal(f.Label16, f.Option_, f.A_def_jingles),
+             "Définir chemin des jingles | Rechercher off | Label8 on | > off Go off | ajouter on", {}},
+            {"chemin editeur", menu_principal(f.Label16, f.Option_, f.a_editeur_audio),
+             "Définir chemin de l'editeur audio | Rechercher off | Label8 on | > off Go off | ajouter on", {}},
+        };
+        for (const auto& c : cas) {
+            Repondeur r;
+            if (QString::fromUtf8(c.appelant) == QStringLiteral("recherche")) r.attendre_message(boites::Oui);
+            // The path choices are modal: their mode is read, then validated, while they show.
+            QString vu;
+            QTimer::singleShot(0, &a, [&] {
+                if (QApplication::activeModalWidget() != &a) return;
+                vu = etat(a);
+                clic(&a.Label8);
+            });
+            c.appeler();
+            if (vu.isEmpty()) {
+                QTRY_VERIFY2(a.isVisible(), c.appelant);
+                vu = etat(a);
+                clic(&a.Label6);
+            }
+            QCOMPARE(vu, c.attendu);
+            if (!c.dossier.isEmpty()) QCOMPARE(a.Dir1.Path(), c.dossier);
+            QTRY_VERIFY2(!a.isVisible(), c.appelant);
+            QApplication::processEvents();
+        }
+    }
+
+    // Adding from the file list's pop-up brings the hidden playlist forward with its new row.
+    void ajouter_montre_la_liste() {
+        const QString d = dossier("montre", {{"un.mp3", fixtures::mp3(2)}});
+        Chemin_dernier_fichier = d + QLatin1Char('/');
+        Liste_son& l = Liste_son::instance();
+        l.ajout_fich_Click();
+        l.hide();
+        ajout_fichier& a = ajout_fichier::instance();
+        QVERIFY(a.isVisible());
+        const QRect ligne = a.File1.visualItemRect(a.File1.item(0));
+        clic(a.File1.viewport(), Qt::LeftButton, ligne.center());
+        clic(a.File1.viewport(), Qt::RightButton, ligne.center());
+        choisir(a.A_menu, a.A_jouter);
+        QTRY_VERIFY(l.isVisible());
+        QCOMPARE(l.ListView1.ListCount(), 1);
+        QCOMPARE(l.ListView1.ListItem(1)->text(0), d + QStringLiteral("/un.mp3"));
+    }
+
+    // A folder the program may not read says so when opened, instead of showing as empty.
+    void dossier_illisible() {
+        const QString d = dossier("parent", {{"a.mp3", fixtures::mp3(1)}});
+        const QString ferme = dossier("parent/ferme", {{"b.mp3", fixtures::mp3(1)}});
+        // As the superuser every folder reads: the click is made as an ordinary user.
+        for (QString p = d; p.startsWith(m_dir.path()); p = QFileInfo(p).path())
+            QFile::setPermissions(p, QFile::Permissions(0x7755));
+        QFile::setPermissions(ferme, {});
+        ajout_fichier& a = ouvrir(d);
+        a.show();
+        const int ligne = a.Dir1.count() - 1;  // the only subfolder, under the ancestors
+        QVERIFY(a.Dir1.item(ligne)->text().endsWith(QStringLiteral("ferme")));
+        Repondeur r;
+        r.attendre_message();
+        {
+            const uid_t avant = geteuid();
+            if (avant == 0) QVERIFY(seteuid(65534) == 0);
+            clic(a.Dir1.viewport(), Qt::LeftButton, a.Dir1.visualItemRect(a.Dir1.item(ligne)).center());
+            if (avant == 0) QVERIFY(seteuid(0) == 0);
+        }
+        QFile::setPermissions(ferme, QFile::Permissions(0x7700));
+        QCOMPARE(r.messages().size(), 1);
+        QCOMPARE(r.messages()[0].texte,
+                 QStringLiteral("Dossier illisible : ") + ferme + QStringLiteral("\rPermission refusée"));
+        QCOMPARE(r.messages()[0].style, 48);
+        // The lists show the folder opened, with nothing in it to act on.
+        QCOMPARE(a.Text1.Text(), ferme);
+        QCOMPARE(a.File1.ListCount(), 0);
     }
 
     void ecoute_rapide() {

@@ -17,6 +17,8 @@
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/err_form.h"
+#include "windows/fsauve.h"
+#include "windows/renom.h"
 #include "windows/mini_lecteur.h"
 
 namespace {
@@ -66,6 +68,23 @@ QStringList illisibles(QWidget& fenetre, const QColor& sous_les_etiquettes) {
     return fautes;
 }
 
+// The labels of a window whose text does not fit them, or that leave the window, named.
+QStringList coupes(QWidget& fenetre) {
+    QStringList fautes;
+    for (Label* l : fenetre.findChildren<Label*>()) {
+        if (l->isHidden() || l->text().isEmpty()) continue;
+        const QSize besoin = l->wordWrap() ? QSize(l->width(), l->heightForWidth(l->width())) : l->sizeHint();
+        if (besoin.width() > l->width() || besoin.height() > l->height() || !fenetre.rect().contains(l->geometry()))
+            fautes << QStringLiteral("%1 \"%2\": %3x%4 in %5x%6")
+                          .arg(nom(l), l->text().left(20))
+                          .arg(besoin.width())
+                          .arg(besoin.height())
+                          .arg(l->width())
+                          .arg(l->height());
+    }
+    return fautes;
+}
+
 // The colour of the mark of a check box or option button drawn checked, against the same
 // place drawn unchecked.
 double contraste_de_la_marque(QAbstractButton& b) {
@@ -104,6 +123,18 @@ private slots:
         QCOMPARE(illisibles(l, couleur_qt(Radio::coul_fond_liste)).join(", "), QString());
         l.Form_MouseMove();  // the labels' colour at rest, as the pointer gives it back
         QCOMPARE(illisibles(l, couleur_qt(Radio::coul_fond_liste)).join(", "), QString());
+    }
+
+    // The progress window's title and the renaming instructions are shown whole.
+    void textes_entiers() {
+        fsauve& f = fsauve::instance();
+        QCOMPARE(coupes(f), QStringList());
+        renom& r = renom::instance();
+        r.preparer_fichier(QStringLiteral("chanson.mp3"));
+        QCOMPARE(coupes(r), QStringList());
+        r.preparer_bloc();
+        QCOMPARE(coupes(r), QStringList());
+        QVERIFY(r.Label4.text().endsWith(QStringLiteral("les 6 dernieres lettres sont conservées")));
     }
 
     // A colour the user chose is applied as chosen, readable or not.
