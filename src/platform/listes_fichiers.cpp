@@ -132,9 +132,7 @@ void DirListBox::showEvent(QShowEvent* e) {
 
 void DirListBox::a_jour() const {
     if (!m_a_relire) return;
-    DirListBox* moi = const_cast<DirListBox*>(this);
-    moi->m_a_relire = false;
-    moi->remplir();
+    const_cast<DirListBox*>(this)->lire();
 }
 
 int DirListBox::ListCount() const {
@@ -143,8 +141,12 @@ int DirListBox::ListCount() const {
 }
 
 void DirListBox::remplir() {
-    m_a_relire = !isVisible();
-    if (m_a_relire) return;
+    m_a_relire = true;
+    if (isVisible()) lire();
+}
+
+void DirListBox::lire() {
+    m_a_relire = false;
     m_ancetres.clear();
     for (QDir d(m_path);; ) {
         m_ancetres.prepend(d.absolutePath());

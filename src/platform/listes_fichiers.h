@@ -72,7 +72,8 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void remplir();
+    void remplir();  // now when shown, else when next shown or read
+    void lire();
     void a_jour() const;
     int ligne_de(int index) const { return index + int(m_ancetres.size()); }
 

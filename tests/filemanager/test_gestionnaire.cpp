@@ -421,6 +421,27 @@ private slots:
         QCOMPARE(a.File1.ListIndex(), -1);
     }
 
+    // A deck's path check points the hidden file manager at the file's folder without reading it;
+    // shown, it lists the folder as it is then, the file added meanwhile included.
+    void cache_relu_a_l_affichage() {
+        const QString d = dossier(QStringLiteral("cache"), {{QStringLiteral("un.mp3"), fixtures::mp3(1)}});
+        ajout_fichier& a = ajout_fichier::instance();
+        a.hide();
+        enreg_destinataire.genre.clear();
+        enreg_destinataire.chemin = d + QStringLiteral("/un.mp3");
+        Radio_FM::instance().recup_path(1);
+        QCOMPARE(Radio_FM::instance().deck(1).chemin, d + QStringLiteral("/un.mp3"));
+        QCOMPARE(a.Dir1.Path(), d);
+        QFile::copy(fixtures::mp3(1), d + QStringLiteral("/deux.mp3"));
+        a.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&a));
+        const QListWidget& vue = a.File1;
+        QCOMPARE(vue.count(), 2);
+        QCOMPARE(vue.item(0)->text(), QStringLiteral("deux.mp3"));
+        QCOMPARE(a.Text1.Text(), d);
+        a.hide();
+    }
+
     void points_de_progression() {
         PointsProgression p;
         QStringList vus{p.texte()};

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "platform/listes_fichiers.h"
 #include "support/sonavel_test.h"
@@ -74,6 +75,37 @@ private slots:
         QCOMPARE(f.FileName(), QString());
         QCOMPARE(sonavel_test::erreur_de([&] { f.setListIndex(3); }), 380);
         QCOMPARE(sonavel_test::erreur_de([&] { f.setPath(QStringLiteral("/absent/xyz")); }), 76);
+    }
+
+    // Hidden, the lists read their folder only when shown or read: what the widget shows after
+    // a change made while hidden is the folder as it is when shown.
+    void lecture_a_l_affichage() {
+        QWidget fenetre;
+        auto* d = new DirListBox(&fenetre);
+        auto* f = new FileListBox(&fenetre);
+        const QListWidget& vue_d = *d;
+        const QListWidget& vue_f = *f;
+        d->setPath(m_racine);
+        f->setPath(m_racine);
+        QCOMPARE(vue_f.count(), 0);  // nothing read yet
+        QDir(m_racine).mkdir(QStringLiteral("nouveau"));
+        creer(m_racine + QStringLiteral("/nouveau.mp3"));
+        fenetre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+        QVERIFY(!vue_f.findItems(QStringLiteral("nouveau.mp3"), Qt::MatchExactly).isEmpty());
+        QVERIFY(!vue_d.findItems(QStringLiteral("▸ nouveau"), Qt::MatchEndsWith).isEmpty());
+        // Shown, a refresh reads at once.
+        creer(m_racine + QStringLiteral("/suivant.mp3"));
+        f->Refresh();
+        QVERIFY(!vue_f.findItems(QStringLiteral("suivant.mp3"), Qt::MatchExactly).isEmpty());
+        // Hidden again, a change waits for the next show; reading the list reads the folder.
+        fenetre.hide();
+        QFile::remove(m_racine + QStringLiteral("/suivant.mp3"));
+        f->Refresh();
+        QVERIFY(!vue_f.findItems(QStringLiteral("suivant.mp3"), Qt::MatchExactly).isEmpty());
+        QVERIFY(f->findItems(QStringLiteral("suivant.mp3"), Qt::MatchExactly).isEmpty());
+        QDir(m_racine).rmdir(QStringLiteral("nouveau"));
+        QFile::remove(m_racine + QStringLiteral("/nouveau.mp3"));
     }
 
     void volumes() {
