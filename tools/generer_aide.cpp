@@ -29,13 +29,15 @@ int main(int argc, char** argv) {
     QTextCharFormat grand = normal;
     grand.setFontPointSize(18);
     grand.setFontWeight(QFont::Bold);
-    grand.setForeground(QColor(0xC8, 0x8A, 0x10));
+    // Dark tints: the viewer shows the file on the list colour, mid-grey by default, where
+    // only dark text reads (4.5:1 at least).
+    grand.setForeground(QColor(0x28, 0x18, 0x00));
     QTextCharFormat version = normal;
     version.setFontItalic(true);
     QTextCharFormat titre = normal;
     titre.setFontPointSize(12);
     titre.setFontWeight(QFont::Bold);
-    titre.setForeground(QColor(0x1F, 0x4E, 0x8C));
+    titre.setForeground(QColor(0x06, 0x18, 0x38));
     QTextCharFormat touche = normal;
     touche.setFontFamilies({QStringLiteral("DejaVu Sans Mono")});
 

@@ -54,10 +54,17 @@ void Image::paintEvent(QPaintEvent*) {
         }
         if (m_legende_sur_image && !m_legende.isEmpty()) {
             const QPalette::ColorGroup g = isEnabled() ? QPalette::Active : QPalette::Disabled;
-            p.setPen(QColor(0, 0, 0, 160));
-            p.drawText(rect().translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, m_legende);
-            p.setPen(palette().color(g, QPalette::WindowText));
-            p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, m_legende);
+            const QColor texte = palette().color(g, QPalette::WindowText);
+            // The caption sits on a plain plate: a lamp or a glow of the face never runs
+            // through the letters.
+            const int drapeaux = Qt::AlignCenter | Qt::TextWordWrap;
+            const QRect place = p.fontMetrics().boundingRect(rect(), drapeaux, m_legende).adjusted(-3, 0, 3, 0);
+            p.setPen(Qt::NoPen);
+            p.setBrush(texte.lightness() > 127 ? QColor(20, 20, 22) : QColor(236, 236, 236));
+            p.setRenderHint(QPainter::Antialiasing);
+            p.drawRoundedRect(QRectF(place & rect()), 3, 3);
+            p.setPen(texte);
+            p.drawText(rect(), drapeaux, m_legende);
         }
         return;
     }

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "config/etat.h"
+#include "filemanager/commun.h"
 #include "platform/boites.h"
 #include "platform/bureau.h"
 #include "platform/chemins.h"
@@ -164,14 +165,9 @@ void Association::closeEvent(QCloseEvent* e) {
     evenement::utilisateur([this] { Command2_Click(); });
 }
 
-void Association::survol(Label& l) {
-    const int64_t c = int64_t(coul_label) + 18000;
-    if (c <= INT32_MAX) l.setForeColor(int32_t(c));
-}
+void Association::survol(Label& l) { gestionnaire::survol(l); }
 
-void Association::fin_survol() {
-    for (Label* l : {&Command3, &CréationAssociation, &Command2}) l->setForeColor(coul_label);
-}
+void Association::fin_survol() { gestionnaire::fin_survol({&Command3, &CréationAssociation, &Command2}); }
 
 void Association::mouseMoveEvent(QMouseEvent* e) {
     fin_survol();

@@ -41,6 +41,12 @@ constexpr int HauteurAncreeTwips = 4425;
 // Hover and pressed text colours of the labels used as buttons.
 constexpr int32_t CouleurSurvol = 8454016;        // light green
 constexpr int32_t CouleurAppui = -2147483630;     // the system's button text
+constexpr int32_t VertSombre = 0x002C00;          // the hover green that reads on the default grey
+
+// The light green does not read on the default look's grey ground; that look darkens it.
+int32_t couleur_survol() {
+    return Radio::texte_lisible(CouleurSurvol, Radio::coul_fond_liste) == CouleurSurvol ? CouleurSurvol : VertSombre;
+}
 
 int pixels(int twips) { return twips / TwipsParPixel; }
 
@@ -347,8 +353,18 @@ void Liste_son::brancher() {
     Option4.MouseMove = [this](int, int, float, float) { Option4_MouseMove(); };
     Label14.Click = [this] { Label14_Click(); };
     Label15.Click = [this] { Label15_Click(); };
-    Label14.MouseMove = [this](int, int, float, float) { Label14_MouseMove(); };
-    Label15.MouseMove = [this](int, int, float, float) { Label15_MouseMove(); };
+    // The insertion labels light up in the hover green too: darkened where it would not read.
+    auto survol_lisible = [](Label& l) {
+        if (l.ForeColor() == CouleurSurvol) l.setForeColor(couleur_survol());
+    };
+    Label14.MouseMove = [this, survol_lisible](int, int, float, float) {
+        Label14_MouseMove();
+        survol_lisible(Label14);
+    };
+    Label15.MouseMove = [this, survol_lisible](int, int, float, float) {
+        Label15_MouseMove();
+        survol_lisible(Label15);
+    };
     Label14.MouseDown = [this](int, int, float, float) { Label14_MouseDown(); };
     Label15.MouseDown = [this](int, int, float, float) { Label15_MouseDown(); };
     Image1.Click = [this] { Image1_Click(); };
@@ -543,7 +559,7 @@ void Liste_son::couleur_labels_normale() {
 void Liste_son::survol_labels() {
     for (Label* l : {&Label1, &Label5, &Label6, &Label7, &Label8, &Label9, &Label10, &Label11}) {
         const bool appui = l != &Label10 && l != &Label11;
-        l->MouseMove = [l](int, int, float, float) { l->setForeColor(CouleurSurvol); };
+        l->MouseMove = [l](int, int, float, float) { l->setForeColor(couleur_survol()); };
         if (appui) l->MouseDown = [l](int, int, float, float) { l->setForeColor(CouleurAppui); };
     }
     Label2.MouseMove = [this](int, int, float, float) { Label2_MouseMove(); };

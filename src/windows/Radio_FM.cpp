@@ -471,6 +471,9 @@ void Radio_FM::habiller() {
     etiquette(Label25, QStringLiteral("Sonavel"), Titre);
     etiquette(Label20, QString(), TexteDiscret);
     image(Image1, QStringLiteral("Quitter"), QSize(64, 28));
+    // Its faces carry the power sign: the caption stands in only while no face is shown.
+    Image1.setLegendeSurImage(false);
+    Image1.setToolTip(QStringLiteral("Quitter"));
     image(Image9, QStringLiteral("Aide"), QSize(54, 28));
     image(Image10, QStringLiteral("A propos"), QSize(64, 28));
     image(Image11, QStringLiteral("Infos"), QSize(54, 28));

@@ -1,6 +1,12 @@
 // The default look reads: every text against what is behind it reaches 4.5:1, check marks
 // included; the main window fits a 1024 x 768 screen and its figures carry their legends.
+#include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <functional>
 #include <QLabel>
 #include <QStyleOptionButton>
 
@@ -12,12 +18,19 @@
 #include "platform/controles.h"
 #include "platform/images.h"
 #include "platform/programme.h"
+#include "platform/rtf_boite.h"
+#include "support/configuration.h"
 #include "support/sonavel_test.h"
 #include "windows/Form_options.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
+#include "windows/Association.h"
+#include "windows/ajout_fichier.h"
+#include "windows/copie.h"
 #include "windows/err_form.h"
+#include "windows/frmAbout.h"
 #include "windows/fsauve.h"
+#include "windows/infoplus.h"
 #include "windows/renom.h"
 #include "windows/mini_lecteur.h"
 
@@ -66,6 +79,76 @@ QStringList illisibles(QWidget& fenetre, const QColor& sous_les_etiquettes) {
         verifier(b, "bar caption on the fill", b->BackColor(), couleur_qt(b->FillColor()));
     }
     return fautes;
+}
+
+// The most contrasted pixel of a text as drawn, against the same place drawn without the
+// text; 1 when the text draws nothing.
+double contraste_trace(const QImage& avec, const QImage& sans) {
+    double meilleur = 1;
+    for (int y = 0; y < std::min(avec.height(), sans.height()); ++y)
+        for (int x = 0; x < std::min(avec.width(), sans.width()); ++x)
+            if (avec.pixel(x, y) != sans.pixel(x, y))
+                meilleur = std::max(meilleur, contraste(avec.pixelColor(x, y), sans.pixelColor(x, y)));
+    return meilleur;
+}
+
+// Pixels of a caption's place that look like its letters but are not its letters: a glyph or
+// a glow of the picture under the caption.
+int faux_traits(const QImage& avec, const QImage& sans, const QRect& place, const QColor& texte) {
+    int n = 0;
+    for (int y = std::max(0, place.top()); y <= std::min(place.bottom(), avec.height() - 1); ++y)
+        for (int x = std::max(0, place.left()); x <= std::min(place.right(), avec.width() - 1); ++x)
+            if (avec.pixel(x, y) == sans.pixel(x, y) && contraste(avec.pixelColor(x, y), texte) < 2.5) ++n;
+    return n;
+}
+
+// Every text of a shown window as the screen draws it: each label, button and picture
+// caption reaches 4.5:1 against what is behind it, and no caption lies over a glyph.
+QStringList illisibles_a_l_ecran(QWidget& fenetre) {
+    QStringList fautes;
+    const double echelle = fenetre.devicePixelRatioF();
+    auto mesurer = [&](QWidget* c, const QString& texte, const std::function<void(const QString&)>& ecrire,
+                       bool legende) {
+        // Controls switched off need not read.
+        if (!c->isVisibleTo(&fenetre) || !c->isEnabled() || texte.trimmed().isEmpty()) return;
+        const QRect r = QRect(c->mapTo(&fenetre, QPoint(0, 0)), c->size()) & fenetre.rect();
+        if (r.isEmpty()) return;
+        const QImage avec = fenetre.grab(r).toImage();
+        ecrire(QString());
+        const QImage sans = fenetre.grab(r).toImage();
+        ecrire(texte);
+        // A picture's caption stands aside while the picture shows its own glyph.
+        if (legende && avec == sans) return;
+        const double ct = contraste_trace(avec, sans);
+        if (ct < Minimum) fautes << QStringLiteral("%1 \"%2\": %3:1").arg(nom(c), texte.left(20)).arg(ct, 0, 'f', 2);
+        if (!legende) return;
+        const QRect lettres = c->fontMetrics().boundingRect(c->rect(), Qt::AlignCenter | Qt::TextWordWrap, texte);
+        const QRect place(QPointF(lettres.topLeft()) .toPoint() * echelle, lettres.size() * echelle);
+        const int faux = faux_traits(avec, sans, place, c->palette().color(QPalette::WindowText));
+        if (faux > 0) fautes << QStringLiteral("%1 \"%2\" over a drawing (%3 pixels)").arg(nom(c), texte.left(20)).arg(faux);
+    };
+    for (Label* l : fenetre.findChildren<Label*>())
+        mesurer(l, l->text(), [l](const QString& t) { l->setText(t); }, false);
+    for (QAbstractButton* b : fenetre.findChildren<QAbstractButton*>())
+        mesurer(b, b->text(), [b](const QString& t) { b->setText(t); }, false);
+    for (Image* i : fenetre.findChildren<Image*>())
+        mesurer(i, i->legende(), [i](const QString& t) { i->setLegende(t); }, true);
+    return fautes;
+}
+
+// A place of the window's own background: no control there, or only a background picture or
+// frame.
+QPoint fond_de(QWidget& fenetre) {
+    for (int y = 2; y < fenetre.height(); y += 4)
+        for (int x = 2; x < fenetre.width(); x += 4)
+            if (!fenetre.childAt(x, y)) return {x, y};
+    for (int y = 2; y < fenetre.height(); y += 4)
+        for (int x = 2; x < fenetre.width(); x += 4) {
+            QWidget* c = fenetre.childAt(x, y);
+            const auto* i = qobject_cast<Image*>(c);
+            if ((i && i->legende().isEmpty()) || QByteArray(c->metaObject()->className()) == "QFrame") return {x, y};
+        }
+    return {};
 }
 
 // The labels of a window whose text does not fit them, or that leave the window, named.
@@ -135,6 +218,86 @@ private slots:
         r.preparer_bloc();
         QCOMPARE(coupes(r), QStringList());
         QVERIFY(r.Label4.text().endsWith(QStringLiteral("les 6 dernieres lettres sont conservées")));
+    }
+
+    // Every window of the default look, as drawn on the screen after a start: at rest, with
+    // the pointer over each of its labels and buttons, and once it has passed over the
+    // window's background.
+    void fenetres_a_l_ecran() {
+        Radio::Chemin_programme = programme::dossier();
+        reglages_table::ecrire_serie(reglages_table::purge());
+        Radio::Chemin_programme.clear();
+        const QDir images(sonavel_test::dossier_images());
+        for (const QString& n : images.entryList(QDir::Files)) QFile::copy(images.filePath(n), programme::dossier() + n);
+        Radio::definir_ligne_commande(QString());
+        Radio::definir_demarrage(true);
+        struct Fin {
+            ~Fin() {
+                Radio::definir_demarrage(false);
+                sonavel_test::FinInterceptee fin;  // the main window's unload must not end the tests
+                Form::decharger_tout();
+            }
+        } fin;
+        QWidget* fenetres[] = {&Radio_FM::instance(), &Liste_son::instance(), &Form_options::instance(),
+                               &mini_lecteur::instance(), &err_form::instance(), &ajout_fichier::instance(),
+                               &Association::instance(), &renom::instance(), &copie::instance(),
+                               &fsauve::instance(), &frmAbout::instance(), &infoplus::instance()};
+        for (QWidget* f : fenetres) {
+            f->show();
+            QVERIFY(QTest::qWaitForWindowExposed(f));
+            const QString quoi = f->windowTitle();
+            auto verifier = [&](const QString& quand) {
+                const QString entete = quoi + QLatin1Char(' ') + quand + QStringLiteral(": ");
+                QCOMPARE(entete + illisibles_a_l_ecran(*f).join(QStringLiteral(", ")), entete);
+            };
+            verifier(QStringLiteral("at rest"));
+            for (QWidget* c : f->findChildren<QWidget*>())
+                if (c->isVisible() && (qobject_cast<Label*>(c) || qobject_cast<QAbstractButton*>(c)))
+                    QTest::mouseMove(c, c->rect().center());
+            verifier(QStringLiteral("hovered"));
+            const QPoint fond = fond_de(*f);
+            QVERIFY2(!fond.isNull(), qPrintable(quoi));
+            QTest::mouseMove(f, fond);
+            verifier(QStringLiteral("after the background"));
+            f->hide();
+        }
+    }
+
+    // The shipped help file as the viewer shows it on the default colours: every line of
+    // text, title and headings included, against the list's ground.
+    void aide_livree() {
+        reglages_table::ecrire_serie(reglages_table::purge());
+        Radio::lire_config();
+        RichTextBox boite;
+        boite.setBackColor(Radio::coul_fond_liste);
+        boite.setForeColor(Radio::coul_texte_liste);
+        boite.resize(900, 700);
+        boite.setCursorWidth(0);  // no caret in the shots
+        boite.LoadFile(sonavel_test::dossier_images() + QStringLiteral("/aide_sonavel_V5.rtf"));
+        boite.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&boite));
+        const QColor fond = couleur_qt(Radio::coul_fond_liste);
+        QStringList fautes;
+        int lignes = 0;
+        for (QTextBlock b = boite.document()->begin(); b.isValid(); b = b.next()) {
+            const QString texte = b.text().trimmed();
+            if (texte.isEmpty() || texte == QString(QChar::ObjectReplacementCharacter)) continue;
+            QTextCursor fin(b);
+            fin.movePosition(QTextCursor::EndOfBlock);
+            boite.setTextCursor(fin);
+            boite.ensureCursorVisible();
+            const QTextCursor debut(b);
+            const QRect r(0, boite.cursorRect(debut).top(), boite.viewport()->width(),
+                          boite.cursorRect(fin).bottom() - boite.cursorRect(debut).top() + 1);
+            const QImage vue = boite.viewport()->grab(r).toImage();
+            double meilleur = 1;
+            for (int y = 0; y < vue.height(); ++y)
+                for (int x = 0; x < vue.width(); ++x) meilleur = std::max(meilleur, contraste(vue.pixelColor(x, y), fond));
+            if (meilleur < Minimum) fautes << QStringLiteral("\"%1\": %2:1").arg(texte.left(30)).arg(meilleur, 0, 'f', 2);
+            ++lignes;
+        }
+        QVERIFY(lignes > 20);
+        QCOMPARE(fautes, QStringList());
     }
 
     // A colour the user chose is applied as chosen, readable or not.
