@@ -34,7 +34,7 @@ using namespace Radio;
 
 namespace {
 // Shows the window and waits until the window manager has framed it and the frame stands
-// still; returns the frame.
+// where it was put; returns the frame.
 QRect cadre_montre(QWidget& w) {
     w.show();
     if (!QTest::qWaitForWindowExposed(&w)) return {};
@@ -42,7 +42,8 @@ QRect cadre_montre(QWidget& w) {
     for (int i = 0; i < 40; ++i) {
         QTest::qWait(50);
         const QRect r = w.frameGeometry();
-        if (r != w.geometry() && r == avant) return r;
+        // Framed, standing still, and no place asked for still waiting for the frame.
+        if (r != w.geometry() && r == avant && cadre::coin(w) == r.topLeft()) return r;
         avant = r;
     }
     return w.frameGeometry();
