@@ -244,8 +244,9 @@ private slots:
             f.Afficher_C_aleatoire_Click();
             liste& h = liste::instance();
             r = cadre_montre(h);
-            h.raise();  // over the list window for the capture
-            QTest::qWait(100);
+            h.raise();  // over the list window for the capture, drawn
+            h.activateWindow();
+            QTest::qWait(400);
             capture(pleine_hauteur ? QStringLiteral("historique_liste_pleine_hauteur") : QStringLiteral("historique"));
             QVERIFY2(ecran().contains(r), qPrintable(QStringLiteral("historique: %1..%2").arg(r.top()).arg(r.bottom())));
             QVERIFY(h.Command1.mapToGlobal(QPoint(0, h.Command1.height())).y() <= ecran().bottom());
