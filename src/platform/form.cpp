@@ -14,6 +14,8 @@ std::vector<Form*>& registre() {
     static std::vector<Form*> fenetres;
     return fenetres;
 }
+
+const QScreen* ecran(const QWidget& w) { return w.screen() ? w.screen() : QGuiApplication::primaryScreen(); }
 }  // namespace
 
 Form::Form(QWidget* parent) : QWidget(parent) {
@@ -36,7 +38,8 @@ QMargins propres(const QWidget& w) {
 // where the frame's estimate said; once framed, the frame goes to the place asked for.
 class Recalage : public QObject {
 public:
-    Recalage(QWidget& w, const QPoint& coin) : QObject(&w), m_fenetre(w), m_coin(coin) {
+    Recalage(QWidget& w, const QPoint& coin)
+        : QObject(&w), m_fenetre(w), m_coin(coin), m_dedans(w.geometry().topLeft()) {
         w.installEventFilter(this);
         m_attente.setInterval(20);
         connect(&m_attente, &QTimer::timeout, this, [this] { essayer(); });
@@ -55,18 +58,20 @@ protected:
 private:
     void essayer() {
         const QMargins m = propres(m_fenetre);
-        // Without a window manager no frame comes: the estimate stands.
         if (m.isNull() && ++m_essais < 100) return;
         m_fini = true;
         m_attente.stop();
-        const QPoint dedans = m_coin + QPoint(m.left(), m.top());
-        if (m_fenetre.pos() != m_coin || m_fenetre.geometry().topLeft() != dedans)
-            m_fenetre.setGeometry(QRect(dedans, m_fenetre.size()));
         deleteLater();
+        // Without a window manager no frame comes, and a window moved meanwhile stays where
+        // it was moved to.
+        if (m.isNull() || m_fenetre.geometry().topLeft() != m_dedans) return;
+        const QPoint dedans = m_coin + QPoint(m.left(), m.top());
+        if (dedans != m_dedans) m_fenetre.setGeometry(QRect(dedans, m_fenetre.size()));
     }
 
     QWidget& m_fenetre;
     QPoint m_coin;
+    QPoint m_dedans;  // where the inner window was put
     QTimer m_attente;
     int m_essais = 0;
     bool m_fini = false;
@@ -98,10 +103,10 @@ QSize taille(const QWidget& w) {
 
 void placer(QWidget& w, const QPoint& coin) {
     delete en_attente(w);
-    // The inner geometry: where it is put is where it stays, whatever the window gravity.
-    const QMargins m = propres(w);
-    w.setGeometry(QRect(coin + QPoint(marges(w).left(), marges(w).top()), w.size()));
-    if (m.isNull()) new Recalage(w, coin);
+    const QMargins m = marges(w);
+    // The inner geometry: it stays where it is put, whatever gravity the window manager applies.
+    w.setGeometry(QRect(coin + QPoint(m.left(), m.top()), w.size()));
+    if (propres(w).isNull()) new Recalage(w, coin);
 }
 }  // namespace cadre
 
@@ -120,12 +125,11 @@ void Form::setWidth(int twips) {
 }
 void Form::setHeight(int twips) {
     int hauteur = twips / TwipsParPixel;
-    if (const QScreen* s = ecran()) hauteur = std::min(hauteur, s->availableGeometry().bottom() + 1 - cadre::coin(*this).y());
+    if (const QScreen* s = ecran(*this))
+        hauteur = std::min(hauteur, s->availableGeometry().bottom() + 1 - cadre::coin(*this).y());
     const QMargins m = cadre::marges(*this);
     resize(width(), std::max(1, hauteur - m.top() - m.bottom()));
 }
-
-const QScreen* Form::ecran() const { return screen() ? screen() : QGuiApplication::primaryScreen(); }
 
 void Form::Show(bool modal) {
     if (!modal) {

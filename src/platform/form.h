@@ -6,8 +6,6 @@
 #include <QWidget>
 #include <vector>
 
-class QScreen;
-
 class Form : public QWidget {
 public:
     explicit Form(QWidget* parent = nullptr);
@@ -27,8 +25,6 @@ public:
     void setLeft(int twips);
     void setWidth(int twips);
     void setHeight(int twips);
-    // The screen the window stands on.
-    const QScreen* ecran() const;
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }

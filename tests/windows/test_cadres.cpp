@@ -34,7 +34,7 @@ using namespace Radio;
 
 namespace {
 // Shows the window and waits until the window manager has framed it and the frame stands
-// still; returns the frame.
+// where it was put; returns the frame.
 QRect cadre_montre(QWidget& w) {
     w.show();
     if (!QTest::qWaitForWindowExposed(&w)) return {};
@@ -42,7 +42,8 @@ QRect cadre_montre(QWidget& w) {
     for (int i = 0; i < 40; ++i) {
         QTest::qWait(50);
         const QRect r = w.frameGeometry();
-        if (r != w.geometry() && r == avant) return r;
+        // Framed, standing still, and no place asked for still waiting for the frame.
+        if (r != w.geometry() && r == avant && cadre::coin(w) == r.topLeft()) return r;
         avant = r;
     }
     return w.frameGeometry();
@@ -243,8 +244,9 @@ private slots:
             f.Afficher_C_aleatoire_Click();
             liste& h = liste::instance();
             r = cadre_montre(h);
-            h.raise();  // over the list window for the capture
-            QTest::qWait(100);
+            h.raise();  // over the list window for the capture, drawn
+            h.activateWindow();
+            QTest::qWait(400);
             capture(pleine_hauteur ? QStringLiteral("historique_liste_pleine_hauteur") : QStringLiteral("historique"));
             QVERIFY2(ecran().contains(r), qPrintable(QStringLiteral("historique: %1..%2").arg(r.top()).arg(r.bottom())));
             QVERIFY(h.Command1.mapToGlobal(QPoint(0, h.Command1.height())).y() <= ecran().bottom());
