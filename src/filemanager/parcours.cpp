@@ -124,6 +124,11 @@ void ajout_fichier::File1_Click() {
         }
     }
     double exacte = 0;
+    // A folder walk (the lists hidden) adds up or lists exact lengths: it waits for a count
+    // still running, the windows answering. A selection shows the estimate and the count goes
+    // on in the background.
+    if (File1.isHidden())
+        essayer([&] { position_mesure.AttendreDuree(GrapheFiltres::DelaiComptageBloque_ms); });
     essayer([&] { exacte = position_mesure.Duration(); });
     // Whole seconds in 32 bits: a long recording does not overflow.
     essayer([&] { duree_secondes_fichier = rt::CLng(exacte); });

@@ -53,6 +53,9 @@ public:
     // it is waited for while it reads on. False when it read nothing for delai_ms (a stalled
     // disk or share). Graphs that know their length at once return true.
     virtual bool AttendreDuree(int32_t delai_ms) { return true; }
+    // The usual delay for AttendreDuree: a count that read nothing for so long has stalled (a
+    // share gone away).
+    static constexpr int32_t DelaiComptageBloque_ms = 15000;
     virtual double CurrentPosition() = 0;
     virtual void setCurrentPosition(double secondes) = 0;
 
@@ -115,7 +118,11 @@ public:
     IMediaPosition(const VueGraphe& autre) : VueGraphe(autre) {}
 
     double Duration() const { return g().Duration(); }
-    bool AttendreDuree(int32_t delai_ms) const { return g().AttendreDuree(delai_ms); }
+    // The graph is held through the wait, whatever the events running meanwhile do to this view.
+    bool AttendreDuree(int32_t delai_ms) const {
+        const std::shared_ptr<GrapheFiltres> garde = objet();
+        return g().AttendreDuree(delai_ms);
+    }
     double CurrentPosition() const { return g().CurrentPosition(); }
     void setCurrentPosition(double secondes) const { g().setCurrentPosition(secondes); }
 };

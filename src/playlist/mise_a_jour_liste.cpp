@@ -21,11 +21,6 @@
 using namespace Radio;
 
 namespace {
-// How long the count of a file's exact length (a frame walk over a long MPEG file) may read
-// nothing before the file is taken for unreadable (a share gone away). A count that reads on,
-// however slowly, is waited for, the windows answering meanwhile; the load itself has the media
-// layer's own limit.
-constexpr int32_t DelaiSansLecture_ms = 15000;
 // Names of files not updated listed in the closing notice; the rest are counted.
 constexpr int NomsEchecsMontres = 10;
 
@@ -48,7 +43,10 @@ void Liste_son::met_ajour() {
         position_maj = graphe_maj;
         audio_maj = graphe_maj;
         IMediaControl(graphe_maj).RenderFile(chemin_fichier_maj);
-        if (!position_maj.AttendreDuree(DelaiSansLecture_ms))
+        // A count that reads on, however slowly, is waited for, the windows answering
+        // meanwhile; only one that stalled makes the file unreadable. The load itself has the
+        // media layer's own limit.
+        if (!position_maj.AttendreDuree(GrapheFiltres::DelaiComptageBloque_ms))
             throw Erreur(err::RenduImpossible, QStringLiteral("Durée du fichier introuvable : ") + chemin_fichier_maj);
         const double duree = position_maj.Duration();
         if (!(duree > 0))

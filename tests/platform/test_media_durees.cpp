@@ -155,10 +155,7 @@ private slots:
         const double exacte = *media_mpeg::duree_parcours(chemin);
         charger(fixtures::mp3(3));  // GStreamer's start-up is not part of a load
         media_mpeg::oublier_durees();
-        media_mpeg::brider_lecture(2 * 1000 * 1000);
-        struct Debride {
-            ~Debride() { media_mpeg::brider_lecture(0); }
-        } debride;
+        fixtures::DisqueLent disque_lent(2 * 1000 * 1000);
 
         // The deck timer: every gap between its ticks, the load included, is recorded.
         QElapsedTimer horloge;
@@ -210,10 +207,7 @@ private slots:
         const double exacte = *media_mpeg::duree_parcours(chemin);
         charger(fixtures::mp3(3));
         media_mpeg::oublier_durees();
-        media_mpeg::brider_lecture(1000 * 1000);
-        struct Debride {
-            ~Debride() { media_mpeg::brider_lecture(0); }
-        } debride;
+        fixtures::DisqueLent disque_lent(1000 * 1000);
         IMediaControl g = FilgraphManager::creer();
         g.RenderFile(chemin);
         // A disk that stops answering: the count's next block never comes.

@@ -229,10 +229,7 @@ private slots:
         const QString vbr = fixtures::mp3(30, fixtures::Debit::Variable);
         const double exacte = *media_mpeg::duree_parcours(vbr);
         media_mpeg::oublier_durees();
-        media_mpeg::brider_lecture(1000 * 1000);
-        struct Debride {
-            ~Debride() { media_mpeg::brider_lecture(0); }
-        } debride;
+        fixtures::DisqueLent disque_lent(1000 * 1000);
         Liste_son& l = liste_de({vbr});
         l.ListView1.setSelectedItem(l.ListView1.ListItem(1));
         SuiviBoucle suivi;

@@ -9,6 +9,8 @@
 #include <QUuid>
 #include <cmath>
 
+#include "platform/media_mpeg.h"
+
 namespace fixtures {
 namespace {
 // audiotestsrc sends 10 ms buffers: lengths are whole numbers of them.
@@ -168,4 +170,6 @@ QString png_nomme_mp3() {
 }
 
 QString fichier_vide() { return ecrire_octets(QStringLiteral("vide.mp3"), QByteArray()); }
+DisqueLent::DisqueLent(int64_t octets_par_seconde) { media_mpeg::brider_lecture(octets_par_seconde); }
+DisqueLent::~DisqueLent() { media_mpeg::brider_lecture(0); }
 }  // namespace fixtures

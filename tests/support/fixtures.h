@@ -3,6 +3,7 @@
 // there: a second run, or another test executable, reuses them. Lengths are multiples of 10 ms.
 // Encoders pad the end of a stream: allow about 60 ms on the length of what they make.
 #include <QString>
+#include <cstdint>
 
 namespace fixtures {
 enum class Debit { Constant, Variable };
@@ -33,4 +34,14 @@ QString octets(const QString& nom, const QByteArray& contenu);
 QString texte_nomme_mp3();
 QString png_nomme_mp3();
 QString fichier_vide();
+
+// While it lives, the frame count reads as from a disk of this many bytes a second
+// (media_mpeg::brider_lecture); back to full speed afterwards.
+class DisqueLent {
+public:
+    explicit DisqueLent(int64_t octets_par_seconde);
+    ~DisqueLent();
+    DisqueLent(const DisqueLent&) = delete;
+    DisqueLent& operator=(const DisqueLent&) = delete;
+};
 }  // namespace fixtures
