@@ -23,6 +23,7 @@
 
 #include "platform/media.h"
 #include "platform/media_mpeg.h"
+#include "support/discoverer.h"
 #include "support/fixtures.h"
 #include "support/sonavel_test.h"
 
@@ -57,20 +58,6 @@ double charger_programme(const QString& chemin) {
     IMediaControl g = FilgraphManager::creer();
     g.RenderFile(chemin);
     return IMediaPosition(g).Duration();
-}
-
-double preroll_playbin(const QString& uri) {
-    GstElement* p = gst_element_factory_make("playbin", nullptr);
-    g_object_set(p, "uri", uri.toUtf8().constData(), "audio-sink",
-                 gst_element_factory_make("fakesink", nullptr), "video-sink",
-                 gst_element_factory_make("fakesink", nullptr), nullptr);
-    gst_element_set_state(p, GST_STATE_PAUSED);
-    gst_element_get_state(p, nullptr, nullptr, 10 * GST_SECOND);
-    gint64 ns = -1;
-    gst_element_query_duration(p, GST_FORMAT_TIME, &ns);
-    gst_element_set_state(p, GST_STATE_NULL);
-    gst_object_unref(p);
-    return ns > 0 ? double(ns) / GST_SECOND : -1;
 }
 
 double decouvrir(GstDiscoverer* d, const QString& uri) {
@@ -111,7 +98,7 @@ int main(int argc, char** argv) {
         const auto somme = media_mpeg::duree_fichier(f.chemin);  // MP3: the frame sum
         f.exacte = somme ? *somme : charger_programme(f.chemin);
         gchar* uri = gst_filename_to_uri(QFile::encodeName(f.chemin).constData(), nullptr);
-        preroll_playbin(uri);
+        sonavel_bench::preroll_playbin(QString::fromUtf8(uri));
         decouvrir(discoverer, uri);
         g_free(uri);
     }
@@ -121,7 +108,7 @@ int main(int argc, char** argv) {
             gchar* brut = gst_filename_to_uri(QFile::encodeName(f.chemin).constData(), nullptr);
             const QString uri = QString::fromUtf8(brut);
             g_free(brut);
-            chronometrer(f.plancher, [&] { return preroll_playbin(uri); });
+            chronometrer(f.plancher, [&] { return sonavel_bench::preroll_playbin(uri); });
             media_mpeg::oublier_durees();
             chronometrer(f.premier, [&] { return charger_programme(f.chemin); });
             // A walk the first load left running finishes before the file is loaded again.
@@ -132,7 +119,7 @@ int main(int argc, char** argv) {
             chronometrer(f.encore, [&] { return charger_programme(f.chemin); });
             chronometrer(f.disc, [&] { return decouvrir(discoverer, uri); });
             evincer(f.chemin);
-            chronometrer(f.plancher_froid, [&] { return preroll_playbin(uri); });
+            chronometrer(f.plancher_froid, [&] { return sonavel_bench::preroll_playbin(uri); });
             media_mpeg::oublier_durees();
             evincer(f.chemin);
             chronometrer(f.premier_froid, [&] { return charger_programme(f.chemin); });

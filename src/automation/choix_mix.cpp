@@ -59,14 +59,8 @@ void Radio_FM::Start_liste() {
         // The first entry of a run ends where every later one does (their deck starts set the
         // same length): at its end point, or the pre-listen length. The list load shows the
         // whole track in the track-duration order, which made the first entry play past it.
-        if (lecture_liste_auto == Vrai) {
-            if (preecoute_active == Vrai) {
-                const int16_t secondes = rt::CInt(lecteur1.position.Duration());
-                deck(1).duree.setCaption(QString::number(secondes <= duree_preecoute ? secondes : duree_preecoute));
-            } else if (preecoute_active == Faux) {
-                deck(1).duree.setCaption(enreg_destinataire.fin_lecture);
-            }
-        }
+        if (lecture_liste_auto == Vrai)
+            if (const auto texte = decks::duree_de_liste(lecteur1.position.Duration())) deck(1).duree.setCaption(*texte);
         Choix_mix();
         lecteur1.graphe.Run();
         duree_fichier = lecteur1.position.Duration();

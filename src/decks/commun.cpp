@@ -32,6 +32,15 @@ void liberer(TypeLecteur& lecteur, bool avec_video) {
 
 int16_t secondes_entieres(double secondes) { return rt::CInt(secondes); }
 
+std::optional<QString> duree_de_liste(double duree_fichier) {
+    if (Radio::preecoute_active == Vrai) {
+        const int16_t secondes = rt::CInt(duree_fichier);
+        return QString::number(secondes <= Radio::duree_preecoute ? secondes : Radio::duree_preecoute);
+    }
+    if (Radio::preecoute_active == Faux) return Radio::enreg_destinataire.fin_lecture;
+    return std::nullopt;
+}
+
 int16_t plus_un(int16_t compteur) { return rt::CInt(double(compteur) + 1.0); }
 
 bool extension_video_lecture(const QString& ext) {

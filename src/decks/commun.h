@@ -2,6 +2,7 @@
 // Small helpers the deck procedures share.
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 class Radio_FM;
 struct TypeLecteur;
@@ -19,6 +20,9 @@ void nouveau_graphe(TypeLecteur& lecteur);
 void liberer(TypeLecteur& lecteur, bool avec_video = true);
 // A duration or position in whole seconds: nearest, halves to even; error 6 past 16 bits.
 int16_t secondes_entieres(double secondes);
+// The length a deck started by a list run shows: the smaller of the pre-listen length and the
+// file's while pre-listen is on, else the entry's end point; nothing when the flag is unset.
+std::optional<QString> duree_de_liste(double duree_fichier);
 // A 16-bit counter plus one; past 32767 it raises the overflow error.
 int16_t plus_un(int16_t compteur);
 

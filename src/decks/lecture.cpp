@@ -75,15 +75,7 @@ void Radio_FM::jouer(int n) {
         if (lecture_liste_auto == Vrai) {
             if (jingle_auto_actif == Vrai) compteur_jingle_auto = decks::plus_un(compteur_jingle_auto);
             if (new_auto_actif == Vrai) compteur_new_auto = decks::plus_un(compteur_new_auto);
-            if (preecoute_active == Vrai) {
-                // The smaller of the pre-listen length and the file's length.
-                QString texte = QString::number(duree_preecoute);
-                const int16_t secondes = rt::CInt(d.lecteur.position.Duration());
-                if (secondes <= duree_preecoute) texte = QString::number(secondes);
-                d.duree.setCaption(texte);
-            } else if (preecoute_active == Faux) {
-                d.duree.setCaption(enreg_destinataire.fin_lecture);
-            }
+            if (const auto texte = decks::duree_de_liste(d.lecteur.position.Duration())) d.duree.setCaption(*texte);
             Timer2.setEnabled(false);
             Timer1.setEnabled(true);
         } else if (lecture_liste_auto == Faux) {
