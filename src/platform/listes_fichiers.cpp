@@ -63,8 +63,11 @@ void DriveListBox::Refresh() {
     const QString avant = Drive();
     ParCode p(m_par_code);
     clear();
+    // The home folder first: where a user's own music is, one choice away.
+    const QString maison = QDir::cleanPath(QDir::homePath());
+    if (maison != QLatin1String("/") && QFileInfo(maison).isDir()) addItem(maison);
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes())
-        if (v.isValid() && v.isReady()) addItem(v.rootPath());
+        if (v.isValid() && v.isReady() && findText(v.rootPath()) < 0) addItem(v.rootPath());
     int i = findText(avant.isEmpty() ? QStringLiteral("/") : avant);
     if (i < 0) i = count() ? 0 : -1;
     setCurrentIndex(i);
@@ -75,9 +78,23 @@ QString DriveListBox::Drive() const { return m_choisi >= 0 ? itemText(m_choisi) 
 
 void DriveListBox::setDrive(const QString& drive) {
     int i = findText(drive);
-    if (i < 0 && !drive.isEmpty() && QFileInfo::exists(drive)) i = findText(QStorageInfo(drive).rootPath());
+    if (i < 0 && !drive.isEmpty() && QFileInfo::exists(drive)) {
+        i = entree_contenant(QFileInfo(drive).absoluteFilePath());
+        if (i < 0) i = findText(QStorageInfo(drive).rootPath());
+    }
     if (i < 0) throw Erreur(err::PeripheriqueNonDisponible);
     choisir(i);
+}
+
+int DriveListBox::entree_contenant(const QString& chemin) const {
+    const QString c = QDir::cleanPath(chemin);
+    int meilleure = -1;
+    for (int i = 0; i < count(); ++i) {
+        const QString e = itemText(i);
+        const bool contient = e == QLatin1String("/") || c == e || c.startsWith(e + QLatin1Char('/'));
+        if (contient && (meilleure < 0 || e.size() > itemText(meilleure).size())) meilleure = i;
+    }
+    return meilleure;
 }
 
 QString DriveListBox::List(int index) const {

@@ -26,20 +26,22 @@ public:
     explicit DriveListBox(QWidget* parent = nullptr);
 
     QString Drive() const;
-    // A volume's root or any existing path on it chooses that volume; anything else is
-    // error 68 (device unavailable) and changes nothing.
+    // The entries are the home folder, then the mounted volumes. An entry, or any existing path
+    // under one, chooses it (the innermost entry holding the path); anything else is error 68
+    // (device unavailable) and changes nothing.
     void setDrive(const QString& drive);
     int ListCount() const { return count(); }
     QString List(int index) const;  // error 381 outside 0..ListCount()-1
     int ListIndex() const { return currentIndex(); }
     void setListIndex(int index);   // error 380 outside 0..ListCount()-1
-    // Reads the mounted volumes again.
+    // Reads the home folder and the mounted volumes again.
     void Refresh();
 
     Gestion Change;
 
 private:
     void choisir(int index);
+    int entree_contenant(const QString& chemin) const;
     int m_choisi = -1;
     bool m_par_code = false;
 };

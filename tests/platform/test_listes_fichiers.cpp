@@ -119,6 +119,25 @@ private slots:
         QCOMPARE(sonavel_test::erreur_de([&] { d.setDrive(QStringLiteral("/absent/xyz")); }), 68);
         QVERIFY(changements <= 1);
     }
+
+    // The home folder comes first and holds the paths under it; a volume mounted deeper wins.
+    void dossier_personnel() {
+        QTemporaryDir maison;
+        const QByteArray avant = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(maison.path()));
+        DriveListBox d;
+        qputenv("HOME", avant);
+        QCOMPARE(d.List(0), QDir::cleanPath(maison.path()));
+        QVERIFY(QDir(maison.path()).mkpath(QStringLiteral("Musique/Rock")));
+        d.setDrive(maison.filePath(QStringLiteral("Musique/Rock")));
+        QCOMPARE(d.Drive(), QDir::cleanPath(maison.path()));
+        d.setDrive(QStringLiteral("/"));
+        QCOMPARE(d.Drive(), QStringLiteral("/"));
+        if (d.findText(QStringLiteral("/dev/shm")) >= 0) {
+            d.setDrive(QStringLiteral("/dev/shm/."));
+            QCOMPARE(d.Drive(), QStringLiteral("/dev/shm"));
+        }
+    }
 };
 
 SONAVEL_TEST_MAIN(TestListesFichiers)
