@@ -39,6 +39,29 @@ bool ouvrir(const QString& document_ou_adresse) {
     return QDesktopServices::openUrl(url);
 }
 
+bool ouvrir_et_verifier(const QString& document) {
+    const Demande d{Demande::Document, document, {}, {}};
+    if (interception()) return interception()(d);
+    if (!QFileInfo::exists(document)) return false;
+    const QString ouvreur = trouver_programme(QStringLiteral("xdg-open"));
+    if (ouvreur.isEmpty()) return ouvrir(document);
+    // Deleted only once it has ended: deleting it while it runs would kill the application the
+    // opener became.
+    auto* p = new QProcess;
+    p->start(ouvreur, {QFileInfo(document).absoluteFilePath()});
+    if (!p->waitForStarted(5000)) {
+        delete p;
+        return false;
+    }
+    if (!p->waitForFinished(3000)) {
+        QObject::connect(p, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), p, &QObject::deleteLater);
+        return true;
+    }
+    const bool ouvert = p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0;
+    delete p;
+    return ouvert;
+}
+
 QString trouver_programme(const QString& nom) { return QStandardPaths::findExecutable(nom); }
 
 bool demarrer_premier(const QStringList& programmes, const QStringList& arguments, const QString& dossier,

@@ -20,6 +20,10 @@ bool demarrer(const QString& programme, const QStringList& arguments = {}, const
 // Opens a file in its default application, or a web address ("http://...", "www...",
 // "mailto:...") in the browser.
 bool ouvrir(const QString& document_ou_adresse);
+// Opens a file in its default application and tells whether the desktop's opener found one: an
+// opener that ends at once with an error is a failure; one still running after a moment (it
+// became the application) is taken as a success.
+bool ouvrir_et_verifier(const QString& document);
 // The full path of a program found on PATH, or "" when none.
 QString trouver_programme(const QString& nom);
 // Starts the first of these programs found on PATH that starts; false when none did. The

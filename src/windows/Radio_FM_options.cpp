@@ -167,7 +167,7 @@ void Radio_FM::A_ouvre_journal_Click() {
         return;
     }
     QStringList essayes;
-    if (lancement::demarrer_premier(EditeursTexte, {chemin}, {}, &essayes) || lancement::ouvrir(chemin)) return;
+    if (lancement::demarrer_premier(EditeursTexte, {chemin}, {}, &essayes) || lancement::ouvrir_et_verifier(chemin)) return;
     essayes << QStringLiteral("l'application par défaut du bureau");
     MsgBox(QStringLiteral("Aucun programme n'a pu ouvrir le journal ") + chemin + saut_ligne +
                QStringLiteral("Essayés : ") + essayes.join(QStringLiteral(", ")),

@@ -142,6 +142,23 @@ private slots:
             QCOMPARE(textes(rep), QStringList{"64 Aucun programme n'a pu ouvrir le journal " + journal +
                                               "\rEssayés : kate, mousepad, l'application par défaut du bureau"});
         }
+        {
+            // The real desktop opener: one that finds no application ends with an error, and
+            // that is said; one that opens the journal says nothing.
+            ProgrammesFactices p;
+            p.ajouter(QStringLiteral("xdg-open"), "#!/bin/sh\nexit 3\n");
+            Repondeur rep;
+            rep.attendre_message();
+            // The launches go to the real programs of the fake PATH, not to the stand-in.
+            auto remise = lancement::definir_interception({});
+            r.A_ouvre_journal.choisir();
+            QCOMPARE(textes(rep), QStringList{"64 Aucun programme n'a pu ouvrir le journal " + journal +
+                                              "\rEssayés : l'application par défaut du bureau"});
+            p.ajouter(QStringLiteral("xdg-open"), "#!/bin/sh\nexit 0\n");
+            r.A_ouvre_journal.choisir();
+            QCOMPARE(rep.messages().size(), 1);
+            lancement::definir_interception(remise);
+        }
     }
 
     void aide_demarree_depuis_le_dossier_du_programme() {
