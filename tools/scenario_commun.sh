@@ -25,6 +25,16 @@ arreter_programme() {
   pid_prog=""
 }
 fin() {
+  local statut=$?
+  if [[ $statut -ne 0 && $statut -ne 77 ]]; then
+    # What the display showed and what the program said, for a failure seen only elsewhere.
+    echo "scenario: windows shown:" >&2
+    [[ -n ${DISPLAY:-} ]] && for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+      echo "  $(xdotool getwindowname "$w" 2>/dev/null)" >&2
+    done
+    echo "scenario: the program's output (end):" >&2
+    tail -n 40 "$travail/prog.log" 2>/dev/null | sed 's/^/  /' >&2 || true
+  fi
   arreter_programme
   if [[ -n $pid_x ]]; then kill -TERM "$pid_x" 2>/dev/null || true; wait "$pid_x" 2>/dev/null || true; fi
   rm -rf "$travail"
