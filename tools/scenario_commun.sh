@@ -4,7 +4,8 @@
 # a tool is missing, works in a temporary folder ($travail) on a copy of the program folder
 # ($prog), generates three sound files and a list of them ($liste), starts Xvfb and gives:
 #   lancer ARGS...   starts the program (its own process group)
-#   fenetre TITLE    the id of the first visible window whose title matches (waits 20 s)
+#   fenetre TITLE    the id of the first visible window whose title matches (waits 60 s: a
+#                    sanitizer build on a loaded machine can take that long to start)
 #   arreter_programme, premier_lancement (the first start writes the defaults and ends)
 #   saisir_dans TITLE TEXT, activer WINDOW_ID, ligne_y ROW (set hauteur_ligne first)
 for outil in Xvfb xdotool import gst-launch-1.0 setsid ${outils_en_plus:-}; do
@@ -75,7 +76,7 @@ unset WAYLAND_DISPLAY
 lancer() { setsid "$prog" "$@" >>"$travail/prog.log" 2>&1 & pid_prog=$!; }
 fenetre() {
   local id=""
-  for _ in $(seq 200); do
+  for _ in $(seq 600); do
     id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
     [[ -n $id ]] && { echo "$id"; return 0; }
     sleep 0.1
@@ -86,10 +87,20 @@ premier_lancement() {
   lancer
   local id
   id=$(fenetre "Sonavel_V5") || echec "no first-start message"
-  sleep 0.5
-  xdotool windowactivate --sync "$id" 2>/dev/null || true
-  xdotool key Return
-  for _ in $(seq 100); do kill -0 "$pid_prog" 2>/dev/null || break; sleep 0.1; done
+  # The box is answered until the program ends by itself: a key sent before the box has the
+  # focus is lost, and a first start cut short leaves settings that make the next one a first
+  # start again.
+  local i
+  for i in $(seq 300); do
+    kill -0 "$pid_prog" 2>/dev/null || break
+    if (( i % 30 == 1 )); then
+      sleep 0.5
+      xdotool windowfocus --sync "$id" 2>/dev/null || true
+      xdotool key Return
+    fi
+    sleep 0.1
+  done
+  kill -0 "$pid_prog" 2>/dev/null && echec "the first start did not end"
   arreter_programme
 }
 saisir_dans() {  # types a text into a dialog or input box and accepts it

@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
 #include <QPointer>
@@ -58,7 +59,10 @@ protected:
 private:
     void essayer() {
         const QMargins m = propres(m_fenetre);
-        if (m.isNull() && ++m_essais < 100) return;
+        // A loaded machine can keep the window manager busy for seconds: wait for its frame
+        // that long before taking it that there is none.
+        if (!m_depuis.isValid()) m_depuis.start();
+        if (m.isNull() && !m_depuis.hasExpired(10000)) return;
         m_fini = true;
         m_attente.stop();
         deleteLater();
@@ -73,7 +77,7 @@ private:
     QPoint m_coin;
     QPoint m_dedans;  // where the inner window was put
     QTimer m_attente;
-    int m_essais = 0;
+    QElapsedTimer m_depuis;  // since the window was first shown
     bool m_fini = false;
 };
 

@@ -30,7 +30,11 @@ for _ in $(seq 50); do [[ -s $travail/affichage ]] && break; sleep 0.1; done
 export DISPLAY=:$(head -1 "$travail/affichage")
 openbox >/dev/null 2>&1 &
 pids+=($!)
-sleep 1
+# The window manager announces itself on the root window once it manages the screen.
+for _ in $(seq 200); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
 export XDG_CONFIG_HOME=$travail/config SONAVEL_AUDIO_SINK=fakesink SONAVEL_VIDEO_SINK=fakesink
 unset QT_QPA_PLATFORM
 reglages=$XDG_CONFIG_HOME/Sonavel/reglages.ini
@@ -79,8 +83,16 @@ lancer() {
   local p=$!
   local w
   w=$(fenetre '^Sonavel V') || echec "no main window"
-  sleep 1
-  local ici
+  # Framed and put in place: a loaded machine can take seconds; the place must then hold.
+  local ici avant=""
+  for _ in $(seq 100); do
+    sleep 0.2
+    ici=$(coin "$w")
+    [[ -n $attendu && $ici == "$attendu" ]] && break
+    [[ -z $attendu && $ici == "$avant" ]] && xprop -id "$w" _NET_FRAME_EXTENTS | grep -q = && break
+    avant=$ici
+  done
+  sleep 0.5
   ici=$(coin "$w")
   [[ -z $attendu || $ici == "$attendu" ]] || echec "window at $ici, expected $attendu"
   if [[ -n $deplacer ]]; then

@@ -39,7 +39,8 @@ QRect cadre_montre(QWidget& w) {
     w.show();
     if (!QTest::qWaitForWindowExposed(&w)) return {};
     QRect avant;
-    for (int i = 0; i < 100; ++i) {
+    // Long enough for a loaded machine's window manager (the program waits 10 s for a frame).
+    for (int i = 0; i < 300; ++i) {
         QTest::qWait(50);
         const QRect r = w.frameGeometry();
         // Framed, standing still, and no place asked for still waiting for the frame.
