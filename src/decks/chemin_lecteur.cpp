@@ -25,8 +25,12 @@ void pointer_gestionnaire(const QString& dossier) {
     const QString chemin = QDir::cleanPath(QFileInfo(dossier).absoluteFilePath());
     if (dossier == dernier && m == modifie && gestionnaire.Dir1.Path() == chemin && gestionnaire.File1.Path() == chemin)
         return;
+    const QString avant = gestionnaire.Dir1.Path();
     gestionnaire.Dir1.setPath(dossier);
-    gestionnaire.File1.setPath(gestionnaire.Dir1.Path());
+    // A new folder already reached the file list through the folder list's change; the same
+    // folder, changed on disk, is read again here.
+    if (gestionnaire.Dir1.Path() == avant || gestionnaire.File1.Path() != gestionnaire.Dir1.Path())
+        gestionnaire.File1.setPath(gestionnaire.Dir1.Path());
     dernier = dossier;
     modifie = m;
 }

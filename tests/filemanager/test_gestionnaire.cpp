@@ -446,6 +446,12 @@ private slots:
         QCOMPARE(vue.count(), 2);
         QCOMPARE(vue.item(0)->text(), QStringLiteral("deux.mp3"));
         QCOMPARE(a.Text1.Text(), d);
+        // Shown, a check in the same folder changed on disk reads it again (file times are
+        // coarse: the change comes a few ticks later).
+        QTest::qWait(20);
+        QFile::copy(fixtures::mp3(1), d + QStringLiteral("/trois.mp3"));
+        Radio_FM::instance().recup_path(1);
+        QCOMPARE(vue.count(), 3);
         a.hide();
     }
 
