@@ -35,6 +35,9 @@ void appliquer_theme();
 // The label colour, or the default look's dark text where white would not read on `fond`
 // (only while the default colours are in use; chosen colours are kept as chosen).
 int32_t texte_lisible(int32_t texte, int32_t fond);
+// The light green of labels used as buttons under the pointer, or a dark green where it would
+// not read on `fond` (the default look only).
+int32_t survol_lisible(int32_t fond);
 // The colour of the playlist window's labels at rest.
 int32_t couleur_labels_liste();
 }  // namespace Radio

@@ -83,6 +83,12 @@ int32_t texte_lisible(int32_t texte, int32_t fond) {
     return coul_texte_liste;
 }
 
+int32_t survol_lisible(int32_t fond) {
+    constexpr int32_t VertClair = 8454016;  // &H80FF80
+    constexpr int32_t VertSombre = 0x002C00;
+    return texte_lisible(VertClair, fond) == VertClair ? VertClair : VertSombre;
+}
+
 // The playlist window's labels lie on the list's own grey picture, like the list's ground.
 int32_t couleur_labels_liste() { return texte_lisible(coul_label, coul_fond_liste); }
 

@@ -41,12 +41,8 @@ constexpr int HauteurAncreeTwips = 4425;
 // Hover and pressed text colours of the labels used as buttons.
 constexpr int32_t CouleurSurvol = 8454016;        // light green
 constexpr int32_t CouleurAppui = -2147483630;     // the system's button text
-constexpr int32_t VertSombre = 0x002C00;          // the hover green that reads on the default grey
 
-// The light green does not read on the default look's grey ground; that look darkens it.
-int32_t couleur_survol() {
-    return Radio::texte_lisible(CouleurSurvol, Radio::coul_fond_liste) == CouleurSurvol ? CouleurSurvol : VertSombre;
-}
+int32_t couleur_survol() { return Radio::survol_lisible(Radio::coul_fond_liste); }
 
 int pixels(int twips) { return twips / TwipsParPixel; }
 
@@ -354,16 +350,16 @@ void Liste_son::brancher() {
     Label14.Click = [this] { Label14_Click(); };
     Label15.Click = [this] { Label15_Click(); };
     // The insertion labels light up in the hover green too: darkened where it would not read.
-    auto survol_lisible = [](Label& l) {
+    auto assombrir_survol = [](Label& l) {
         if (l.ForeColor() == CouleurSurvol) l.setForeColor(couleur_survol());
     };
-    Label14.MouseMove = [this, survol_lisible](int, int, float, float) {
+    Label14.MouseMove = [this, assombrir_survol](int, int, float, float) {
         Label14_MouseMove();
-        survol_lisible(Label14);
+        assombrir_survol(Label14);
     };
-    Label15.MouseMove = [this, survol_lisible](int, int, float, float) {
+    Label15.MouseMove = [this, assombrir_survol](int, int, float, float) {
         Label15_MouseMove();
-        survol_lisible(Label15);
+        assombrir_survol(Label15);
     };
     Label14.MouseDown = [this](int, int, float, float) { Label14_MouseDown(); };
     Label15.MouseDown = [this](int, int, float, float) { Label15_MouseDown(); };

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <cmath>
 
+#include "config/Radio.h"
 #include "config/etat.h"
 #include "platform/boites.h"
 #include "platform/chaines.h"
@@ -19,7 +20,6 @@
 using namespace Radio;
 
 namespace {
-constexpr int32_t CouleurSurvol = 8454016;     // &H80FF80
 constexpr int32_t CouleurAppui = -2147483630;  // the system's button text
 
 // The preview's position as the marks show it.
@@ -76,7 +76,7 @@ Propriete::Propriete() {
     Label9.Click = [this] { Label9_Click(); };
     Label10.Click = [this] { Label10_Click(); };
     for (Label* l : {&Label7, &Label8, &Label9, &Label10, &Label11, &Label12, &Label13, &Label14}) {
-        l->MouseMove = [l](int, int, float, float) { l->setForeColor(CouleurSurvol); };
+        l->MouseMove = [l](int, int, float, float) { l->setForeColor(survol_lisible(coul_fenètre)); };
         l->MouseDown = [l](int, int, float, float) { l->setForeColor(CouleurAppui); };
     }
     AnyButton1.Click = [this] { AnyButton1_Click(); };
@@ -279,7 +279,8 @@ void Propriete::keyPressEvent(QKeyEvent* e) {
 }
 
 void Propriete::Form_MouseMove() {
-    for (Label* l : findChildren<Label*>()) l->setForeColor(coul_label);
+    // Back to the labels' colour at rest, readable on the window's ground.
+    for (Label* l : findChildren<Label*>()) l->setForeColor(texte_lisible(coul_label, coul_fenètre));
 }
 
 void Propriete::mouseMoveEvent(QMouseEvent* e) {

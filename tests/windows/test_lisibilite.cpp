@@ -31,8 +31,10 @@
 #include "windows/frmAbout.h"
 #include "windows/fsauve.h"
 #include "windows/infoplus.h"
+#include "windows/liste.h"
 #include "windows/renom.h"
 #include "windows/mini_lecteur.h"
+#include "windows/Propriete.h"
 
 namespace {
 constexpr double Minimum = 4.5;
@@ -241,7 +243,8 @@ private slots:
         QWidget* fenetres[] = {&Radio_FM::instance(), &Liste_son::instance(), &Form_options::instance(),
                                &mini_lecteur::instance(), &err_form::instance(), &ajout_fichier::instance(),
                                &Association::instance(), &renom::instance(), &copie::instance(),
-                               &fsauve::instance(), &frmAbout::instance(), &infoplus::instance()};
+                               &fsauve::instance(), &frmAbout::instance(), &infoplus::instance(),
+                               &Propriete::instance(), &liste::instance()};
         for (QWidget* f : fenetres) {
             f->show();
             QVERIFY(QTest::qWaitForWindowExposed(f));
