@@ -4,9 +4,11 @@
 // tools/affichage.sh's display with openbox).
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QScreen>
 
 #include "config/etat.h"
+#include "help_viewer/aide_prog.h"
 #include "config/placement.h"
 #include "config/reglages_radio.h"
 #include "config/table_reglages.h"
@@ -187,7 +189,7 @@ private slots:
         }
     }
 
-    // Every window and dialog, frame included, within the screen.
+    // Every window and dialog of both programs, frame included, within the screen.
     void chaque_fenetre_dans_l_ecran() {
         verifier_dans_l_ecran<Radio_FM>("Radio_FM");
         verifier_dans_l_ecran<Liste_son>("Liste_son");
@@ -203,6 +205,9 @@ private slots:
         verifier_dans_l_ecran<liste>("liste");
         verifier_dans_l_ecran<frmAbout>("frmAbout");
         verifier_dans_l_ecran<infoplus>("infoplus");
+        // The help viewer, a program of its own, with the shipped help file.
+        QFile::copy(sonavel_test::dossier_images() + QStringLiteral("/aide_sonavel_V5.rtf"), aide_prog::chemin_aide());
+        verifier_dans_l_ecran<aide_prog>("aide_prog");
         // The frameless splash goes as soon as the main window shows: its size is enough.
         QVERIFY(QRect(ecran().topLeft(), Chargement::instance().size()).intersected(ecran()).size() ==
                 Chargement::instance().size());
