@@ -8,6 +8,7 @@
 #include "config/table_reglages.h"
 #include "platform/chaines.h"
 #include "platform/conversions.h"
+#include "platform/jalons.h"
 #include "platform/programme.h"
 #include "windows/Chargement.h"
 
@@ -53,8 +54,10 @@ void demarrer() {
         coul_fenètre = couleur::FaceBouton;
         ecrire_reglage(cle::Config, cle::type_affichage, QString::fromUtf8(valeur::T_perso));
     }
+    jalons::marquer("reglages_affichage");
     Chargement& splash = Chargement::instance();
     splash.Image1.setPicture(QStringLiteral("main_.jpg"));
+    jalons::au_premier_affichage(splash, "chargement_affiche");
     splash.Show();
     // Without a window manager the splash may never be activated: the first activation is
     // also asked for once the event loop runs.
@@ -64,8 +67,10 @@ void demarrer() {
 }
 
 int Main(int argc, char** argv) {
+    jalons::marquer("main");
     programme::preparer_plateforme();
     QApplication app(argc, argv);
+    jalons::marquer("qapplication");
     programme::affichage_ouvert();
     QApplication::setApplicationName(QStringLiteral("Sonavel_V5"));
     QStringList arguments = QApplication::arguments();

@@ -14,6 +14,7 @@
 #include "config/utilitaires.h"
 #include "platform/boites.h"
 #include "platform/chaines.h"
+#include "platform/jalons.h"
 #include "platform/programme.h"
 #include "windows/Form_options.h"
 #include "windows/Liste_son.h"
@@ -52,8 +53,10 @@ void Radio_FM::Form_Initialize() {
 
 void Radio_FM::Form_Load() {
     if (!demarrage_en_cours()) return;
+    jalons::marquer("principale_construite");
     journal::debut_session();  // before this session writes its first record
     Form_Initialize();
+    jalons::marquer("fenetres_cachees");
     Quitter_.Click = [this] { Quitter__Click(); };
     A_purger_registre.Click = [this] { A_purger_registre_Click(); };
     pre_char.Click = [this] { pre_char_Click(); };
@@ -66,6 +69,7 @@ void Radio_FM::Form_Load() {
     double_saut = QStringLiteral("\n\r\n\r");
     try {
         lire_config();
+        jalons::marquer("config_lue");
 
         if (premier_lancement == Vrai) {
             hide();
@@ -101,6 +105,7 @@ void Radio_FM::Form_Load() {
             A_Rafraichir_Click();
         else
             lancer_banniere(chemin_banniere);
+        jalons::marquer("bandeau");
 
         // Deck-to-deck mixing to start with. Its caption gives way to the name or version
         // caption just below, and its supervision interval is the one just read.
@@ -144,6 +149,7 @@ void Radio_FM::Form_Load() {
         charger_image_fond(*this, QStringLiteral("fond_noir1.jpg"));
         Image2.setPicture(QString());
         unsetCursor();
+        jalons::marquer("images");
 
         ligne_journal = journal::horodatage() + QStringLiteral(" Exécution de ") + programme::nom();
         journal();
@@ -152,6 +158,7 @@ void Radio_FM::Form_Load() {
         Chemin_programme = programme::dossier();
         ecrire_reglage(cle::Config, cle::Chemin_programme, Chemin_programme);
         update();
+        jalons::marquer("chargee");
 
         fichier_ligne_commande = fichier_de_ligne_commande(Command());
         if (!fichier_ligne_commande.isEmpty()) {
