@@ -100,8 +100,10 @@ void Radio_FM::Form_Load() {
         journal_actif = Faux;
         erreur_chargement_liste = Faux;
 
-        // The banner: the web one when connected, else the local file, looping.
-        if (connexion_internet())
+        // The banner: the web one when connected, else the local file, looping. Without a web
+        // address both are the local banner, so the network is not asked (loading its backend
+        // costs the start several milliseconds, and can wait long on the system bus).
+        if (*AdresseBanniereWeb && connexion_internet())
             A_Rafraichir_Click();
         else
             lancer_banniere(chemin_banniere);
