@@ -11,6 +11,7 @@
 #include "platform/jalons.h"
 #include "platform/programme.h"
 #include "windows/Chargement.h"
+#include "windows/Radio_FM.h"
 
 namespace Radio {
 namespace {
@@ -55,7 +56,8 @@ void demarrer() {
         ecrire_reglage(cle::Config, cle::type_affichage, QString::fromUtf8(valeur::T_perso));
     }
     jalons::marquer("reglages_affichage");
-    Chargement& splash = Chargement::instance();
+    Radio_FM::precharger_images_du_chargement();
+        Chargement& splash = Chargement::instance();
     splash.Image1.setPicture(QStringLiteral("main_.jpg"));
     jalons::au_premier_affichage(splash, "chargement_affiche");
     splash.Show();

@@ -2,6 +2,9 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,6 +13,7 @@
 #include <QPixmap>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <future>
 
 #include "platform/erreur.h"
 #include "platform/par_code.h"
@@ -17,12 +21,53 @@
 namespace {
 using controles_interne::lancer;
 using controles_interne::ParCode;
+
+// Absolute path -> the picture being decoded; touched by the GUI thread only.
+QHash<QString, std::shared_future<QImage>>& prechargees() {
+    static QHash<QString, std::shared_future<QImage>> p;
+    return p;
+}
+// The one worker that decodes them, in the order given (a thread more costs more than it saves).
+std::future<void>& decodage() {
+    static std::future<void> d;
+    return d;
+}
 }  // namespace
+
+void precharger_images(const QStringList& chemins) {
+    auto promesses = std::make_shared<std::vector<std::pair<QString, std::promise<QImage>>>>();
+    for (const QString& chemin : chemins) {
+        const QString absolu = QFileInfo(chemin).absoluteFilePath();
+        if (chemin.isEmpty() || prechargees().contains(absolu)) continue;
+        promesses->emplace_back(absolu, std::promise<QImage>());
+        prechargees().insert(absolu, promesses->back().second.get_future().share());
+    }
+    if (promesses->empty()) return;
+    if (decodage().valid()) decodage().wait();
+    decodage() = std::async(std::launch::async, [promesses] {
+        for (auto& [chemin, promesse] : *promesses) promesse.set_value(QImageReader(chemin).read());
+    });
+}
+
+void oublier_images_prechargees() {
+    if (decodage().valid()) decodage().wait();
+    prechargees().clear();
+}
 
 bool charger_image(const QString& chemin, QPixmap& image) {
     if (chemin.isEmpty()) {
         image = QPixmap();
         return true;
+    }
+    if (!prechargees().isEmpty()) {
+        const auto i = prechargees().constFind(QFileInfo(chemin).absoluteFilePath());
+        if (i != prechargees().cend()) {
+            const QImage decodee = i->get();
+            if (!decodee.isNull()) {
+                image = QPixmap::fromImage(decodee);
+                return true;
+            }
+        }
     }
     QPixmap p;
     if (!p.load(chemin)) return false;

@@ -51,6 +51,14 @@ void Radio_FM::Form_Initialize() {
     info_entree_a_afficher = Faux;
 }
 
+void Radio_FM::precharger_images_du_chargement() {
+    // In the order they are used: the decks' buttons as the window is built, then the load's.
+    precharger_images({QStringLiteral("Open_noir.gif"), QStringLiteral("tplay_noir.gif"),
+                       QStringLiteral("bouton_fleche_noir.gif"), lire_reglage(cle::Config, cle::Logo_liste),
+                       lire_reglage(cle::Config, cle::logo_fond), lire_reglage(cle::Config, cle::Logo_fichier),
+                       lire_reglage(cle::Config, cle::logo), QStringLiteral("fond_noir1.jpg")});
+}
+
 void Radio_FM::Form_Load() {
     if (!demarrage_en_cours()) return;
     jalons::marquer("principale_construite");
@@ -205,6 +213,7 @@ void Radio_FM::Form_Load() {
         MsgBox(ligne_journal, boites::Exclamation);
         unsetCursor();
     }
+    oublier_images_prechargees();
 }
 
 void Radio_FM::closeEvent(QCloseEvent* e) {
