@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
@@ -22,9 +23,26 @@ namespace {
 using controles_interne::lancer;
 using controles_interne::ParCode;
 
+// A picture decoded ahead, with what identified its file then: a file changed since is read
+// again.
+struct Decodee {
+    QImage image;
+    qint64 taille = -1;
+    QDateTime modifie;
+};
+Decodee decoder(const QString& chemin) {
+    const QFileInfo avant(chemin);
+    Decodee d{QImageReader(chemin).read(), avant.size(), avant.lastModified()};
+    return d;
+}
+bool meme_fichier(const QString& chemin, const Decodee& d) {
+    const QFileInfo f(chemin);
+    return f.size() == d.taille && f.lastModified() == d.modifie;
+}
+
 // Absolute path -> the picture being decoded; touched by the GUI thread only.
-QHash<QString, std::shared_future<QImage>>& prechargees() {
-    static QHash<QString, std::shared_future<QImage>> p;
+QHash<QString, std::shared_future<Decodee>>& prechargees() {
+    static QHash<QString, std::shared_future<Decodee>> p;
     return p;
 }
 // The one worker that decodes them, in the order given (a thread more costs more than it saves).
@@ -35,17 +53,17 @@ std::future<void>& decodage() {
 }  // namespace
 
 void precharger_images(const QStringList& chemins) {
-    auto promesses = std::make_shared<std::vector<std::pair<QString, std::promise<QImage>>>>();
+    auto promesses = std::make_shared<std::vector<std::pair<QString, std::promise<Decodee>>>>();
     for (const QString& chemin : chemins) {
         const QString absolu = QFileInfo(chemin).absoluteFilePath();
         if (chemin.isEmpty() || prechargees().contains(absolu)) continue;
-        promesses->emplace_back(absolu, std::promise<QImage>());
+        promesses->emplace_back(absolu, std::promise<Decodee>());
         prechargees().insert(absolu, promesses->back().second.get_future().share());
     }
     if (promesses->empty()) return;
     if (decodage().valid()) decodage().wait();
     decodage() = std::async(std::launch::async, [promesses] {
-        for (auto& [chemin, promesse] : *promesses) promesse.set_value(QImageReader(chemin).read());
+        for (auto& [chemin, promesse] : *promesses) promesse.set_value(decoder(chemin));
     });
 }
 
@@ -62,9 +80,9 @@ bool charger_image(const QString& chemin, QPixmap& image) {
     if (!prechargees().isEmpty()) {
         const auto i = prechargees().constFind(QFileInfo(chemin).absoluteFilePath());
         if (i != prechargees().cend()) {
-            const QImage decodee = i->get();
-            if (!decodee.isNull()) {
-                image = QPixmap::fromImage(decodee);
+            const Decodee& d = i->get();
+            if (!d.image.isNull() && meme_fichier(i.key(), d)) {
+                image = QPixmap::fromImage(d.image);
                 return true;
             }
         }
