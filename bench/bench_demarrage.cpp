@@ -13,13 +13,14 @@
 // everything up to that paint. The program's own marks give the split: where its time goes
 // beyond the bare window's.
 //
-// Where the rest goes (Xvfb and openbox, a loaded 8-core machine): the program links more
-// libraries (Qt Network and Print Support, GStreamer's: several ms before main); it builds
-// and shows the splash (about 25 ms, though the splash is not painted before the main window
-// under a window manager: the load runs from the splash's first activation); the main window's
-// widgets (about 25 ms), the hidden file manager, playlist and options windows (about 15 ms)
-// are all built before the first paint. The pictures are decoded on a worker meanwhile, and the
-// network is not asked while there is no web banner address.
+// Where the rest goes (Xvfb and openbox, a shared 8-core machine; (c) was 2.35-2.69x (a) and
+// is 1.94-2.09x): the program links more libraries (Qt Network and Print Support, GStreamer's:
+// a few ms before main); it builds and shows the splash (about 25 ms, though under a window
+// manager the splash is not painted before the main window: the load runs from its first
+// activation); it builds the main window's widgets (about 25 ms) and the hidden file manager,
+// playlist and options windows (about 14 ms) before the first paint, then shows a second
+// window. The pictures are decoded on a worker meanwhile, and the network is not asked while
+// there is no web banner address.
 //   bench_demarrage [--tours N] [--preparer DIR] [PROGRAM]
 // --preparer only prepares DIR (DIR/prog, DIR/config) for a profile of the program and ends.
 #include <QApplication>
@@ -211,7 +212,7 @@ int main(int argc, char** argv) {
         {"activation", "splash built and shown, event loop reached"},
         {"principale_construite", "main window built (controls, menus)"},
         {"fenetres_cachees", "file manager and playlist windows built"},
-        {"config_lue", "settings read into the windows"},
+        {"config_lue", "settings read into the windows (the options window built)"},
         {"bandeau", "banner started"},
         {"images", "pictures loaded"},
         {"chargee", "rest of the load"},
