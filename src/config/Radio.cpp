@@ -8,8 +8,10 @@
 #include "config/table_reglages.h"
 #include "platform/chaines.h"
 #include "platform/conversions.h"
+#include "platform/jalons.h"
 #include "platform/programme.h"
 #include "windows/Chargement.h"
+#include "windows/Radio_FM.h"
 
 namespace Radio {
 namespace {
@@ -53,8 +55,11 @@ void demarrer() {
         coul_fenètre = couleur::FaceBouton;
         ecrire_reglage(cle::Config, cle::type_affichage, QString::fromUtf8(valeur::T_perso));
     }
-    Chargement& splash = Chargement::instance();
+    jalons::marquer("reglages_affichage");
+    Radio_FM::precharger_images_du_chargement();
+        Chargement& splash = Chargement::instance();
     splash.Image1.setPicture(QStringLiteral("main_.jpg"));
+    jalons::au_premier_affichage(splash, "chargement_affiche");
     splash.Show();
     // Without a window manager the splash may never be activated: the first activation is
     // also asked for once the event loop runs.
@@ -64,8 +69,10 @@ void demarrer() {
 }
 
 int Main(int argc, char** argv) {
+    jalons::marquer("main");
     programme::preparer_plateforme();
     QApplication app(argc, argv);
+    jalons::marquer("qapplication");
     programme::affichage_ouvert();
     QApplication::setApplicationName(QStringLiteral("Sonavel_V5"));
     QStringList arguments = QApplication::arguments();

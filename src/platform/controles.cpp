@@ -2,6 +2,10 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,6 +14,7 @@
 #include <QPixmap>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <future>
 
 #include "platform/erreur.h"
 #include "platform/par_code.h"
@@ -17,12 +22,70 @@
 namespace {
 using controles_interne::lancer;
 using controles_interne::ParCode;
+
+// A picture decoded ahead, with what identified its file then: a file changed since is read
+// again.
+struct Decodee {
+    QImage image;
+    qint64 taille = -1;
+    QDateTime modifie;
+};
+Decodee decoder(const QString& chemin) {
+    const QFileInfo avant(chemin);
+    Decodee d{QImageReader(chemin).read(), avant.size(), avant.lastModified()};
+    return d;
+}
+bool meme_fichier(const QString& chemin, const Decodee& d) {
+    const QFileInfo f(chemin);
+    return f.size() == d.taille && f.lastModified() == d.modifie;
+}
+
+// Absolute path -> the picture being decoded; touched by the GUI thread only.
+QHash<QString, std::shared_future<Decodee>>& prechargees() {
+    static QHash<QString, std::shared_future<Decodee>> p;
+    return p;
+}
+// The one worker that decodes them, in the order given (a thread more costs more than it saves).
+std::future<void>& decodage() {
+    static std::future<void> d;
+    return d;
+}
 }  // namespace
+
+void precharger_images(const QStringList& chemins) {
+    auto promesses = std::make_shared<std::vector<std::pair<QString, std::promise<Decodee>>>>();
+    for (const QString& chemin : chemins) {
+        const QString absolu = QFileInfo(chemin).absoluteFilePath();
+        if (chemin.isEmpty() || prechargees().contains(absolu)) continue;
+        promesses->emplace_back(absolu, std::promise<Decodee>());
+        prechargees().insert(absolu, promesses->back().second.get_future().share());
+    }
+    if (promesses->empty()) return;
+    if (decodage().valid()) decodage().wait();
+    decodage() = std::async(std::launch::async, [promesses] {
+        for (auto& [chemin, promesse] : *promesses) promesse.set_value(decoder(chemin));
+    });
+}
+
+void oublier_images_prechargees() {
+    if (decodage().valid()) decodage().wait();
+    prechargees().clear();
+}
 
 bool charger_image(const QString& chemin, QPixmap& image) {
     if (chemin.isEmpty()) {
         image = QPixmap();
         return true;
+    }
+    if (!prechargees().isEmpty()) {
+        const auto i = prechargees().constFind(QFileInfo(chemin).absoluteFilePath());
+        if (i != prechargees().cend()) {
+            const Decodee& d = i->get();
+            if (!d.image.isNull() && meme_fichier(i.key(), d)) {
+                image = QPixmap::fromImage(d.image);
+                return true;
+            }
+        }
     }
     QPixmap p;
     if (!p.load(chemin)) return false;

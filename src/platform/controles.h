@@ -290,3 +290,8 @@ void ajouter_menu(QMenuBar* barre, MenuItem& menu);
 // Picture loading shared by the picture controls: "" clears; a file that cannot be read as a
 // picture leaves the pixmap as it was and returns false.
 bool charger_image(const QString& chemin, QPixmap& image);
+// Pictures decoded ahead on worker threads while the program does other work: until
+// oublier_images_prechargees, charger_image takes such a picture in place of reading its file
+// (a file that did not decode is read again as usual).
+void precharger_images(const QStringList& chemins);
+void oublier_images_prechargees();

@@ -200,12 +200,16 @@ bool ecrire(const QString& application, const QString& section, const QString& c
     const QString c = cle.trimmed();
     if (c.startsWith(QLatin1Char('[')) || c.startsWith(QLatin1Char(';')) || c.startsWith(QLatin1Char('#')))
         return false;
+    // A value already stored as asked needs no write, hence no lock: a rewrite replaces the
+    // file at once, so what is read here is one whole version of it.
+    Magasin& m = magasin();
+    actualiser(m);
+    if (const QString* v = trouver(m, application, section, c); m.charge && v && *v == valeur) return true;
     const QString chemin = chemin_fichier();
     if (!QDir().mkpath(QFileInfo(chemin).absolutePath())) return false;
     // Both programs write this file: take in the other's changes under the lock.
     QLockFile verrou(chemin + QLatin1String(".lock"));
     if (!verrou.tryLock(3000)) return false;
-    Magasin& m = magasin();
     actualiser(m);
     if (!m.charge) return false;  // never replace a file that could not be read
     if (const QString* v = trouver(m, application, section, c); v && *v == valeur) return true;

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "config/reglages_radio.h"
+#include "platform/jalons.h"
 #include "platform/programme.h"
 #include "windows/Radio_FM.h"
 
@@ -28,7 +29,12 @@ void Chargement::Form_Activate() {
     essayer([] { programme::aller_au_dossier(); });
     if (!QApplication::overrideCursor()) QApplication::setOverrideCursor(Qt::BusyCursor);
     repaint();
-    essayer([] { Radio_FM::instance().Show(); });
+    essayer([] {
+        jalons::marquer("activation");
+        Radio_FM& principale = Radio_FM::instance();
+        jalons::au_premier_affichage(principale, "affichee");
+        principale.Show();
+    });
     m_active = false;
     if (Radio_FM::existe() && Radio_FM::instance().isVisible()) {
         QApplication::restoreOverrideCursor();

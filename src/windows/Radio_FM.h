@@ -178,6 +178,9 @@ public:
     // part skips them: see Radio::demarrage_en_cours).
     void Form_Initialize();
     void Form_Load() override;
+    // Starts decoding the pictures the start-up load shows (named by the stored settings), on
+    // worker threads, before the windows are built.
+    static void precharger_images_du_chargement();
     // The close box: saves the position, cancels the unload (Cancel = -1) and quits.
     void Form_Unload(int16_t& Cancel);
     // The final unload by the closing sequence: saves the position once more.

@@ -14,6 +14,7 @@
 #include "config/utilitaires.h"
 #include "platform/boites.h"
 #include "platform/chaines.h"
+#include "platform/jalons.h"
 #include "platform/programme.h"
 #include "windows/Form_options.h"
 #include "windows/Liste_son.h"
@@ -50,10 +51,20 @@ void Radio_FM::Form_Initialize() {
     info_entree_a_afficher = Faux;
 }
 
+void Radio_FM::precharger_images_du_chargement() {
+    // In the order they are used: the decks' buttons as the window is built, then the load's.
+    precharger_images({QStringLiteral("Open_noir.gif"), QStringLiteral("tplay_noir.gif"),
+                       QStringLiteral("bouton_fleche_noir.gif"), lire_reglage(cle::Config, cle::Logo_liste),
+                       lire_reglage(cle::Config, cle::logo_fond), lire_reglage(cle::Config, cle::Logo_fichier),
+                       lire_reglage(cle::Config, cle::logo), QStringLiteral("fond_noir1.jpg")});
+}
+
 void Radio_FM::Form_Load() {
     if (!demarrage_en_cours()) return;
+    jalons::marquer("principale_construite");
     journal::debut_session();  // before this session writes its first record
     Form_Initialize();
+    jalons::marquer("fenetres_cachees");
     Quitter_.Click = [this] { Quitter__Click(); };
     A_purger_registre.Click = [this] { A_purger_registre_Click(); };
     pre_char.Click = [this] { pre_char_Click(); };
@@ -66,6 +77,7 @@ void Radio_FM::Form_Load() {
     double_saut = QStringLiteral("\n\r\n\r");
     try {
         lire_config();
+        jalons::marquer("config_lue");
 
         if (premier_lancement == Vrai) {
             hide();
@@ -96,11 +108,14 @@ void Radio_FM::Form_Load() {
         journal_actif = Faux;
         erreur_chargement_liste = Faux;
 
-        // The banner: the web one when connected, else the local file, looping.
-        if (connexion_internet())
+        // The banner: the web one when connected, else the local file, looping. Without a web
+        // address both are the local banner, so the network is not asked (loading its backend
+        // costs the start several milliseconds, and can wait long on the system bus).
+        if (*AdresseBanniereWeb && connexion_internet())
             A_Rafraichir_Click();
         else
             lancer_banniere(chemin_banniere);
+        jalons::marquer("bandeau");
 
         // Deck-to-deck mixing to start with. Its caption gives way to the name or version
         // caption just below, and its supervision interval is the one just read.
@@ -144,6 +159,7 @@ void Radio_FM::Form_Load() {
         charger_image_fond(*this, QStringLiteral("fond_noir1.jpg"));
         Image2.setPicture(QString());
         unsetCursor();
+        jalons::marquer("images");
 
         ligne_journal = journal::horodatage() + QStringLiteral(" Exécution de ") + programme::nom();
         journal();
@@ -152,6 +168,7 @@ void Radio_FM::Form_Load() {
         Chemin_programme = programme::dossier();
         ecrire_reglage(cle::Config, cle::Chemin_programme, Chemin_programme);
         update();
+        jalons::marquer("chargee");
 
         fichier_ligne_commande = fichier_de_ligne_commande(Command());
         if (!fichier_ligne_commande.isEmpty()) {
@@ -196,6 +213,7 @@ void Radio_FM::Form_Load() {
         MsgBox(ligne_journal, boites::Exclamation);
         unsetCursor();
     }
+    oublier_images_prechargees();
 }
 
 void Radio_FM::closeEvent(QCloseEvent* e) {

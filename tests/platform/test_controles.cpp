@@ -1,6 +1,8 @@
 // Controls keep the platform's event semantics: what code changes raises (or not), what the
 // user does raises, and the values they report.
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QApplication>
 #include <QHeaderView>
 #include <QMenu>
@@ -172,6 +174,46 @@ private slots:
         QCOMPARE(bouton, 1);
         QCOMPARE(x_bas, 111.0f);
         QCOMPARE(x_haut, 223.0f);
+    }
+
+    // Pictures decoded ahead are those on disk when they are used.
+    void images_prechargees() {
+        const QString dossier = sonavel_test::dossier_programme();
+        auto image = [&](const char* nom, QColor couleur, int cote) {
+            QImage i(cote, cote, QImage::Format_RGB32);
+            i.fill(couleur);
+            QVERIFY(i.save(dossier + nom, "PNG"));
+        };
+        image("pre_rouge.png", Qt::red, 8);
+        image("pre_change.png", Qt::red, 8);
+        QFile faux(dossier + "pre_faux.gif");
+        QVERIFY(faux.open(QIODevice::WriteOnly));
+        faux.write("pas une image");
+        faux.close();
+        const QString courant = QDir::currentPath();
+        QDir::setCurrent(dossier);  // a relative name is the program folder's, as at start-up
+        // Decoded in this order: once the red one is loaded, the one to change was decoded.
+        precharger_images({dossier + "pre_change.png", "pre_rouge.png", dossier + "pre_absent.jpg", dossier + "pre_faux.gif"});
+
+        QPixmap p;
+        QVERIFY(charger_image(dossier + "pre_rouge.png", p));
+        QCOMPARE(p.toImage().pixelColor(0, 0), QColor(Qt::red));
+        image("pre_change.png", Qt::green, 16);  // rewritten after it was decoded
+        QVERIFY(charger_image(dossier + "pre_change.png", p));
+        QCOMPARE(p.size(), QSize(16, 16));
+        QCOMPARE(p.toImage().pixelColor(0, 0), QColor(Qt::green));
+        QVERIFY(!charger_image(dossier + "pre_absent.jpg", p));
+        QVERIFY(!charger_image(dossier + "pre_faux.gif", p));
+        QCOMPARE(p.size(), QSize(16, 16));  // a failed load leaves the picture as it was
+        // Written after the worker saw it missing: read from the disk.
+        image("pre_absent.jpg", Qt::blue, 4);
+        QVERIFY(charger_image(dossier + "pre_absent.jpg", p));
+        QCOMPARE(p.size(), QSize(4, 4));
+        oublier_images_prechargees();
+        image("pre_rouge.png", Qt::blue, 8);
+        QVERIFY(charger_image(dossier + "pre_rouge.png", p));
+        QCOMPARE(p.toImage().pixelColor(0, 0), QColor(Qt::blue));
+        QDir::setCurrent(courant);
     }
 
     void image_illisible_ignoree() {

@@ -1,8 +1,10 @@
 // The settings store: names without regard to case, values kept exactly, the file shared with
 // the other program, and safe writes.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
 
 #include "platform/erreur.h"
@@ -90,6 +92,25 @@ private slots:
         QVERIFY(reglages::ecrire(App, "Config", "Mix", "6"));
         ecrire_comme_l_autre_programme(contenu_fichier().toUtf8());
         QCOMPARE(reglages::lire(App, "Couleur_liste", "coul_bouton"), QString("3"));
+        QCOMPARE(reglages::lire(App, "Config", "Mix"), QString("6"));
+    }
+
+    void valeur_inchangee_sans_attendre_le_verrou() {
+        QVERIFY(reglages::ecrire(App, "Config", "Mix", "6"));
+        const QString avant = contenu_fichier();
+        // The other program holds the lock: the same value again is already stored.
+        QLockFile verrou(reglages::chemin_fichier() + ".lock");
+        QVERIFY(verrou.tryLock(0));
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(reglages::ecrire(App, "config", "MIX", "6"));
+        QVERIFY(t.elapsed() < 1000);
+        QCOMPARE(contenu_fichier(), avant);
+        // A value the other program changed meanwhile is no longer the same value.
+        ecrire_comme_l_autre_programme("[Sonavel V5/Config]\r\nMix=7\r\n");
+        QVERIFY(!reglages::ecrire(App, "Config", "Mix", "6"));
+        verrou.unlock();
+        QVERIFY(reglages::ecrire(App, "Config", "Mix", "6"));
         QCOMPARE(reglages::lire(App, "Config", "Mix"), QString("6"));
     }
 
