@@ -57,7 +57,7 @@ void demarrer() {
     }
     jalons::marquer("reglages_affichage");
     Radio_FM::precharger_images_du_chargement();
-        Chargement& splash = Chargement::instance();
+    Chargement& splash = Chargement::instance();
     splash.Image1.setPicture(QStringLiteral("main_.jpg"));
     jalons::au_premier_affichage(splash, "chargement_affiche");
     splash.Show();
