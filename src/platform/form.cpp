@@ -53,31 +53,58 @@ protected:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Show) m_attente.start();
         if (e->type() == QEvent::Hide) m_attente.stop();
+        // Done once the frame stands where asked: a move after that is someone else's.
+        if (e->type() == QEvent::Move && !m_fini && a_sa_place() && tenu()) finir();
         return false;
     }
 
 private:
-    void essayer() {
+    QPoint voulu(const QMargins& m) const { return m_coin + QPoint(m.left(), m.top()); }
+    bool a_sa_place() const {
         const QMargins m = propres(m_fenetre);
-        // A loaded machine can keep the window manager busy for seconds: wait for its frame
-        // that long before taking it that there is none.
-        if (!m_depuis.isValid()) m_depuis.start();
-        if (m.isNull() && !m_depuis.hasExpired(10000)) return;
+        return !m.isNull() && m_fenetre.geometry().topLeft() == voulu(m);
+    }
+    // The window manager can answer an earlier request after ours: a place holds once no
+    // request of ours is pending.
+    bool tenu() const { return !m_demande.isValid() || m_demande.hasExpired(100); }
+    void finir() {
         m_fini = true;
         m_attente.stop();
         deleteLater();
-        // Without a window manager no frame comes, and a window moved meanwhile stays where
-        // it was moved to.
-        if (m.isNull() || m_fenetre.geometry().topLeft() != m_dedans) return;
-        const QPoint dedans = m_coin + QPoint(m.left(), m.top());
-        if (dedans != m_dedans) m_fenetre.setGeometry(QRect(dedans, m_fenetre.size()));
+    }
+
+    void essayer() {
+        const QMargins m = propres(m_fenetre);
+        // A loaded machine can keep the window manager busy for seconds: wait for its frame
+        // that long before taking it that there is none (then the window stays as put).
+        if (!m_depuis.isValid()) m_depuis.start();
+        if (m.isNull()) {
+            if (m_depuis.hasExpired(10000)) finir();
+            return;
+        }
+        const QPoint ici = m_fenetre.geometry().topLeft();
+        if (ici == voulu(m)) {
+            if (tenu()) finir();
+            return;
+        }
+        // Just framed, the window manager may still report passing places: the place is
+        // asked again until it holds. Later, a place other than where the window was put is
+        // a move by someone else, and stays.
+        if (!m_encadre.isValid()) m_encadre.start();
+        if ((ici != m_dedans && m_encadre.hasExpired(300)) || m_depuis.hasExpired(10000)) return finir();
+        if (tenu()) {
+            m_fenetre.setGeometry(QRect(voulu(m), m_fenetre.size()));
+            m_demande.start();
+        }
     }
 
     QWidget& m_fenetre;
     QPoint m_coin;
     QPoint m_dedans;  // where the inner window was put
     QTimer m_attente;
-    QElapsedTimer m_depuis;  // since the window was first shown
+    QElapsedTimer m_depuis;   // since the window was first shown
+    QElapsedTimer m_encadre;  // since its frame came
+    QElapsedTimer m_demande;  // since the place was last asked of the window manager
     bool m_fini = false;
 };
 

@@ -5,6 +5,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fontconfig/fontconfig.h>
+#include <future>
 #include <unistd.h>
 
 namespace {
@@ -38,6 +40,12 @@ QtMessageHandler& gestionnaire_precedent() {
     return h;
 }
 
+// A future, not a thread: a program that ends while it runs waits for it instead of aborting.
+std::future<void>& lecture_polices() {
+    static std::future<void> f;
+    return f;
+}
+
 [[noreturn]] void sans_affichage() {
     const char* nom = program_invocation_short_name;
     std::fprintf(stderr,
@@ -67,7 +75,13 @@ void preparer_plateforme() {
     if (plateforme_x11(choisie) && qgetenv("DISPLAY").isEmpty() && qgetenv("WAYLAND_DISPLAY").isEmpty())
         sans_affichage();
     gestionnaire_precedent() = qInstallMessageHandler(pendant_ouverture);
+    // The font configuration is read while the display connection opens: the first window
+    // with text would otherwise wait for it.
+    lecture_polices() = std::async(std::launch::async, [] { FcInit(); });
 }
 
-void affichage_ouvert() { qInstallMessageHandler(gestionnaire_precedent()); }
+void affichage_ouvert() {
+    if (lecture_polices().valid()) lecture_polices().wait();
+    qInstallMessageHandler(gestionnaire_precedent());
+}
 }  // namespace programme
