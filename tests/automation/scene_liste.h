@@ -80,7 +80,8 @@ struct SceneListe {
         if (fenetre.isVisible() && fenetre.isActiveWindow()) return;
         fenetre.show();
         QApplication::setActiveWindow(&fenetre);
-        QTest::qWaitForWindowActive(&fenetre);
+        // Keys sent to a window that never became active go nowhere: say so where it shows.
+        if (!QTest::qWaitForWindowActive(&fenetre)) qWarning("window not active: %s", qPrintable(fenetre.windowTitle()));
     }
     void montrer() { montrer(f); }
     // A key pressed on a window, as the operator does it: it goes to the control that has
