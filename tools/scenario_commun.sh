@@ -35,6 +35,8 @@ fin() {
     done
     echo "scenario: the program's output (end):" >&2
     tail -n 40 "$travail/prog.log" 2>/dev/null | sed 's/^/  /' >&2 || true
+    echo "scenario: the display's output (end):" >&2
+    tail -n 10 "$travail/xvfb.log" 2>/dev/null | sed 's/^/  /' >&2 || true
   fi
   arreter_programme
   if [[ -n $pid_x ]]; then kill -TERM "$pid_x" 2>/dev/null || true; wait "$pid_x" 2>/dev/null || true; fi
@@ -61,15 +63,32 @@ for nom in matin midi soir; do
 done
 [[ $(stat -c %s "$liste") -eq $((3 * 418)) ]] || echec "the generated list is not 3 records"
 
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$travail/display" >"$travail/xvfb.log" 2>&1 &
-pid_x=$!
+# The display counts as started once it answers: a server that gave its number and then failed
+# (a display number still held by a server going away) is replaced.
 numero=""
-for _ in $(seq 100); do
-  numero=$(tr -dc '0-9' <"$travail/display" 2>/dev/null || true)
-  [[ -n $numero ]] && break
-  sleep 0.1
+for _ in 1 2 3; do
+  : >"$travail/display"
+  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$travail/display" >>"$travail/xvfb.log" 2>&1 &
+  pid_x=$!
+  numero=""
+  for _ in $(seq 100); do
+    numero=$(tr -dc '0-9' <"$travail/display" 2>/dev/null || true)
+    [[ -n $numero ]] && break
+    sleep 0.1
+  done
+  if [[ -n $numero ]]; then
+    for _ in $(seq 100); do
+      DISPLAY=":$numero" xdotool getdisplaygeometry >/dev/null 2>&1 && break 2
+      kill -0 "$pid_x" 2>/dev/null || break
+      sleep 0.1
+    done
+  fi
+  kill -TERM "$pid_x" 2>/dev/null || true
+  wait "$pid_x" 2>/dev/null || true
+  pid_x=""
+  numero=""
 done
-[[ -n $numero ]] || echec "the virtual display did not start"
+[[ -n $numero ]] || { cat "$travail/xvfb.log" >&2; echec "the virtual display did not start"; }
 export DISPLAY=":$numero" QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 

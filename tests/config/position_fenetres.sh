@@ -28,6 +28,7 @@ Xvfb -displayfd 3 -screen 0 1280x1000x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do [[ -s $travail/affichage ]] && break; sleep 0.1; done
 export DISPLAY=:$(head -1 "$travail/affichage")
+for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 pids+=($!)
 # The window manager announces itself on the root window once it manages the screen.
