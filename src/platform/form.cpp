@@ -82,11 +82,11 @@ private:
             if (m_depuis.hasExpired(10000)) finir();
             return;
         }
-        const QPoint ici = m_fenetre.geometry().topLeft();
-        if (ici == voulu(m)) {
+        if (a_sa_place()) {
             if (tenu()) finir();
             return;
         }
+        const QPoint ici = m_fenetre.geometry().topLeft();
         // Just framed, the window manager may still report passing places: the place is
         // asked again until it holds. Later, a place other than where the window was put is
         // a move by someone else, and stays.
