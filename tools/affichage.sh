@@ -23,7 +23,7 @@ trap arreter EXIT
 
 # Xvfb picks a free display number and writes it to the pipe.
 mkfifo "$travail/numero"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/numero" 2>"$travail/xvfb.log" &
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$travail/numero" 2>"$travail/xvfb.log" &
 pid_x=$!
 numero=""
 read -r -t 20 numero <"$travail/numero" || true

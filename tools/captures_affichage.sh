@@ -15,7 +15,7 @@ for outil in Xvfb import xdotool; do
 done
 travail=$(mktemp -d)
 export XDG_CONFIG_HOME=$travail SONAVEL_AUDIO_SINK=fakesink SONAVEL_VIDEO_SINK=fakesink QT_QPA_PLATFORM=xcb
-Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$travail/ecran" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 3>"$travail/ecran" >/dev/null 2>&1 &
 xvfb=$!
 pids=()
 arreter() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; kill $xvfb 2>/dev/null || true; rm -rf "$travail"; }

@@ -35,6 +35,7 @@ fin() {
     done
     echo "scenario: the program's output (end):" >&2
     tail -n 40 "$travail/prog.log" 2>/dev/null | sed 's/^/  /' >&2 || true
+    if [[ -n $pid_x ]] && ! kill -0 "$pid_x" 2>/dev/null; then echo "scenario: the display has ended" >&2; fi
     echo "scenario: the display's output (end):" >&2
     tail -n 10 "$travail/xvfb.log" 2>/dev/null | sed 's/^/  /' >&2 || true
   fi
@@ -63,12 +64,14 @@ for nom in matin midi soir; do
 done
 [[ $(stat -c %s "$liste") -eq $((3 * 418)) ]] || echec "the generated list is not 3 records"
 
-# The display counts as started once it answers: a server that gave its number and then failed
-# (a display number still held by a server going away) is replaced.
+# The display counts as started once it answers; one that does not is replaced. It never resets:
+# by default a server resets each time its last client leaves (an xdotool call, the first start's
+# end) and closes a connection still half made, so a program starting at that moment is refused
+# ("could not connect to display").
 numero=""
 for _ in 1 2 3; do
   : >"$travail/display"
-  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$travail/display" >>"$travail/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -noreset -screen 0 1600x1000x24 -nolisten tcp 3>"$travail/display" >>"$travail/xvfb.log" 2>&1 &
   pid_x=$!
   numero=""
   for _ in $(seq 100); do

@@ -58,7 +58,7 @@ arreter() {
 trap arreter EXIT
 
 # Xvfb picks a free display number itself and writes it to the descriptor it is given.
-Xvfb -displayfd 3 -screen 0 "${taille}x24" -nolisten tcp 3>"$travail/display" \
+Xvfb -displayfd 3 -noreset -screen 0 "${taille}x24" -nolisten tcp 3>"$travail/display" \
   >"$travail/xvfb.log" 2>&1 &
 pid_x=$!
 numero=""

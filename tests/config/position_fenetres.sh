@@ -24,7 +24,7 @@ finir() {
 trap finir EXIT
 
 exec 3>"$travail/affichage"
-Xvfb -displayfd 3 -screen 0 1280x1000x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1280x1000x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do [[ -s $travail/affichage ]] && break; sleep 0.1; done
 export DISPLAY=:$(head -1 "$travail/affichage")

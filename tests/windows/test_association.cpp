@@ -324,7 +324,7 @@ private slots:
         appliquer(a.Option6, r);
 
         QProcess x;
-        x.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+        x.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"), QStringLiteral("-screen"), QStringLiteral("0"),
                        QStringLiteral("640x480x24")});
         QVERIFY(x.waitForReadyRead(10000));
         const QString ecran = QStringLiteral(":") + QString::fromLatin1(x.readAllStandardOutput()).trimmed();
