@@ -53,8 +53,6 @@ protected:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Show) m_attente.start();
         if (e->type() == QEvent::Hide) m_attente.stop();
-        // Done once the frame stands where asked: a move after that is someone else's.
-        if (e->type() == QEvent::Move && !m_fini && a_sa_place() && tenu()) finir();
         return false;
     }
 
@@ -64,8 +62,7 @@ private:
         const QMargins m = propres(m_fenetre);
         return !m.isNull() && m_fenetre.geometry().topLeft() == voulu(m);
     }
-    // The window manager can answer an earlier request after ours: a place holds once no
-    // request of ours is pending.
+    // The window manager can answer an earlier request after ours: one request at a time.
     bool tenu() const { return !m_demande.isValid() || m_demande.hasExpired(100); }
     void finir() {
         m_fini = true;
@@ -82,19 +79,29 @@ private:
             if (m_depuis.hasExpired(10000)) finir();
             return;
         }
+        if (!m_encadre.isValid()) m_encadre.start();
+        // The place read is the one Qt last asked for until the window manager answers, and a
+        // loaded window manager reports passing places: only a place that stands still counts.
+        const QPoint ici = m_fenetre.geometry().topLeft();
+        if (ici != m_vu || !m_immobile.isValid()) {
+            m_vu = ici;
+            m_immobile.start();
+        }
+        const bool immobile = m_immobile.hasExpired(500);
+        if (m_depuis.hasExpired(10000)) return finir();
         if (a_sa_place()) {
-            if (tenu()) finir();
+            if (immobile && tenu()) finir();
             return;
         }
-        const QPoint ici = m_fenetre.geometry().topLeft();
-        // Just framed, the window manager may still report passing places: the place is
-        // asked again until it holds. Later, a place other than where the window was put is
-        // a move by someone else, and stays.
-        if (!m_encadre.isValid()) m_encadre.start();
-        if ((ici != m_dedans && m_encadre.hasExpired(300)) || m_depuis.hasExpired(10000)) return finir();
-        if (tenu()) {
-            m_fenetre.setGeometry(QRect(voulu(m), m_fenetre.size()));
-            m_demande.start();
+        // Where the inner window was put, or just framed: the place is asked again. Elsewhere
+        // later, it is a move by someone else, and stays once it stands still.
+        if (ici == m_dedans || !m_encadre.hasExpired(300)) {
+            if (tenu()) {
+                m_fenetre.setGeometry(QRect(voulu(m), m_fenetre.size()));
+                m_demande.start();
+            }
+        } else if (immobile) {
+            finir();
         }
     }
 
@@ -105,6 +112,8 @@ private:
     QElapsedTimer m_depuis;   // since the window was first shown
     QElapsedTimer m_encadre;  // since its frame came
     QElapsedTimer m_demande;  // since the place was last asked of the window manager
+    QElapsedTimer m_immobile; // since the window last moved
+    QPoint m_vu;              // where it was at the last look
     bool m_fini = false;
 };
 
