@@ -75,10 +75,8 @@ private:
         // A loaded machine can keep the window manager busy for seconds: wait for its frame
         // that long before taking it that there is none (then the window stays as put).
         if (!m_depuis.isValid()) m_depuis.start();
-        if (m.isNull()) {
-            if (m_depuis.hasExpired(10000)) finir();
-            return;
-        }
+        if (m_depuis.hasExpired(10000)) return finir();
+        if (m.isNull()) return;
         if (!m_encadre.isValid()) m_encadre.start();
         // The place read is the one Qt last asked for until the window manager answers, and a
         // loaded window manager reports passing places: only a place that stands still counts.
@@ -88,7 +86,6 @@ private:
             m_immobile.start();
         }
         const bool immobile = m_immobile.hasExpired(500);
-        if (m_depuis.hasExpired(10000)) return finir();
         if (a_sa_place()) {
             if (immobile && tenu()) finir();
             return;
