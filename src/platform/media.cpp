@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QThread>
 #include <QWidget>
 #include <QtEndian>
 #include <atomic>
@@ -229,6 +230,12 @@ GstElement* creer_sink(const QByteArray& description) {
     return sink;
 }
 
+// Whether the caller is the window thread (graphs made elsewhere only measure).
+bool sur_fil_fenetres() {
+    const QCoreApplication* app = QCoreApplication::instance();
+    return !app || QThread::currentThread() == app->thread();
+}
+
 QByteArray description_sink(const char* variable, const char* defaut) {
     const QByteArray choisi = qgetenv(variable).trimmed();
     return choisi.isEmpty() ? QByteArray(defaut) : choisi;
@@ -419,15 +426,22 @@ bool GrapheGst::construire(const QString& absolu, std::chrono::steady_clock::tim
     g_object_set(m_pipeline, "uri", uri, "flags", kFlagsPlaybin, nullptr);
     g_free(uri);
     // Always our own sinks: left to itself playbin may choose a video sink that cannot run
-    // here (no display).
+    // here (no display). A graph made off the window thread only measures: it opens no sound
+    // device and no window.
     try {
-        const bool affichage = !qEnvironmentVariableIsEmpty("DISPLAY");
-        g_object_set(m_pipeline, "audio-sink",
-                     creer_sink(description_sink("SONAVEL_AUDIO_SINK", "autoaudiosink")), nullptr);
-        g_object_set(m_pipeline, "video-sink",
-                     creer_sink(description_sink("SONAVEL_VIDEO_SINK",
-                                                 affichage ? "ximagesink" : "fakesink")),
-                     nullptr);
+        if (!sur_fil_fenetres()) {
+            m_flux->overlay_possible = false;
+            g_object_set(m_pipeline, "audio-sink", creer_sink("fakesink"), nullptr);
+            g_object_set(m_pipeline, "video-sink", creer_sink("fakesink"), nullptr);
+        } else {
+            const bool affichage = !qEnvironmentVariableIsEmpty("DISPLAY");
+            g_object_set(m_pipeline, "audio-sink",
+                         creer_sink(description_sink("SONAVEL_AUDIO_SINK", "autoaudiosink")), nullptr);
+            g_object_set(m_pipeline, "video-sink",
+                         creer_sink(description_sink("SONAVEL_VIDEO_SINK",
+                                                     affichage ? "ximagesink" : "fakesink")),
+                         nullptr);
+        }
     } catch (const Erreur& e) {
         echouer(e.description());
     }
@@ -541,10 +555,33 @@ void GrapheGst::actualiser_duree() {
     m_parcours.reset();
 }
 
+namespace {
+// Blocks until the walk ends; false once it has read nothing for delai_ms.
+bool attendre_parcours(Parcours& p, int32_t delai_ms) {
+    const auto pas = std::chrono::milliseconds(50);
+    int64_t lus = p.lus.load();
+    auto depuis = std::chrono::steady_clock::now();
+    std::unique_lock<std::mutex> l(p.m);
+    while (!p.fini) {
+        p.cv.wait_for(l, pas);
+        if (p.fini) break;
+        const auto maintenant = std::chrono::steady_clock::now();
+        if (p.lus.load() != lus) {
+            lus = p.lus.load();
+            depuis = maintenant;
+        } else if (maintenant - depuis >= std::chrono::milliseconds(std::max(0, delai_ms))) {
+            return false;
+        }
+    }
+    return true;
+}
+}  // namespace
+
 bool GrapheGst::AttendreDuree(int32_t delai_ms) {
     // Held here: the walk outlives anything the events do to the graph meanwhile.
     if (const std::shared_ptr<Parcours> parcours = m_parcours) {
-        const bool fini = attente::attendre(
+        // Off the window thread nothing is to be kept answering: the wait blocks.
+        const bool fini = !sur_fil_fenetres() ? attendre_parcours(*parcours, delai_ms) : attente::attendre(
             [&] {
                 std::lock_guard<std::mutex> l(parcours->m);
                 return parcours->fini;
