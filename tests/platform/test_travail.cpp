@@ -1,5 +1,7 @@
 // Long work: steps on a worker, results applied on the window thread in order, the window
 // thread free meanwhile, and an end that always comes once. Measurement off the window thread.
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 #include <QTimer>
@@ -9,6 +11,7 @@
 #include "platform/erreur.h"
 #include "platform/mesure.h"
 #include "platform/travail.h"
+#include "support/disque_lent.h"
 #include "support/fixtures.h"
 #include "support/sonavel_test.h"
 
@@ -18,6 +21,7 @@ private slots:
     void etapes_sur_un_fil_appliquees_dans_l_ordre();
     void arret_erreur_et_proprietaire_detruit();
     void mesure_hors_du_fil_des_fenetres();
+    void disque_lent_sans_retenir_les_fenetres();
 };
 
 void TestTravail::etapes_sur_un_fil_appliquees_dans_l_ordre() {
@@ -145,6 +149,43 @@ void TestTravail::mesure_hors_du_fil_des_fenetres() {
         }
     }
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+// Three files measured on a real disk that reads 256 KB a second: the window thread's timer
+// never waits long, and each length is exact.
+void TestTravail::disque_lent_sans_retenir_les_fenetres() {
+    DisqueLentReel disque;
+    if (!disque.pret()) QSKIP(qPrintable(disque.raison()));
+    QStringList chemins;
+    for (int i = 0; i < 3; ++i) {
+        chemins << disque.chemin(QStringLiteral("piste%1.mp3").arg(i));
+        QVERIFY(QFile::copy(fixtures::mp3(20.0 + i, fixtures::Debit::Variable), chemins.last()));
+    }
+    QVERIFY2(disque.brider(256 * 1024), qPrintable(disque.raison()));
+    QElapsedTimer horloge;
+    horloge.start();
+    qint64 dernier = 0, plus_long = 0;
+    QTimer tic;
+    QObject::connect(&tic, &QTimer::timeout, [&] {
+        plus_long = qMax(plus_long, horloge.elapsed() - dernier);
+        dernier = horloge.elapsed();
+    });
+    tic.start(10);
+    QVector<double> durees(3, -1);
+    bool fini = false;
+    travail::lancer(
+        3,
+        [&](int i) -> travail::Application {
+            const mesure::Resultat r = mesure::mesurer(chemins[i]);
+            return [&durees, i, r] { durees[i] = r.ok ? r.duree : 0; };
+        },
+        [&](bool) { fini = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(fini, 120000);
+    const qint64 total = horloge.elapsed();
+    for (int i = 0; i < 3; ++i) QVERIFY2(qAbs(durees[i] - (20.0 + i)) < 0.1, qPrintable(QString::number(durees[i])));
+    // The disk was really slow: three VBR files of about 300 KB each cannot be read at once.
+    QVERIFY2(total > 1000, qPrintable(QString::number(total)));
+    QVERIFY2(plus_long < 200, qPrintable(QStringLiteral("longest gap %1 ms").arg(plus_long)));
 }
 
 SONAVEL_TEST_MAIN(TestTravail)
