@@ -100,7 +100,8 @@ private slots:
         QCOMPARE(l.Text2.Text(), QStringLiteral("liste.dfm"));
         QCOMPARE(l.Caption(), QStringLiteral("Fichier liste ( Modification : liste.dfm )"));
         QCOMPARE(l.ListView1.Index(l.ListView1.SelectedItem()), 2);
-        QCOMPARE(num_enreg_courant, 1);
+        // No entry on air stays none: a cut or a kept volume must not go into row 1's entry.
+        QCOMPARE(num_enreg_courant, 0);
         QVERIFY(l.a_modif.Enabled());
 
         // An empty view gives an empty file.
