@@ -4,6 +4,7 @@
 // jingle mixed over the deck on air, and the file check of an entry about to be played.
 #include "automation/choix_entree.h"
 #include "automation/entree_disque.h"
+#include "automation/avis.h"
 #include "config/etat.h"
 #include "decks/commun.h"
 #include "platform/chaines.h"
@@ -21,6 +22,7 @@ const QString ChargementRapide = QStringLiteral("Chargement rapide");
 }
 
 void Radio_FM::Timer4_Timer() {
+    const avis::DansUnTic tic;
     decks::ecrire_separateurs(*this);
     try {
         if (Active_audio_jingles.Checked()) {

@@ -1,11 +1,10 @@
 #include "automation/entree_disque.h"
 
-#include <QDir>
+#include <QFileInfo>
 
 #include "decks/commun.h"
 #include "platform/chemins.h"
 #include "platform/erreur.h"
-#include "windows/ajout_fichier.h"
 
 namespace entree_disque {
 
@@ -15,10 +14,10 @@ std::optional<QString> chercher(const QString& chemin, QString& dossier) {
     if (p == 0) return std::nullopt;
     const QString nom = chemin.mid(p);
     dossier = chemins::avec_separateur(p == 1 ? QStringLiteral("/") : chemin.left(p - 1));
-    if (!QDir(dossier).exists() || !QDir::setCurrent(dossier)) throw Erreur(err::CheminIntrouvable);
-    ajout_fichier& gestionnaire = ajout_fichier::instance();
-    gestionnaire.Dir1.setPath(dossier);
-    gestionnaire.File1.setPath(gestionnaire.Dir1.Path());
+    // Only looked at: neither the current folder nor the file manager's folder moves, since a
+    // folder walk of the file manager may be under way.
+    const QFileInfo d(dossier);
+    if (!d.isDir() || !d.isExecutable()) throw Erreur(err::CheminIntrouvable);
     const QString sur_disque = chemins::trouver_fichier_sans_casse(dossier, nom);
     return sur_disque.isEmpty() ? QString() : dossier + sur_disque;
 }

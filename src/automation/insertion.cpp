@@ -3,6 +3,7 @@
 // the list file is rewritten. The two sides are twins; each has its switch label on the
 // playlist window and its once-a-second timer on the main window.
 #include "automation/choix_entree.h"
+#include "automation/avis.h"
 #include "config/etat.h"
 #include "platform/boites.h"
 #include "platform/conversions.h"
@@ -54,6 +55,7 @@ Cote cote(bool jingle) {
 }
 
 void tic_insertion(bool jingle) {
+    const avis::DansUnTic tic;
     Radio_FM& f = Radio_FM::instance();
     try {
         if (f.a_mode_manuel.Checked() || lecture_gestionnaire == Vrai || f.coche2.Value()) return;
@@ -94,13 +96,17 @@ void tic_insertion(bool jingle) {
 }
 
 void inserer(bool jingle) {
-    Radio_FM& f = Radio_FM::instance();
     Liste_son& l = Liste_son::instance();
     Cote c = cote(jingle);
     try {
-        QTreeWidgetItem* selection = l.ListView1.SelectedItem();
-        if (!selection) throw Erreur(91);
-        index_liste_en_cours = l.ListView1.Index(selection);
+        // Right after the entry on air (the cursor follows it through every edit), not after
+        // a row that a search or a check selected meanwhile; with no list running, after the
+        // selected row.
+        if (index_liste_en_cours < 1 || index_liste_en_cours > l.ListView1.ListCount()) {
+            QTreeWidgetItem* selection = l.ListView1.SelectedItem();
+            if (!selection) throw Erreur(91);
+            index_liste_en_cours = l.ListView1.Index(selection);
+        }
         const int32_t nombre = int32_t(fichier_liste::lire(c.fichier).size() / enreg_liste::Longueur);
         if (nombre < 1) throw Erreur(62);
 
@@ -138,9 +144,8 @@ void inserer(bool jingle) {
         l.sauve_tout();
         if (h) h->Text3.setText(QString::number(t.index));
     } catch (const Erreur& e) {
-        f.ligne_journal = e.description() + QStringLiteral("Veuillez vérifier les options : insérer jingles");
-        MsgBox(f.ligne_journal, boites::Critique);
-        f.ligne_journal.clear();
+        avis::message(e.description() + QStringLiteral("Veuillez vérifier les options : insérer jingles"),
+                      boites::Critique);
     }
 }
 

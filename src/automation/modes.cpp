@@ -1,6 +1,9 @@
 // The mode switches: automatic, manual and predefined modes, deck mix and list mix, preload,
 // the two play orders and the fade options. There is no mode variable: a mode is what these
 // handlers leave in the menus, option buttons, flags and timers that the ticks read.
+#include <QApplication>
+#include <QEvent>
+
 #include "config/etat.h"
 #include "platform/boites.h"
 #include "platform/conversions.h"
@@ -22,6 +25,26 @@ void sans_preecoute(Liste_son& l) {
     l.A_precoute.setVisible(false);
     l.A_a_zapping.setChecked(false);
 }
+
+// The quick-listen buttons of the file manager would take deck 1 from under the chaining.
+void sans_ecoute_rapide(ajout_fichier& a) {
+    for (QWidget* b : std::initializer_list<QWidget*>{&a.HLBSoftBttn1, &a.HLBSoftBttn2, &a.HLBSoftBttn3})
+        b->setEnabled(false);
+}
+
+// List mix keeps them off in a file manager shown while it runs, also one created after the
+// list mix was chosen (unless its own quick-listen command took the decks over).
+class EcouteRapideEnListe : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* objet, QEvent* e) override {
+        if (e->type() != QEvent::Show || !objet->isWidgetType()) return false;
+        auto* a = dynamic_cast<ajout_fichier*>(objet);
+        if (a && Radio_FM::existe() && Radio_FM::instance().coche3.Value() && lecture_gestionnaire == Faux)
+            sans_ecoute_rapide(*a);
+        return false;
+    }
+};
 
 void journal_ordre(Radio_FM& f, const QString& texte) {
     f.ligne_journal = f.saut_ligne + texte + rt::Time();
@@ -166,11 +189,11 @@ void Radio_FM::coche3_Click() {
         Active_audio_zapping.setEnabled(true);
         Text1.setText(QString::number(superposition));
         lecture_gestionnaire = Faux;
-        // A quick listen would take deck 1 from under the chaining.
-        if (ajout_fichier::existe()) {
-            ajout_fichier& a = ajout_fichier::instance();
-            for (QWidget* b : std::initializer_list<QWidget*>{&a.HLBSoftBttn1, &a.HLBSoftBttn2, &a.HLBSoftBttn3})
-                b->setEnabled(false);
+        if (ajout_fichier::existe()) sans_ecoute_rapide(ajout_fichier::instance());
+        static bool garde_posee = false;
+        if (!garde_posee) {
+            qApp->installEventFilter(new EcouteRapideEnListe(qApp));
+            garde_posee = true;
         }
         coche4.setValue(1);
         affiche_tout_Click();

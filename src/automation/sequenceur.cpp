@@ -4,6 +4,7 @@
 // has started that deck. Also the random draw that the chaining and the list zaps share.
 #include <QApplication>
 
+#include "automation/avis.h"
 #include "automation/choix_entree.h"
 #include "automation/entree_disque.h"
 #include "config/etat.h"
@@ -11,7 +12,6 @@
 #include "platform/chaines.h"
 #include "platform/conversions.h"
 #include "platform/erreur.h"
-#include "playlist/suivi_courant.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/err_form.h"
@@ -50,10 +50,9 @@ void Radio_FM::tirer_sans_repetition(const QString& tag_nul, const QString& tag_
 
 void Radio_FM::retirer_ligne_en_cours() {
     Liste_son& l = Liste_son::instance();
+    // The view's tracker moves the index to the row before and keeps the entry on air.
     l.ListView1.RemoveItem(index_liste_en_cours);
-    num_enreg_courant = suivi_courant::apres_retrait(num_enreg_courant, index_liste_en_cours);
     l.sauve_tout();
-    index_liste_en_cours -= 1;
 }
 
 void Radio_FM::retirer_entree_liste() {
@@ -73,6 +72,7 @@ void Radio_FM::retirer_entree_liste() {
 
 void Radio_FM::Timer1_Timer() {
     if (a_mode_manuel.Checked() || lecture_gestionnaire == Vrai || coche2.Value()) return;
+    const avis::DansUnTic tic;
     decks::ecrire_separateurs(*this);
     const QString& cr = saut_ligne;
     try {

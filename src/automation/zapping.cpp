@@ -5,6 +5,7 @@
 // load it and start it.
 #include <QFileInfo>
 
+#include "automation/avis.h"
 #include "automation/choix_entree.h"
 #include "config/etat.h"
 #include "decks/commun.h"
@@ -50,14 +51,29 @@ void Radio_FM::zapping() {
 }
 
 void Radio_FM::noter_fin_zap(int16_t secondes) {
+    Liste_son& l = Liste_son::instance();
+    // The entry on air left the list: there is nothing to note the cut in.
+    if (num_enreg_courant < 1 || num_enreg_courant > l.ListView1.ListCount()) return;
+    // Like the other writers of one record: an imported list of the older format would be
+    // broken by a record of this one. The zap itself goes on.
+    if (!fichier_liste::est_dfm(chemin_liste)) {
+        avis::message(fichier_liste::refus_hors_dfm(), boites::Exclamation);
+        return;
+    }
+    // The file does not hold the rows shown (its last save failed, already said): record
+    // numbers of the view would name other entries of it.
+    if (l.sauvegarde_en_echec) return;
     programme::aller_au_dossier();
     num_enreg_destinataire = num_enreg_courant;
-    Liste_son& l = Liste_son::instance();
     l.lire_enreg_destinataire();
+    // The record of the file that holds the entry shown (the view may hold fewer rows than the
+    // file under the do-not-save option).
+    const int numero = fichier_liste::numero_de(chemin_liste, num_enreg_courant, enreg_destinataire.chemin);
+    if (numero == 0) return;
     convertir_valeur_son_ecriture();
     TypeEnregListe e = enreg_destinataire;
     e.fin_lecture = QString::number(secondes);
-    fichier_liste::ecrire_enregistrement(chemin_liste, num_enreg_courant, e);
+    fichier_liste::ecrire_enregistrement(chemin_liste, numero, e);
     l.charge_liste();
 }
 
@@ -97,7 +113,7 @@ void Radio_FM::zapper(int depuis, bool noter_debut_fondu) {
             if (lecture_liste_auto == Vrai) {
                 const int16_t joue = rt::CInt(Label5.Caption());
                 if (joue <= JoueMinimum) {
-                    MsgBox(refus, boites::Exclamation);
+                    avis::message(refus, boites::Exclamation);
                     l.Image1.setEnabled(true);
                     l.Image2.setEnabled(true);
                     l.Label12.setCaption(QStringLiteral("Zapping autorisé"));
@@ -121,7 +137,7 @@ void Radio_FM::zapper(int depuis, bool noter_debut_fondu) {
         if (!coche3.Value()) {
             if (entrant.chemin.isEmpty()) return;
             if (!QFileInfo::exists(entrant.chemin)) {
-                MsgBox(QStringLiteral("Fichier non trouvé /abandon"), boites::Critique);
+                avis::message(QStringLiteral("Fichier non trouvé /abandon"), boites::Critique);
                 return;
             }
             deck(depuis).titre.setCaption(QStringLiteral(" - En attente"));
@@ -175,7 +191,7 @@ void Radio_FM::zapper(int depuis, bool noter_debut_fondu) {
         l.ListView1.setSelectedItem(element_courant);
     } catch (const Erreur& e) {
         if (!garde) throw;
-        MsgBox(e.description(), boites::Critique);
+        avis::message(e.description(), boites::Critique);
     }
 }
 
@@ -209,6 +225,6 @@ void Radio_FM::zapper_liste(int depuis) {
         l.ListView1.EnsureVisible(element_courant);
         l.ListView1.setSelectedItem(element_courant);
     } catch (const Erreur& e) {
-        MsgBox(e.description(), boites::Critique);
+        avis::message(e.description(), boites::Critique);
     }
 }

@@ -1,6 +1,7 @@
 // The fade-out of the outgoing deck after a zap: 10 hundredths of a decibel lower per tick,
 // its slider following, then stopped and released once the new deck has played Mix_audio
 // seconds.
+#include "automation/avis.h"
 #include "config/etat.h"
 #include "decks/commun.h"
 #include "platform/conversions.h"
@@ -19,6 +20,7 @@ constexpr int32_t PasFondu = 10;
 }  // namespace
 
 void Radio_FM::Timer3_Timer() {
+    const avis::DansUnTic tic;
     try {
         if (Désactive_audio.Checked()) {
             Pas_demix_audio();

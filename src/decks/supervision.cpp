@@ -3,6 +3,7 @@
 // and the position bars in manual mode.
 #include <QApplication>
 
+#include "automation/avis.h"
 #include "config/etat.h"
 #include "decks/commun.h"
 #include "platform/conversions.h"
@@ -19,6 +20,7 @@ const QString ChargementRapide = QStringLiteral("Chargement rapide");
 }
 
 void Radio_FM::Timer2_Timer() {
+    const avis::DansUnTic tic;
     try {
         decks::ecrire_separateurs(*this);
         if (lecture_gestionnaire != Faux || lecture_liste_auto != Faux) return;

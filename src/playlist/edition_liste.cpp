@@ -1,7 +1,7 @@
 // List editing from the playlist window: the add commands, copy, cut and paste of one entry,
 // the insertion mode, delete, the row move, the drops from the file manager and from the
-// desktop, and the sort. Every edit ends with the whole list rewritten (sauve_tout), and
-// num_enreg_courant follows the entry it names.
+// desktop, and the sort. Every edit ends with the whole list rewritten (sauve_tout); the
+// view's tracker (Liste_son::suivi) keeps list play's row numbers on their entries.
 #include <QDir>
 #include <algorithm>
 
@@ -16,7 +16,6 @@
 #include "platform/programme.h"
 #include "playlist/fichier_liste.h"
 #include "playlist/sablier.h"
-#include "playlist/suivi_courant.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/ajout_fichier.h"
@@ -133,7 +132,6 @@ void Liste_son::Couper__Click() {
     num_enreg_destinataire = r;
     lire_enreg_destinataire();
     delete choisie;
-    num_enreg_courant = suivi_courant::apres_retrait(num_enreg_courant, r);
     sauve_tout();
     if (ListView1.ListCount() == 0)
         Option1_Click();
@@ -149,7 +147,6 @@ void Liste_son::coller__Click() {
         ligne_insertion = ListView1.Index(choisie) + 1;
         // The held volume is a level: the pasted row plays at full volume.
         inserer(ListView1, ligne_insertion, cellules_avec(enreg_destinataire, 4, QStringLiteral("100")));
-        num_enreg_courant = suivi_courant::apres_insertion(num_enreg_courant, ligne_insertion);
         sauve_tout();
     } catch (const Erreur& e) {
         MsgBox(QStringLiteral("Impossible de coller !  ") + e.description(), 0);
@@ -193,11 +190,8 @@ void Liste_son::supprime_Click() {
     const int32_t r = ListView1.Index(choisie);
     ligne_cible_insertion = r;
     delete choisie;  // the row, never the file
-    // Under the do-not-save option the row leaves the view only: file and record numbers stay.
-    if (!a_Ne_pas_Sauve.Checked()) {
-        num_enreg_courant = suivi_courant::apres_retrait(num_enreg_courant, r);
-        sauve_tout();
-    }
+    // Under the do-not-save option the row leaves the view only; the file stays.
+    if (!a_Ne_pas_Sauve.Checked()) sauve_tout();
     compter();
     if (ListView1.ListCount() == 0) Option1_Click();
 }
@@ -226,7 +220,6 @@ int32_t Liste_son::inserer_au_point(const QVector<QStringList>& lignes) {
         inserer(ListView1, r, l);
         ++k;
     }
-    num_enreg_courant = suivi_courant::apres_insertion(num_enreg_courant, r, k);
     return r;
 }
 
@@ -248,27 +241,29 @@ void Liste_son::ListView1_DragDrop(float X, float Y) {
             return;
         }
         QTreeWidgetItem* cible = ListView1.itemAt(QPoint(int(X), int(Y)));
-        if (!cible) {
+        const QPersistentModelIndex glissee_index = m_ligne_glissee;
+        fin_glisse();
+        // No row under the drop, or the dragged row left the list while it was dragged.
+        if (!cible || !glissee_index.isValid()) {
             glisser_liste_en_cours = Faux;
             return;
         }
         const int32_t d = ListView1.Index(cible);
-        const int32_t s0 = num_enreg_survol;
+        const int32_t s0 = glissee_index.row() + 1;
         num_enreg_depot = d;
         if (d == s0) {
             cible->setSelected(false);
             return;
         }
-        QStringList cellules = cellules_avec(enreg_dragdrop, 2, enreg_dragdrop.fin_lecture);
-        inserer(ListView1, d, cellules);
-        const int32_t s = d <= s0 ? s0 + 1 : s0;
-        num_enreg_survol = s;
-        ListView1.RemoveItem(s);
-        sans_surbrillance();
-        num_enreg_courant = suivi_courant::apres_deplacement(num_enreg_courant, s0, d);
-        // The moved entry stays the one in hand.
+        // The row itself moves (its cells as they are): list play's numbers that named it
+        // follow it. It lands before the drop row, or in its place when it came from above.
+        QTreeWidgetItem* glissee = ListView1.topLevelItem(glissee_index.row());
         const int32_t arrivee = d <= s0 ? d : d - 1;
-        ListView1.setSelectedItem(ListView1.ListItem(arrivee));
+        suivi.deplacer(glissee, arrivee - 1);
+        num_enreg_survol = arrivee;
+        sans_surbrillance();
+        // The moved entry stays the one in hand.
+        ListView1.setSelectedItem(glissee);
         sauve_tout();
         glisser_liste_en_cours = Faux;
         num_enreg_depot = 0;
@@ -322,12 +317,7 @@ void Liste_son::ListView1_ColumnClick(int) {
                                  QStringLiteral("il est possible de la sauvegarder au paravent!") + CR +
                                  QStringLiteral("Continuer le trie ?");
         if (MsgBox(question, 292, programme::nom()) != boites::Oui) return;
-        // The entry on air keeps its number pointing at it.
-        QTreeWidgetItem* courante = num_enreg_courant >= 1 && num_enreg_courant <= ListView1.ListCount()
-                                        ? ListView1.ListItem(num_enreg_courant)
-                                        : nullptr;
         ListView1.sortItems(0, ordre_tri == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
-        if (courante) num_enreg_courant = ListView1.Index(courante);
         sauve_tout();
         ordre_tri = 1 - ordre_tri;
     } catch (const Erreur& e) {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QTreeWidgetItem>
 
+#include "automation/avis.h"
 #include "config/etat.h"
 #include "config/journal.h"
 #include "config/reglages_radio.h"
@@ -121,9 +122,13 @@ bool chemin_accepte(const QString& chemin, bool modification) {
     return false;
 }
 
+bool est_dfm(const QString& nom) { return nom.right(4).toLower() == QLatin1String(".dfm"); }
+
+QString refus_hors_dfm() { return QStringLiteral("Sauvegarder dans format .dfm avant traitement !"); }
+
 bool au_format_dfm(const QString& nom) {
-    if (nom.right(4).toLower() == QLatin1String(".dfm")) return true;
-    MsgBox(QStringLiteral("Sauvegarder dans format .dfm avant traitement !"), boites::Exclamation);
+    if (est_dfm(nom)) return true;
+    MsgBox(refus_hors_dfm(), boites::Exclamation);
     return false;
 }
 
@@ -163,6 +168,11 @@ void signaler(const Erreur& e) {
 void signaler_ecriture(const QString& chemin, const Erreur& e) {
     const QString texte = QStringLiteral("Ecriture de la liste impossible : ") + chemin + QStringLiteral("\r") +
                           e.description();
+    // From a tick of list play: the notice window (which also writes the journal).
+    if (avis::dans_un_tic()) {
+        avis::signaler(texte);
+        return;
+    }
     if (Radio::journal_actif == Vrai)
         journal::ecrire(journal::horodatage() + QStringLiteral(" ") + texte.simplified());
     MsgBox(texte, boites::Critique);

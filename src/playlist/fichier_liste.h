@@ -50,6 +50,9 @@ void ecrire_enregistrement(const QString& nom, int numero, const TypeEnregListe&
 // False, with the maintenance commands' message, for a list that is not a ".dfm" (an older
 // ".rfm" just imported has other records: one written over it would break it).
 bool au_format_dfm(const QString& nom);
+// The same test without the message, and the message.
+bool est_dfm(const QString& nom);
+QString refus_hors_dfm();
 // The number of the record of list nom that holds chemin: numero when it still does, else
 // the first that does; 0 when none does.
 int numero_de(const QString& nom, int numero, const QString& chemin);
@@ -59,6 +62,7 @@ int numero_de(const QString& nom, int numero, const QString& chemin);
 // any other "Erreur " number description; critical boxes.
 void signaler(const Erreur& e);
 // A list file that could not be written: a critical box and, while the journal is on, a
-// journal line; the list view keeps its rows.
+// journal line; from a tick of list play, the notice window instead. The list view keeps its
+// rows.
 void signaler_ecriture(const QString& chemin, const Erreur& e);
 }  // namespace fichier_liste

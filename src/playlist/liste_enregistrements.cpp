@@ -2,6 +2,7 @@
 // reload after a single-record write, and the two readers of one record.
 #include <QDir>
 
+#include "automation/avis.h"
 #include "config/etat.h"
 #include "platform/boites.h"
 #include "platform/chaines.h"
@@ -54,10 +55,14 @@ void Liste_son::sauve_tout() {
         fichiers::reecrire_fichier(chemin, fichier_liste::octets_de_la_vue(ListView1));
         sauvegarde_en_echec = false;
     } catch (const Erreur& e) {
+        // Inside a tick of list play the failure is said once, in the notice window, until a
+        // save succeeds again: play goes on from the view.
+        const bool deja_dit = sauvegarde_en_echec && avis::dans_un_tic();
         sauvegarde_en_echec = true;
-        fichier_liste::signaler_ecriture(chemin, e);
+        if (!deja_dit) fichier_liste::signaler_ecriture(chemin, e);
     }
-    if (num_enreg_courant == 0) num_enreg_courant = 1;
+    // num_enreg_courant 0 stays 0: the entry on air left the list, nothing is to be written
+    // into another one.
     element_courant = selectionner(ListView1, index_liste_en_cours);
     a_mettre_Enabled();
     setCaption(QStringLiteral("Fichier liste ( Modification : ") + chemin_liste + QStringLiteral(" )"));
@@ -93,26 +98,17 @@ void Liste_son::charge_liste() {
 }
 
 namespace {
-// Record `numero` of the current list (read after num_enreg_destinataire 0 has become 1), its texts trimmed and the end in lower case. Does
-// nothing without a list; an error shows its description and `message` and gives false.
-bool lire_entree(const int32_t& numero, const char* message, TypeEnregListe& lue) {
-    programme::aller_au_dossier();
-    if (chemin_liste.isEmpty()) return false;
-    TypeEnregListe s;
-    try {
-        if (num_enreg_destinataire == 0) num_enreg_destinataire = 1;
-        s = fichier_liste::lire_enregistrement(chemin_liste, numero);
-    } catch (const Erreur& e) {
-        MsgBox(e.description() + QString::fromUtf8(message), boites::Critique);
-        return false;
-    }
-    lue = fichier_liste::entree_lue(s);
-    return true;
+// Row `numero` of the view as an entry: texts trimmed and the end in lower case, as a stored
+// record reads. A row the view does not have is error 63.
+TypeEnregListe entree_de_la_vue(const ListView& vue, int32_t numero) {
+    if (numero < 1 || numero > vue.ListCount()) throw Erreur(err::NumeroEnregistrement);
+    return fichier_liste::entree_lue(fichier_liste::entree_de_ligne(vue.ListItem(numero)));
 }
 }  // namespace
 
 void Liste_son::lire_enreg_destinataire() {
-    if (!lire_entree(num_enreg_destinataire, " Erreur lire_enreg_Recommencer !", enreg_destinataire)) return;
+    if (num_enreg_destinataire == 0) num_enreg_destinataire = 1;
+    enreg_destinataire = entree_de_la_vue(ListView1, num_enreg_destinataire);
     const int16_t stocke = enreg_destinataire.volume;
     if (volume_nul_signale != Vrai && stocke == 0) {
         volume_nul_signale = Vrai;
@@ -134,8 +130,7 @@ void Liste_son::lire_enreg_destinataire() {
 }
 
 void Liste_son::lire_enreg_dragdrop() {
-    if (!lire_entree(num_enreg_survol, " Erreur lire_enreg_Copie_Coller !(lire_enreg_dragdrop)", enreg_dragdrop))
-        return;
+    enreg_dragdrop = entree_de_la_vue(ListView1, num_enreg_survol);
     enreg_dragdrop.debut_lecture = rt::CDbl(rt::format_nombre(enreg_dragdrop.debut_lecture));
 }
 

@@ -55,6 +55,9 @@ void Liste_son::annoncer_liste() {
 bool Liste_son::prendre_liste(const QString& nom, const QByteArray& contenu, bool avait_des_lignes) {
     if (!prendre_nom_liste(nom)) return false;
     fichier_liste::ajouter_lignes(ListView1, contenu);
+    // Alone in the view, the rows are the file's: no unsaved rows are left to protect. Added
+    // to rows already there, the save below decides.
+    if (!avait_des_lignes) sauvegarde_en_echec = false;
     annoncer_liste();
     if (avait_des_lignes) sauve_tout();
     a_mettre_Enabled();
@@ -201,6 +204,7 @@ void Liste_son::Effacer_liste_Click() {
     Radio_FM::instance().setCaption(Nom_radio_fm);
     Label1.setCaption(QStringLiteral("Ouverture en attente"));
     ListView1.Clear();
+    sauvegarde_en_echec = false;  // no row left that a file would lack
     Combo1.setText(QString());
     extension_fichier.clear();
     Label4.setCaption(QStringLiteral("00:00:00"));
@@ -257,6 +261,10 @@ bool Liste_son::sauvegarde_refusee() {
 }
 
 void Liste_son::A_conserver_Click() {
-    lire_enreg_destinataire();
+    try {
+        lire_enreg_destinataire();
+    } catch (const Erreur&) {
+        return;  // no row to keep
+    }
     enregistre_recherche();
 }

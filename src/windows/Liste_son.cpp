@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "automation/avis.h"
 #include "config/Radio.h"
 #include "config/etat.h"
 #include "config/placement.h"
@@ -400,6 +401,7 @@ void Liste_son::brancher() {
     if (QMenu* m = Load_Pl.menu()) {
         connect(m, &QMenu::aboutToShow, this, [this] {
             if (!m_menu_contextuel) m_ligne_du_menu = QPersistentModelIndex();
+            m_menu_sur_ligne = m_ligne_du_menu.isValid();
             m_menu_contextuel = false;
         });
         for (QMenu* s : menu_et_sous_menus(m)) s->installEventFilter(this);
@@ -668,10 +670,20 @@ bool Liste_son::eventFilter(QObject* objet, QEvent* e) {
     if (qobject_cast<QMenu*>(objet)) {
         // The pop-up acts on a release or on Return: its row is selected again first.
         const auto* k = e->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(e) : nullptr;
-        if (e->type() == QEvent::MouseButtonRelease ||
-            (k && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter || k->key() == Qt::Key_Space)))
-            reprendre_ligne_du_menu();
-        return false;
+        auto* menu = static_cast<QMenu*>(objet);
+        QAction* action = nullptr;
+        if (e->type() == QEvent::MouseButtonRelease)
+            action = menu->actionAt(static_cast<QMouseEvent*>(e)->position().toPoint());
+        else if (k && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter || k->key() == Qt::Key_Space))
+            action = menu->activeAction();
+        else
+            return false;
+        if (reprendre_ligne_du_menu() || !action || action->menu() || !action->isEnabled()) return false;
+        // The row the menu was opened on left the list (list play removed it meanwhile): its
+        // command would act on another row.
+        for (QMenu* m : menu_et_sous_menus(Load_Pl.menu())) m->close();
+        avis::signaler(QStringLiteral("La ligne de ce menu n'est plus dans la liste : commande annulée."));
+        return true;
     }
     if (!liste) return Form::eventFilter(objet, e);
     switch (e->type()) {
@@ -769,7 +781,12 @@ void Liste_son::ListView1_Click() {
         if (choisie && modif_chemin_autorisee == Vrai) choisie->setFlags(choisie->flags() | Qt::ItemIsEditable);
         const int32_t i = ListView1.Index(choisie);
         ligne_insertion = i;
-        index_liste_en_cours = i;
+        // While the list plays its cursor belongs to list play: a click (to pick a row to
+        // delete, say) must not make the list go on from that row.
+        const Radio_FM& f = Radio_FM::instance();
+        const bool liste_en_ondes = f.coche3.Value() && lecture_liste_auto == Vrai && f.Timer4.Enabled() &&
+                                    lecteur_en_cours >= 1 && lecteur_en_cours <= 3;
+        if (!liste_en_ondes) index_liste_en_cours = i;
         num_enreg_destinataire = i;
         Label1.setCaption(QStringLiteral("Nb de morceaux : ") + QString::number(i) + QStringLiteral(" / ") +
                           QString::number(n));
@@ -790,6 +807,7 @@ void Liste_son::ListView1_MouseMove(int Button) {
         donnees->setData(QString::fromLatin1(TypeGlisseLigne), QByteArray());
         ListView1.glisser(donnees, Qt::MoveAction | Qt::CopyAction);
         glisser_liste_en_cours = Faux;
+        fin_glisse();
     } catch (const Erreur&) {
     }
 }
@@ -803,12 +821,23 @@ void Liste_son::ListView1_DragOver(float X, float Y) {
                 if (s != ListView1.SelectedItem()) s->setSelected(false);
             cible->setSelected(true);
         }
-        index_glisse = ListView1.Index(ListView1.SelectedItem());
+        if (!m_glisse_prise) {
+            m_glisse_prise = true;
+            m_ligne_glissee = ListView1.currentIndex();
+        }
+        // The dragged row left the list meanwhile: nothing to move.
+        if (!m_ligne_glissee.isValid()) return;
+        index_glisse = m_ligne_glissee.row() + 1;
         num_enreg_destinataire = index_glisse;
         num_enreg_survol = index_glisse;
         lire_enreg_dragdrop();
     } catch (const Erreur&) {
     }
+}
+
+void Liste_son::fin_glisse() {
+    m_glisse_prise = false;
+    m_ligne_glissee = QPersistentModelIndex();
 }
 
 void Liste_son::ListView1_MouseUp(int Button) {
@@ -822,12 +851,13 @@ void Liste_son::ListView1_MouseUp(int Button) {
     enreg_dragdrop.chemin.clear();
 }
 
-void Liste_son::reprendre_ligne_du_menu() {
-    if (!m_ligne_du_menu.isValid()) return;
+bool Liste_son::reprendre_ligne_du_menu() {
+    if (!m_ligne_du_menu.isValid()) return !m_menu_sur_ligne;
     QTreeWidgetItem* ligne = ListView1.topLevelItem(m_ligne_du_menu.row());
-    if (!ligne || ligne == ListView1.SelectedItem()) return;
+    if (!ligne || ligne == ListView1.SelectedItem()) return true;
     ListView1.setSelectedItem(ligne);
     num_enreg_destinataire = ListView1.Index(ligne);
+    return true;
 }
 
 void Liste_son::Load_Pl_Click() {

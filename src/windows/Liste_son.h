@@ -13,6 +13,7 @@
 #include "platform/images.h"
 #include "platform/liste_vue.h"
 #include "platform/media.h"
+#include "playlist/suivi_liste.h"
 
 class Liste_son : public FormInstance<Liste_son> {
 public:
@@ -21,6 +22,9 @@ public:
 
     // ---- The list, the file on air and the list-play options.
     ListView ListView1{this};  // the playlist: one row per record of the current list file
+    // Keeps list play's row numbers (the cursor, the entry on air, ...) on their entries
+    // whatever edits the view.
+    SuiviListe suivi{ListView1};
     Label Label1{this};        // status line; a click shows the list alone
     Label Label2{this};        // title line: the entry on air
     Label Label3{this};        // what plays: "Liste", "( - - )", position and mix point
@@ -186,6 +190,8 @@ public:
     // ---- The list file (src/playlist).
     void sauve_tout();
     void charge_liste();
+    // The entry of row num_enreg_destinataire as the view shows it (the view, not the file, is
+    // the list) into enreg_destinataire; a row that is not in the view is error 63.
     void lire_enreg_destinataire();
     void lire_enreg_dragdrop();
     void convertir_valeur_son_ecriture();
@@ -362,5 +368,13 @@ private:
     // when the play moved the selection while the menu was open.
     QPersistentModelIndex m_ligne_du_menu;
     bool m_menu_contextuel = false;
-    void reprendre_ligne_du_menu();
+    // The row being dragged, taken at the drag's first move over the list: list play may move
+    // the selection or remove rows while the drag runs. Empty when it left the list.
+    QPersistentModelIndex m_ligne_glissee;
+    bool m_glisse_prise = false;
+    void fin_glisse();
+    bool m_menu_sur_ligne = false;  // the pop-up was opened on a row
+    // False when the pop-up's row left the list while it was open (its command must not act
+    // on another row).
+    bool reprendre_ligne_du_menu();
 };

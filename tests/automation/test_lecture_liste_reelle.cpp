@@ -1,7 +1,8 @@
 // List runs on the real media layer with generated files and the real timers: a list of five
 // 12-second files and one of three 40-second files play through in list order, the journal
 // names every track once per pass, and the 40-second tracks fade out; a list with a jingle,
-// bad files and a Z-key zap plays every good entry once per pass, in order.
+// bad files and a Z-key zap plays every good entry once per pass, in order; a delete above the
+// row on air during play neither repeats nor skips an entry.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 #include "support/sonavel_test.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
+#include "windows/err_form.h"
 
 using namespace Radio;
 
@@ -163,6 +165,25 @@ private slots:
         QVERIFY(s.attendre_lectures(10, 15000));
         QCOMPARE(s.lectures().last(), c.last());
         QVERIFY(QTest::qWaitFor([&] { return s.decks_en_lecture() == QVector<int>{lecteur_en_cours}; }, 5000));
+    }
+
+    // On the real timers: the operator deletes the row above the one on air (a real click,
+    // then the space bar) while it plays; the list goes on with the next entry, none is played
+    // again or skipped, and no tick fails.
+    void suppression_au_dessus_pendant_la_lecture() {
+        ListeReelle s(5, 12);
+        QVERIFY2(s.attendre_lectures(2, 20000), qPrintable(s.lectures().join(QLatin1Char(' '))));
+        s.l.resize(900, 500);
+        SceneListe::montrer(s.l);
+        QTest::mouseClick(s.l.ListView1.viewport(), Qt::LeftButton, {},
+                          s.l.ListView1.visualItemRect(s.l.ListView1.ListItem(1)).center());
+        QTest::keyClick(&s.l.ListView1, Qt::Key_Space);
+        QCOMPARE(s.l.ListView1.ListCount(), 4);
+        QCOMPARE(s.l.ListView1.ListItem(num_enreg_courant)->text(0), s.chemins[1]);
+        QVERIFY2(s.attendre_lectures(5, 45000), qPrintable(s.lectures().join(QLatin1Char(' '))));
+        QCOMPARE(s.lectures(), s.chemins);
+        QVERIFY(s.f.coche3.Value());
+        QVERIFY(!err_form::existe() || !err_form::instance().Label1.Caption().contains(QStringLiteral("ATTENTION ERREUR")));
     }
 };
 

@@ -2,8 +2,11 @@
 // record readers.
 #include <QDir>
 #include <QFile>
+#include <functional>
 
 #include "config/etat.h"
+#include "platform/conversions.h"
+#include "platform/erreur.h"
 #include "platform/fichiers.h"
 #include "platform/programme.h"
 #include "playlist/enregistrement_liste.h"
@@ -100,7 +103,8 @@ private slots:
         QCOMPARE(l.Text2.Text(), QStringLiteral("liste.dfm"));
         QCOMPARE(l.Caption(), QStringLiteral("Fichier liste ( Modification : liste.dfm )"));
         QCOMPARE(l.ListView1.Index(l.ListView1.SelectedItem()), 2);
-        QCOMPARE(num_enreg_courant, 1);
+        // No entry on air stays none: a cut or a kept volume must not go into row 1's entry.
+        QCOMPARE(num_enreg_courant, 0);
         QVERIFY(l.a_modif.Enabled());
 
         // An empty view gives an empty file.
@@ -173,22 +177,27 @@ private slots:
     void lecteurs_sans_fichier_ne_creent_rien() {
         Liste_son& l = Liste_son::instance();
         chemin_liste = QStringLiteral("absente.dfm");
-        Repondeur r;
-        r.attendre_message().attendre_message().attendre_message();
-        l.charge_liste();
-        l.lire_enreg_destinataire();
-        l.lire_enreg_dragdrop();
-        QCOMPARE(r.messages()[0].texte, QStringLiteral("Erreur 53 Fichier introuvable"));
-        QVERIFY(r.messages()[1].texte.endsWith(QStringLiteral(" Erreur lire_enreg_Recommencer !")));
-        QVERIFY(r.messages()[2].texte.endsWith(QStringLiteral(" Erreur lire_enreg_Copie_Coller !(lire_enreg_dragdrop)")));
-        QVERIFY(!QFile::exists(dans_programme("absente.dfm")));
-
-        // No list: nothing happens at all.
-        chemin_liste.clear();
+        {
+            Repondeur r;
+            r.attendre_message();
+            l.charge_liste();
+            QCOMPARE(r.messages()[0].texte, QStringLiteral("Erreur 53 Fichier introuvable"));
+        }
+        // The entry readers read the view, not the file: a row the view does not have is
+        // error 63 for the caller, never a box (list play calls them from its ticks).
         enreg_destinataire.chemin = QStringLiteral("garde");
-        l.charge_liste();
-        l.lire_enreg_destinataire();
+        const auto numero_d_erreur = [](const std::function<void()>& lire) {
+            try {
+                lire();
+            } catch (const Erreur& e) {
+                return e.numero();
+            }
+            return 0;
+        };
+        QCOMPARE(numero_d_erreur([&] { l.lire_enreg_destinataire(); }), 63);
+        QCOMPARE(numero_d_erreur([&] { l.lire_enreg_dragdrop(); }), 63);
         QCOMPARE(enreg_destinataire.chemin, QStringLiteral("garde"));
+        QVERIFY(!QFile::exists(dans_programme("absente.dfm")));
     }
 
     void lire_enreg_destinataire_volumes_et_numero() {
@@ -198,13 +207,16 @@ private slots:
         l.volume_nul_signale = Vrai;  // the notice has its own test
         ecrire_liste(dans_programme("l.dfm"), {entree("  /m/Été.mp3 ", int16_t(stocke), 0.125, " 12.5 FIN ")});
         chemin_liste = QStringLiteral("l.dfm");
+        l.charge_liste();
+        // The row as shown is the entry: the stored record's file no longer plays a part.
+        QFile::remove(dans_programme("l.dfm"));
         num_enreg_destinataire = 0;
         l.lire_enreg_destinataire();
         QCOMPARE(num_enreg_destinataire, 1);
         QCOMPARE(int(enreg_destinataire.volume), niveau);
         QCOMPARE(enreg_destinataire.chemin, QStringLiteral("/m/Été.mp3"));
         QCOMPARE(enreg_destinataire.fin_lecture, QStringLiteral("12.5 fin"));
-        QCOMPARE(enreg_destinataire.debut_lecture, 0.125);
+        QCOMPARE(enreg_destinataire.debut_lecture, rt::CDbl(rt::format_nombre(0.125)));  // the start as shown
         QCOMPARE(enreg_destinataire.duree_piste, QStringLiteral("00:03:05"));
         QCOMPARE(nom_fichier_affiche, QStringLiteral("Été.mp3"));
     }
@@ -218,17 +230,21 @@ private slots:
         QTest::newRow("0 %") << 0 << -4000;
     }
 
-    // A record past the end is an error, not a blank entry.
+    // A row past the end is an error, not a blank entry, and the entry in hand stays.
     void lire_au_dela_de_la_fin_est_une_erreur() {
         Liste_son& l = Liste_son::instance();
         ecrire_liste(dans_programme("l.dfm"), {entree("/m/a.mp3", 100)});
         chemin_liste = QStringLiteral("l.dfm");
+        l.charge_liste();
         enreg_destinataire = entree("/avant.mp3", -200);
         num_enreg_destinataire = 2;
-        Repondeur r;
-        r.attendre_message();
-        l.lire_enreg_destinataire();
-        QCOMPARE(r.messages()[0].style, 16);
+        int numero = 0;
+        try {
+            l.lire_enreg_destinataire();
+        } catch (const Erreur& e) {
+            numero = e.numero();
+        }
+        QCOMPARE(numero, 63);
         QCOMPARE(enreg_destinataire.chemin, QStringLiteral("/avant.mp3"));
         QCOMPARE(enreg_destinataire.volume, int16_t(-200));
     }
@@ -240,6 +256,7 @@ private slots:
         f.Slider1.setValue(7);
         ecrire_liste(dans_programme("l.dfm"), {entree("/m/a.mp3", 0), entree("/m/b.mp3", 0)});
         chemin_liste = QStringLiteral("l.dfm");
+        l.charge_liste();
         lecteur_en_cours = 2;
         num_enreg_destinataire = 1;
         l.lire_enreg_destinataire();
@@ -263,14 +280,14 @@ private slots:
         Liste_son& l = Liste_son::instance();
         ecrire_liste(dans_programme("l.dfm"), {entree("/m/a.mp3", 10), entree("/m/b.mp3", 45, 1.23456, "20")});
         chemin_liste = QStringLiteral("l.dfm");
+        l.charge_liste();
         l.num_enreg_survol = 2;
-        num_enreg_destinataire = 0;
         l.lire_enreg_dragdrop();
-        QCOMPARE(num_enreg_destinataire, 1);
+        // The row as shown: the start and end as the list writes them.
         QCOMPARE(enreg_dragdrop.chemin, QStringLiteral("/m/b.mp3"));
         QCOMPARE(enreg_dragdrop.volume, int16_t(45));
         QCOMPARE(enreg_dragdrop.debut_lecture, 1.23);
-        QCOMPARE(enreg_dragdrop.fin_lecture, QStringLiteral("20"));
+        QCOMPARE(enreg_dragdrop.fin_lecture, QStringLiteral("20.00"));
     }
 
     // One record replaced in place of the whole file; a missing list is not created.

@@ -99,6 +99,7 @@ private slots:
         TypeEnregListe e = enreg_liste::lire(chemin_liste, 1);
         e.volume = 10;
         enreg_liste::ecrire(chemin_liste, 1, e);
+        l.charge_liste();  // list play reads the row shown
         const auto jouer = [&] {
             num_enreg_destinataire = 1;
             l.lire_enreg_destinataire();
