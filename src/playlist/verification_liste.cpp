@@ -138,6 +138,8 @@ const QString Supprime = CR + QStringLiteral("Elément supprimé de la liste") +
 constexpr int NomsMontres = 10;
 // The progress window is brought up to date at most this often: work never waits for a paint.
 constexpr int IntervalleProgression_ms = 200;
+// A file found in place changes nothing: only one in this many comes back, for the progress.
+constexpr int PasProgression = 256;
 
 // The main window back to its normal state, and the list window shown again.
 void montrer_fenetres(Liste_son& liste) {
@@ -163,9 +165,13 @@ void annuler_mise_a_jour(Liste_son& l) {
 
 
 struct Verification {
-    std::vector<QPersistentModelIndex> lignes;
+    std::vector<QPersistentModelIndex> lignes;  // each let go once its answer is applied
+    size_t liberees = 0;                        // lignes[0 .. liberees - 1] let go
+    // The rows found missing, taken out when the check ends. Qt moves every persistent index
+    // below a removed row: removed as they were found, each of them would cost the rows not
+    // yet checked (a second per 20 removals in a 100,000-row list).
+    std::vector<QPersistentModelIndex> a_retirer;
     QElapsedTimer montre;
-    bool cellules_completees = false;
     bool retraits = false;
     QStringList erreurs_de_fichier;  // rows taken out because their folder could not be read
     bool erreur = false;             // another error stopped the check
@@ -197,10 +203,11 @@ void montrer_progression(const Resultat& r, int32_t fait, int32_t total, int32_t
 
 // Window thread: one answer of the whole-list check applied to its row, if it is still there.
 void appliquer(Liste_son& l, Verification& v, int i, const Resultat& r) {
-    const int32_t ligne = ligne_de(v.lignes[size_t(i)]);
-    // Done with: a persistent index left behind costs every later removal of a row.
-    v.lignes[size_t(i)] = QPersistentModelIndex();
-    const int32_t n = l.ListView1.ListCount();
+    // The rows before this one had their answers (a present file sends none but now and then).
+    for (; v.liberees < size_t(i); ++v.liberees) v.lignes[v.liberees] = QPersistentModelIndex();
+    QPersistentModelIndex p = std::move(v.lignes[size_t(i)]);
+    const int32_t ligne = ligne_de(p);
+    const int32_t n = l.ListView1.ListCount() - int32_t(v.a_retirer.size());
     const bool derniere = i + 1 == int(v.lignes.size());
     if (derniere || !v.montre.isValid() || v.montre.elapsed() >= IntervalleProgression_ms) {
         // The progress never stops the check.
@@ -227,17 +234,32 @@ void appliquer(Liste_son& l, Verification& v, int i, const Resultat& r) {
     default:
         break;
     }
-    l.ListView1.RemoveItem(ligne);
-    v.retraits = true;
-    // The list file is written once, when the check ends. The empty cells still take their
-    // defaults at the first removal, the row numbers a save there gave them.
-    if (!v.cellules_completees) fichier_liste::completer_cellules(l.ListView1);
-    v.cellules_completees = true;
+    v.a_retirer.push_back(std::move(p));
+}
+
+// The rows found missing out of the list, through the view's own removal (list play follows
+// its rows whatever removes them), those gone meanwhile skipped. The empty cells take their
+// defaults at the first removal, the row numbers a save there gave them; the list file is
+// written once, after.
+void retirer_manquants(Liste_son& l, Verification& v) {
+    for (const QPersistentModelIndex& p : v.a_retirer) {
+        const int32_t ligne = ligne_de(p);
+        if (ligne == 0) continue;
+        l.ListView1.RemoveItem(ligne);
+        if (!v.retraits) fichier_liste::completer_cellules(l.ListView1);
+        v.retraits = true;
+    }
+    v.a_retirer.clear();
 }
 
 // Window thread, once: the state restored, then the boxes, then what follows.
 void finir(Liste_son& l, Verification& v, const std::function<void()>& suite) {
     // Whatever ended the check, the view is written once, so the file holds what is shown.
+    v.lignes.clear();
+    try {
+        retirer_manquants(l, v);
+    } catch (const Erreur&) {
+    }
     if (!v.erreur || v.retraits) l.sauve_tout();
     if (v.erreur) {
         fermer_progression();
@@ -334,8 +356,10 @@ void verifier_liste(Liste_son& l, std::function<void()> suite) {
     Liste_son* liste = &l;
     travail::lancer(
         n,
-        [chemins, dossiers, v, liste](int i) -> travail::Application {
+        [chemins, dossiers, v, liste, n](int i) -> travail::Application {
             Resultat r = constater(chemins->at(i), *dossiers);
+            const bool rien = r.constat == Constat::Present || r.constat == Constat::NonTeste;
+            if (rien && i % PasProgression != 0 && i != n - 1) return {};
             return [v, liste, i, r] { appliquer(*liste, *v, i, r); };
         },
         [v, liste, suite](bool) { finir(*liste, *v, suite); }, &l);
