@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <unistd.h>
 
 #include "config/etat.h"
 #include "platform/fichiers.h"
@@ -212,6 +213,30 @@ private slots:
         QCOMPARE(r.messages()[0].texte, QStringLiteral("Validation des fichiers terminé avec succés "));
         QVERIFY(!fsauve::existe());
         QVERIFY(l.isVisible());
+    }
+
+    // A folder that cannot be entered: its rows go, named together in one box once the check is
+    // over, then the closing message.
+    void dossier_illisible() {
+        if (::geteuid() == 0) QSKIP("root enters any folder: a closed folder cannot be made here");
+        const QString ferme = QDir(m_dir.path()).filePath(QStringLiteral("ferme"));
+        QDir().mkpath(ferme);
+        QFile(ferme + QStringLiteral("/c.mp3")).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::setPermissions(ferme, QFileDevice::Permissions()));
+        Liste_son& l = liste_de({ferme + QStringLiteral("/c.mp3"), dans_musique("a.mp3"), ferme + QStringLiteral("/d.mp3")});
+        Repondeur r;
+        r.attendre_message().attendre_message();
+        l.prechar_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(fini(), 60000);
+        QFile::setPermissions(ferme, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(chemins_de(l), QStringList{dans_musique("a.mp3")});
+        QCOMPARE(chemins_du_fichier(), QStringList{dans_musique("a.mp3")});
+        QCOMPARE(r.messages().size(), 2);
+        QCOMPARE(r.messages()[0].texte, QStringLiteral("Fichier ou dossier: ") + ferme + QStringLiteral("/ c.mp3 Non trouvé \r") +
+                                            QStringLiteral("Fichier ou dossier: ") + ferme +
+                                            QStringLiteral("/ d.mp3 Non trouvé ") + Suite);
+        QCOMPARE(r.messages()[0].style, 16);
+        QCOMPARE(r.messages()[1].texte, QStringLiteral("Validation des fichiers terminé avec succés "));
     }
 
     // A path without any folder is not tested.
