@@ -27,6 +27,7 @@
 #include "platform/programme.h"
 #include "playlist/enregistrement_liste.h"
 #include "playlist/fichier_liste.h"
+#include "playlist/travail_liste.h"
 #include "windows/Radio_FM.h"
 #include "windows/ajout_fichier.h"
 #include "windows/impression.h"
@@ -463,6 +464,10 @@ void Liste_son::Form_Resize() {
 void Liste_son::resizeEvent(QResizeEvent* e) {
     Form::resizeEvent(e);
     Form_Resize();
+}
+
+void Liste_son::decharger() {
+    travail_liste::apres([] { FormInstance<Liste_son>::decharger(); });
 }
 
 void Liste_son::Form_Unload(int16_t& Cancel) {

@@ -172,14 +172,6 @@ public:
     Drapeau erreur_enregistrement = Faux;  // the last save-as failed
     int32_t num_enreg_survol = 0;    // record number of the dragged row
     Drapeau volume_nul_signale = Faux;     // the zero-volume notice was shown
-    Drapeau maj_fichier_echec = Faux;      // the last file measurement failed
-    // ---- File check and information update (src/playlist/verification_liste.cpp,
-    // mise_a_jour_liste.cpp): one measurement's graph lives only while it measures.
-    FilgraphManager graphe_maj;
-    IMediaPosition position_maj;
-    IBasicAudio audio_maj;
-    QString erreur_maj;              // why the last measurement failed
-    void met_ajour();
     // ---- Window shell state.
     double hauteur_initiale = 0;     // height at load, twips
     Drapeau liste_agrandie = Faux;   // -1 after the full-height layout, 0 after the docked one
@@ -221,6 +213,9 @@ public:
     void enregistre_recherche();
 
     // ---- Window shell.
+    // Unloads the window; while a file check or an information update of the list runs, the
+    // unload waits for its end (its windows and flags restored first).
+    static void decharger();
     void Form_Load() override;
     void Form_Resize();
     void Form_Unload(int16_t& Cancel);

@@ -9,6 +9,7 @@
 
 #include "config/etat.h"
 #include "platform/programme.h"
+#include "platform/travail.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
 #include "windows/Liste_son.h"
@@ -76,6 +77,7 @@ private slots:
         Repondeur r;
         r.attendre_message().attendre_message().attendre_message(boites::Non);
         a.Label7_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000);  // the list update after the search
         // Walk: b (last listed) then A, each deepest first, a folder's files after its
         // folders, the root's last; every row goes in at row 1, so the list is the reverse.
         QCOMPARE(lignes(), (QStringList{p("z.mp3"), p("A.MP3"), p("A/a1.mp3"), p("A/Sous/s.mp3"), p("b/b2.mp3"),
@@ -111,6 +113,7 @@ private slots:
         Repondeur r;
         r.attendre_message().attendre_message().attendre_message(boites::Non);
         a.Label7_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000);  // the list update after the search
         QCOMPARE(lignes(), (QStringList{p("A/a1.mp3"), p("A/Sous/s.mp3")}));
     }
 
@@ -124,6 +127,7 @@ private slots:
         Repondeur r;
         r.attendre_message().attendre_message().attendre_message(boites::Non);
         a.Label7_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000);  // the list update after the search
         QCOMPARE(lignes(), (QStringList{"premier", p("b/b2.mp3"), p("b/B1.mp3"), "second"}));
     }
 
@@ -148,6 +152,7 @@ private slots:
         Repondeur r;
         r.attendre_message().attendre_message().attendre_message().attendre_message(boites::Non);
         a.Label7_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000);  // the list update after the search
         QCOMPARE(r.messages().size(), 4);
         QVERIFY(r.messages()[0].texte.endsWith(p("b")));
         QCOMPARE(r.messages()[0].style, 0);

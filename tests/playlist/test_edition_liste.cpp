@@ -11,6 +11,7 @@
 #include "platform/boites.h"
 #include "platform/fichiers.h"
 #include "platform/programme.h"
+#include "platform/travail.h"
 #include "playlist/enregistrement_liste.h"
 #include "playlist/fichier_liste.h"
 #include "support/fixtures.h"
@@ -171,6 +172,8 @@ private slots:
                 QCOMPARE(ajout_sans_controle, Vrai);
             }
         }
+        // The update after a drop from the desktop runs on a worker: its end is waited for.
+        QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000);
         QCOMPARE(fichier(), lignes);
         QCOMPARE(num_enreg_courant, courant_apres);
         QCOMPARE(r.boites().size(), bureau ? 2 : 0);
@@ -270,6 +273,7 @@ private slots:
         l.inser_fin_Click();
         ligne_insertion = 7;
         l.ListView1_OLEDragDrop(fichiers_bureau(dossier).mid(0, 1));
+        QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000);
         QCOMPARE(fichier(), QStringLiteral("A"));
         QCOMPARE(ligne_cible_insertion, 1);
     }

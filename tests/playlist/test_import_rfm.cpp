@@ -7,6 +7,7 @@
 
 #include "config/etat.h"
 #include "platform/fichiers.h"
+#include "platform/travail.h"
 #include "support/lignes_liste.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
@@ -82,6 +83,7 @@ private slots:
         Repondeur r;
         r.attendre_fichier(rfm).attendre_fichier(dfm).attendre_message();
         l.A_Copen_rfm_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000);  // a file check after the import
 
         const Repondeur::Boite& ouvrir = r.boites()[0];
         QCOMPARE(ouvrir.titre, QStringLiteral("Ouvrir un fichier liste"));
@@ -122,6 +124,7 @@ private slots:
         Repondeur r;
         r.attendre_fichier(rfm).attendre_annulation().attendre_annulation();
         l.A_Copen_rfm_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000);  // a file check after the import
         QCOMPARE(l.ListView1.ListCount(), 2);
         QCOMPARE(cellules_ligne(1), (QStringList{"non.wav", "0.10", "", "", "-1", "10"}));
         QCOMPARE(l.erreur_enregistrement, Vrai);
@@ -143,6 +146,7 @@ private slots:
             Repondeur r;
             r.attendre_message();
             l.A_Copen_rfm_Click();
+            QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000);  // a file check after the import
             QCOMPARE(r.messages()[0].style, 16);
             QVERIFY(r.messages()[0].texte.endsWith(QStringLiteral("\r") + absent));
         }
@@ -156,6 +160,7 @@ private slots:
         Repondeur r;
         r.attendre_fichier(m_dir.filePath("ligne.dfm"));
         l.A_Copen_rfm_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000);  // a file check after the import
         QCOMPARE(r.boites()[0].genre, boites::Genre::Enregistrer);
         QCOMPARE(l.ListView1.ListCount(), 1);
         QCOMPARE(QFileInfo(m_dir.filePath("ligne.dfm")).size(), 418);
@@ -168,6 +173,7 @@ private slots:
         Repondeur r;
         r.attendre_fichier(m_dir.filePath("disparu.rfm"));
         l.A_Copen_rfm_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000);  // a file check after the import
         QCOMPARE(r.messages().size(), 0);
         QCOMPARE(l.ListView1.ListCount(), 0);
         QCOMPARE(l.erreur_enregistrement, Faux);
