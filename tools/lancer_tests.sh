@@ -49,7 +49,7 @@ sauts=$(awk '
   fonctions=""
   while read -r nom ligne; do
     [[ -n $nom ]] || continue
-    grep -qx "$nom Passed" <<<"$issues" && fonctions+="  $nom: $ligne"$'\n'
+    grep -Fqx "$nom Passed" <<<"$issues" && fonctions+="  $nom: $ligne"$'\n'
   done <<<"$sauts"
   [[ -n $fonctions ]] && printf 'skipped functions (their programs ran and count as passed):\n%s' "$fonctions"
   [[ -n $liste_absents ]] && printf 'did not run:\n%s' "$liste_absents"
