@@ -26,7 +26,8 @@ mkfifo "$travail/numero"
 Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$travail/numero" 2>"$travail/xvfb.log" &
 pid_x=$!
 numero=""
-read -r -t 20 numero <"$travail/numero" || true
+# A loaded machine can take a while: the limits are generous.
+read -r -t 60 numero <"$travail/numero" || true
 if [[ -z $numero ]]; then
   echo "affichage: Xvfb did not start" >&2
   cat "$travail/xvfb.log" >&2
@@ -37,6 +38,15 @@ unset WAYLAND_DISPLAY
 if command -v openbox >/dev/null; then
   openbox --sm-disable >"$travail/wm.log" 2>&1 &
   pid_wm=$!
+  # The window manager announces itself on the root window once it manages the screen: the
+  # tests start then, not while windows would still be shown unframed.
+  if command -v xprop >/dev/null; then
+    for _ in $(seq 600); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+      kill -0 "$pid_wm" 2>/dev/null || break
+      sleep 0.1
+    done
+  fi
 fi
 echo "affichage: running on $DISPLAY${pid_wm:+ with openbox}"
 set +e

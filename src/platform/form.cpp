@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <optional>
 
 namespace {
 std::vector<Form*>& registre() {
@@ -36,11 +37,13 @@ QMargins propres(const QWidget& w) {
 }
 
 // A place asked for before the window manager framed the window: the inner window was put
-// where the frame's estimate said; once framed, the frame goes to the place asked for.
+// where the frame's estimate said; once framed, the frame goes to the place asked for, and to
+// the frame size asked for with it if any (the window manager can answer an earlier request's
+// size after ours: the window's own size is then not the one asked).
 class Recalage : public QObject {
 public:
-    Recalage(QWidget& w, const QPoint& coin)
-        : QObject(&w), m_fenetre(w), m_coin(coin), m_dedans(w.geometry().topLeft()) {
+    Recalage(QWidget& w, const QPoint& coin, const std::optional<QSize>& cadre)
+        : QObject(&w), m_fenetre(w), m_coin(coin), m_cadre(cadre), m_dedans(w.geometry().topLeft()) {
         w.installEventFilter(this);
         m_attente.setInterval(20);
         connect(&m_attente, &QTimer::timeout, this, [this] { essayer(); });
@@ -57,10 +60,18 @@ protected:
     }
 
 private:
-    QPoint voulu(const QMargins& m) const { return m_coin + QPoint(m.left(), m.top()); }
+    QRect voulu(const QMargins& m) const {
+        QSize dedans = m_fenetre.size();
+        if (m_cadre)
+            dedans = QSize(std::max(1, m_cadre->width() - m.left() - m.right()),
+                           std::max(1, m_cadre->height() - m.top() - m.bottom()))
+                         .expandedTo(m_fenetre.minimumSize())
+                         .boundedTo(m_fenetre.maximumSize());
+        return QRect(m_coin + QPoint(m.left(), m.top()), dedans);
+    }
     bool a_sa_place() const {
         const QMargins m = propres(m_fenetre);
-        return !m.isNull() && m_fenetre.geometry().topLeft() == voulu(m);
+        return !m.isNull() && m_fenetre.geometry() == voulu(m);
     }
     // The window manager can answer an earlier request after ours: one request at a time.
     bool tenu() const { return !m_demande.isValid() || m_demande.hasExpired(100); }
@@ -94,7 +105,7 @@ private:
         // later, it is a move by someone else, and stays once it stands still.
         if (ici == m_dedans || !m_encadre.hasExpired(300)) {
             if (tenu()) {
-                m_fenetre.setGeometry(QRect(voulu(m), m_fenetre.size()));
+                m_fenetre.setGeometry(voulu(m));
                 m_demande.start();
             }
         } else if (immobile) {
@@ -104,6 +115,7 @@ private:
 
     QWidget& m_fenetre;
     QPoint m_coin;
+    std::optional<QSize> m_cadre;  // the frame size asked for with the place, if any
     QPoint m_dedans;  // where the inner window was put
     QTimer m_attente;
     QElapsedTimer m_depuis;   // since the window was first shown
@@ -138,12 +150,25 @@ QSize taille(const QWidget& w) {
     return w.size().grownBy(m);
 }
 
-void placer(QWidget& w, const QPoint& coin) {
+namespace {
+// The inner geometry: it stays where it is put, whatever gravity the window manager applies.
+void demander(QWidget& w, const QPoint& coin, const std::optional<QSize>& cadre) {
     delete en_attente(w);
     const QMargins m = marges(w);
-    // The inner geometry: it stays where it is put, whatever gravity the window manager applies.
-    w.setGeometry(QRect(coin + QPoint(m.left(), m.top()), w.size()));
-    if (propres(w).isNull()) new Recalage(w, coin);
+    const QSize dedans = cadre ? QSize(std::max(1, cadre->width() - m.left() - m.right()),
+                                       std::max(1, cadre->height() - m.top() - m.bottom()))
+                               : w.size();
+    w.setGeometry(QRect(coin + QPoint(m.left(), m.top()), dedans));
+    if (propres(w).isNull()) new Recalage(w, coin, cadre);
+}
+}  // namespace
+
+void placer(QWidget& w, const QPoint& coin) { demander(w, coin, std::nullopt); }
+
+void poser(QWidget& w, const QRect& r) {
+    int hauteur = r.height();
+    if (const QScreen* s = ecran(w)) hauteur = std::min(hauteur, s->availableGeometry().bottom() + 1 - r.top());
+    demander(w, r.topLeft(), QSize(r.width(), hauteur));
 }
 }  // namespace cadre
 
@@ -166,6 +191,9 @@ void Form::setHeight(int twips) {
         hauteur = std::min(hauteur, s->availableGeometry().bottom() + 1 - cadre::coin(*this).y());
     const QMargins m = cadre::marges(*this);
     resize(width(), std::max(1, hauteur - m.top() - m.bottom()));
+}
+void Form::Move(int left, int top, int width, int height) {
+    cadre::poser(*this, QRect(left / TwipsParPixel, top / TwipsParPixel, width / TwipsParPixel, height / TwipsParPixel));
 }
 
 void Form::Show(bool modal) {

@@ -25,6 +25,9 @@ public:
     void setLeft(int twips);
     void setWidth(int twips);
     void setHeight(int twips);
+    // Place and size together, one request to the window manager; the height limited by what
+    // the screen leaves below the new top, not the one the window still stands at.
+    void Move(int left, int top, int width, int height);
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
@@ -59,6 +62,8 @@ QSize taille(const QWidget& w);
 // Puts the frame's outer corner at `coin` (pixels); a window not yet framed goes there once
 // the window manager frames it.
 void placer(QWidget& w, const QPoint& coin);
+// Puts the frame at `r` (pixels) in one request, no higher than the screen leaves below r's top.
+void poser(QWidget& w, const QRect& r);
 }  // namespace cadre
 
 constexpr int TwipsParPixel = 15;

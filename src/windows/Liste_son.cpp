@@ -503,30 +503,30 @@ void Liste_son::Aligne_liste_son() {
         Radio_FM& f = Radio_FM::instance();
         if (!f.isVisible()) return;
         setWindowState(Qt::WindowNoState);
-        setTop(f.Top() + f.Height());
-        setLeft(f.Left());
-        setHeight(Height());  // no further down than the screen
+        // No further down than the screen, from the new top.
+        Move(f.Left(), f.Top() + f.Height(), Width(), Height());
     } catch (const Erreur&) {
     }
 }
 
+// Place and size in one request: the height is what the screen leaves below the main window,
+// whatever place the window manager still reports for this one.
+void Liste_son::ancrer() {
+    const Radio_FM& f = Radio_FM::instance();
+    Move(f.Left(), f.Top() + f.Height(), f.Width(), HauteurAncreeTwips);
+}
+
 void Liste_son::disposition_ancree() {
-    Radio_FM& f = Radio_FM::instance();
     show();
     setWindowState(Qt::WindowNoState);
-    // Placed first: the height is what the screen leaves below the main window.
-    setLeft(f.Left());
-    setTop(f.Top() + f.Height());
-    setHeight(HauteurAncreeTwips);
-    setWidth(f.Width());
+    ancrer();
 }
 
 void Liste_son::disposition_pleine_hauteur() {
     show();
     setWindowState(Qt::WindowNoState);
-    setTop(TwipsParPixel);
     const QScreen* ecran = screen() ? screen() : QApplication::primaryScreen();
-    if (ecran) setHeight(ecran->geometry().height() * TwipsParPixel);
+    if (ecran) Move(Left(), TwipsParPixel, Width(), ecran->geometry().height() * TwipsParPixel);
 }
 
 void Liste_son::a_mettre_Enabled() {

@@ -224,6 +224,8 @@ public:
     void Form_KeyPress(int16_t KeyAscii);
     void a_mettre_Enabled();
     void Aligne_liste_son();
+    // Under the main window, as wide as it, at the docked height or what the screen leaves.
+    void ancrer();
     void ListView1_Click();
     void ListView1_DragOver(float X, float Y);
     void ListView1_KeyDown(int KeyCode);

@@ -20,9 +20,6 @@ void cocher_mode(Radio_FM& f, MenuItem& coche) {
     for (MenuItem* m : {&f.affiche_toujour, &f.Affiche_Fenetre_P, &f.Affiche_Fenetre_L, &f.affiche_tout, &f.Affiche_barre})
         m->setChecked(m == &coche);
 }
-
-// A docked playlist window is this high (twips).
-constexpr int HauteurListeAmarree = 4425;
 }  // namespace
 
 const char* const Radio_FM::AdresseBanniereWeb = "";
@@ -94,12 +91,7 @@ void Radio_FM::Affiche_barre_Click() {
 
 void Radio_FM::Aligner_liste_Click() {
     try {
-        Liste_son& liste = Liste_son::instance();
-        // Placed first: the size is what the screen leaves below the main window.
-        liste.setTop(Top() + Height());
-        liste.setLeft(Left());
-        liste.setHeight(HauteurListeAmarree);
-        liste.setWidth(Width());
+        Liste_son::instance().ancrer();
     } catch (const Erreur& e) {
         MsgBox(e.description(), boites::Exclamation);
     }

@@ -26,13 +26,13 @@ trap finir EXIT
 exec 3>"$travail/affichage"
 Xvfb -displayfd 3 -noreset -screen 0 1280x1000x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 50); do [[ -s $travail/affichage ]] && break; sleep 0.1; done
+for _ in $(seq 300); do [[ -s $travail/affichage ]] && break; sleep 0.1; done
 export DISPLAY=:$(head -1 "$travail/affichage")
-for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 300); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 pids+=($!)
 # The window manager announces itself on the root window once it manages the screen.
-for _ in $(seq 200); do
+for _ in $(seq 300); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
   sleep 0.1
 done
@@ -41,8 +41,9 @@ unset QT_QPA_PLATFORM
 reglages=$XDG_CONFIG_HOME/Sonavel/reglages.ini
 
 echec() { echo "FAIL: $*"; exit 1; }
+# Every wait below is for a state, with a generous limit: a loaded machine can take seconds.
 fenetre() {  # the first visible window whose name matches
-  for _ in $(seq 100); do
+  for _ in $(seq 600); do
     local w
     w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
     [[ -n $w ]] && { echo "$w"; return 0; }
@@ -57,7 +58,7 @@ touches() {  # keys to a window, through the keyboard as a user types them
   xdotool key "$@"
 }
 attendre_fin() {
-  for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+  for _ in $(seq 600); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
   kill "$1" 2>/dev/null
   return 1
 }
@@ -68,6 +69,30 @@ coin() {  # the frame's outer corner: the window's less the frame's left and top
   echo "$((x - ${g:-0})) $((y - ${t:-0}))"
 }
 reglage() { sed -n "s/^$1=//p" "$reglages"; }
+# The frame's corner once it is framed, stands where the test function $2 accepts it (given x
+# and y) and has stood still for 500 ms, as the program waits for it; the last corner seen
+# when the limit passes.
+coin_immobile() {
+  local w=$1 accepte=$2 ici="" vu="" depuis=0 maintenant
+  local fin=$(($(date +%s) + 60))
+  while (($(date +%s) < fin)); do
+    ici=$(coin "$w")
+    maintenant=$(date +%s%3N)
+    if [[ $ici != "$vu" ]]; then
+      vu=$ici
+      depuis=$maintenant
+    elif ((maintenant - depuis >= 500)) && xprop -id "$w" _NET_FRAME_EXTENTS | grep -q = && $accepte $ici; then
+      break
+    fi
+    sleep 0.05
+  done
+  echo "$ici"
+}
+attendu=""
+avant_deplacement=""
+a_sa_place() { [[ "$1 $2" == "$attendu" ]]; }
+deplacee() { [[ "$1 $2" != "$avant_deplacement" ]]; }
+ramenee_a_droite() { (($2 == 200 && $1 >= 0 && $1 < 1280 - 100)); }
 
 # A first start writes the defaults, says so and ends.
 "$programme" >/dev/null 2>&1 &
@@ -76,30 +101,23 @@ b=$(fenetre '^Sonavel_V5$') || echec "no first-start message"
 touches "$b" Return
 attendre_fin $p || echec "the first start did not end"
 
-# Starts the program, checks where its window stands, optionally moves it, closes it with the
+# Starts the program, waits for its window to stand where $3 accepts it (by default at $1),
+# checks it is at $1 (when given), optionally moves it as a user does, closes it with the
 # window manager's close and confirms.
 lancer() {
-  local attendu=$1 deplacer=${2:-}
+  attendu=$1
+  local deplacer=${2:-} accepte=${3:-a_sa_place}
   "$programme" >/dev/null 2>&1 &
   local p=$!
   local w
   w=$(fenetre '^Sonavel V') || echec "no main window"
-  # Framed and put in place: a loaded machine can take seconds; the place must then hold.
-  local ici avant=""
-  for _ in $(seq 100); do
-    sleep 0.2
-    ici=$(coin "$w")
-    [[ -n $attendu && $ici == "$attendu" ]] && break
-    [[ -z $attendu && $ici == "$avant" ]] && xprop -id "$w" _NET_FRAME_EXTENTS | grep -q = && break
-    avant=$ici
-  done
-  sleep 0.5
-  ici=$(coin "$w")
+  local ici
+  ici=$(coin_immobile "$w" "$accepte")
   [[ -z $attendu || $ici == "$attendu" ]] || echec "window at $ici, expected $attendu"
   if [[ -n $deplacer ]]; then
+    avant_deplacement=$ici
     xdotool windowmove "$w" ${deplacer% *} ${deplacer#* }
-    sleep 0.5
-    ici=$(coin "$w")
+    ici=$(coin_immobile "$w" deplacee)
   fi
   echo "$ici" >"$travail/coin"
   touches "$w" alt+F4
@@ -123,7 +141,7 @@ done
 sed -i 's/^Position_haut=.*/Position_haut=-3000/' "$reglages"
 lancer "$x0 0"
 sed -i 's/^Position_gauche=.*/Position_gauche=30000/; s/^Position_haut=.*/Position_haut=3000/' "$reglages"
-lancer ""
+lancer "" "" ramenee_a_droite
 read -r x y <"$travail/coin"
 (( y == 200 && x >= 0 && x < 1280 - 100 )) || echec "window off to the right stands at $x $y"
 echo "passed: the window stayed at $x0 $y0 over five restarts"

@@ -4,8 +4,10 @@
 // tools/affichage.sh's display with openbox).
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QScreen>
+#include <functional>
 
 #include "config/etat.h"
 #include "help_viewer/aide_prog.h"
@@ -35,19 +37,28 @@
 using namespace Radio;
 
 namespace {
-// Shows the window and waits until the window manager has framed it and the frame stands
-// where it was put; returns the frame.
-QRect cadre_montre(QWidget& w) {
+// Shows the window and waits as the program does: framed, no place asked for still waiting
+// for the frame, and the frame standing still for 500 ms; with `attendu`, also where the test
+// asked for it (the window manager answers a framed window's move in its own time). Returns
+// the frame.
+QRect cadre_montre(QWidget& w, const std::function<bool(const QRect&)>& attendu = {}) {
     w.show();
-    if (!QTest::qWaitForWindowExposed(&w)) return {};
-    QRect avant;
-    // Long enough for a loaded machine's window manager (the program waits 10 s for a frame).
-    for (int i = 0; i < 300; ++i) {
-        QTest::qWait(50);
+    if (!QTest::qWaitForWindowExposed(&w, 30000)) return {};
+    QRect vu;
+    QElapsedTimer immobile;
+    QElapsedTimer limite;
+    // Generous: a loaded machine's window manager can take seconds (the program waits 10 s).
+    limite.start();
+    while (!limite.hasExpired(30000)) {
+        QTest::qWait(20);
         const QRect r = w.frameGeometry();
-        // Framed, standing still, and no place asked for still waiting for the frame.
-        if (r != w.geometry() && r == avant && cadre::coin(w) == r.topLeft()) return r;
-        avant = r;
+        if (r != vu || !immobile.isValid()) {
+            vu = r;
+            immobile.start();
+            continue;
+        }
+        const bool encadre = r != w.geometry() && cadre::coin(w) == r.topLeft();
+        if (encadre && immobile.hasExpired(500) && (!attendu || attendu(r))) return r;
     }
     return w.frameGeometry();
 }
@@ -226,8 +237,9 @@ private slots:
             if ((l.liste_agrandie == Vrai) != pleine_hauteur) l.Form_KeyPress('<');
         };
 
+        const auto sous_la_principale = [&](const QRect& r) { return r.topLeft() == principale.bottomLeft() + QPoint(0, 1); };
         disposer(false);
-        QRect r = cadre_montre(l);
+        QRect r = cadre_montre(l, sous_la_principale);
         capture(QStringLiteral("liste_ancree"));
         QVERIFY2(ecran().contains(r), qPrintable(QStringLiteral("ancree: %1 %2").arg(r.bottom()).arg(r.width())));
         QCOMPARE(r.left(), principale.left());
@@ -235,14 +247,15 @@ private slots:
         QCOMPARE(r.top(), principale.bottom() + 1);
 
         disposer(true);
-        r = cadre_montre(l);
+        r = cadre_montre(l, [](const QRect& r) { return r.top() == 1; });
         capture(QStringLiteral("liste_pleine_hauteur"));
         QVERIFY2(ecran().contains(r), qPrintable(QStringLiteral("pleine hauteur: %1..%2").arg(r.top()).arg(r.bottom())));
         QVERIFY(r.height() > ecran().height() - 40);
 
         f.Aligner_liste_Click();  // the display menu's docking
-        r = cadre_montre(l);
+        r = cadre_montre(l, sous_la_principale);
         QVERIFY(ecran().contains(r));
+        QCOMPARE(r.topLeft(), principale.bottomLeft() + QPoint(0, 1));
         QCOMPARE(r.width(), principale.width());
 
         // The list-play monitor beside them, as high as both: its buttons above the edge.
@@ -259,6 +272,43 @@ private slots:
             QVERIFY2(ecran().contains(r), qPrintable(QStringLiteral("historique: %1..%2").arg(r.top()).arg(r.bottom())));
             QVERIFY(h.Command1.mapToGlobal(QPoint(0, h.Command1.height())).y() <= ecran().bottom());
         }
+    }
+
+    // The main window low on the screen; the list shown at full height and docked right after,
+    // before the window manager has framed it, so that it answers the first request after the
+    // second: the list stands under the main window, as wide, as high as the screen leaves
+    // below it (less than the docked height), whatever came first. By "<" in the list window
+    // and by the display menu's docking.
+    void ancree_sous_une_principale_basse_data() {
+        QTest::addColumn<bool>("menu");
+        QTest::newRow("touche <") << false;
+        QTest::newRow("menu Aligner") << true;
+    }
+    void ancree_sous_une_principale_basse() {
+        QFETCH(bool, menu);
+        Radio_FM& f = Radio_FM::instance();
+        placement::placer(f, 100, 100);
+        const int hauteur = cadre_montre(f).height();
+        // Low enough that the docked height (295 px) does not fit below it.
+        const int haut = ecran().height() - hauteur - 150;
+        f.setTop(haut * TwipsParPixel);
+        const QRect principale = cadre_montre(f, [&](const QRect& r) { return r.top() == haut; });
+        QCOMPARE(principale.top(), haut);
+
+        Liste_son& l = Liste_son::instance();
+        l.liste_agrandie = Faux;
+        l.Form_KeyPress('<');  // full height, from the top of the screen
+        QCOMPARE(l.liste_agrandie, Vrai);
+        if (menu)
+            f.Aligner_liste_Click();
+        else
+            l.Form_KeyPress('<');
+
+        const QRect r = cadre_montre(l, [&](const QRect& r) { return r.top() == principale.bottom() + 1; });
+        capture(QStringLiteral("liste_ancree_basse"));
+        QCOMPARE(r.topLeft(), principale.bottomLeft() + QPoint(0, 1));
+        QCOMPARE(r.width(), principale.width());
+        QCOMPARE(r.bottom(), QGuiApplication::primaryScreen()->availableGeometry().bottom());
     }
 };
 
