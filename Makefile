@@ -48,7 +48,7 @@ test: build build-san
 	bash tools/affichage.sh bash tools/lancer_tests.sh $(SAN_BUILD) $(CTEST_ARGS) || statut=1; \
 	echo; \
 	for d in $(BUILD) $(SAN_BUILD); do \
-	  cat "$$d/Testing/resume.txt" 2>/dev/null || echo "$$d/: 0 passed, 1 failed, 0 did not run (the tests could not start)"; \
+	  cat "$$d/Testing/resume.txt" 2>/dev/null || echo "$$d/: 0 passed, 1 failed, 0 skipped (the tests could not start)"; \
 	done; \
 	exit $$statut
 

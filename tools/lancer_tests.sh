@@ -2,8 +2,8 @@
 # Runs the tests of one build folder (CTest) and prints their summary, also kept in
 # FOLDER/Testing/resume.txt: the programs that failed, those that did not run (skipped whole:
 # no display, a missing tool), and the test functions that skipped inside programs that ran
-# (those programs count as passed). Its last line reads "FOLDER/: N passed, N failed, N did not
-# run". `make test` runs it inside tools/affichage.sh.
+# (those programs count as passed). Its last line reads "FOLDER/: N passed, N failed, N skipped",
+# the programs that did not run counted as skipped. `make test` runs it inside tools/affichage.sh.
 #   tools/lancer_tests.sh FOLDER [CTEST ARGUMENTS...]
 # Exit status: 0 when every test passed or did not run, 1 otherwise.
 set -uo pipefail
@@ -59,7 +59,7 @@ sauts=$(awk '
     echoues=1
     echo "failed: ctest ended with status $statut"
   fi
-  echo "$dossier/: $reussis passed, $echoues failed, $absents did not run"
+  echo "$dossier/: $reussis passed, $echoues failed, $absents skipped"
 } | tee "$resume"
 
 grep -q ", 0 failed, " "$resume"
