@@ -1,7 +1,8 @@
 // The disk search: every file under the folder shown that matches the type filter becomes a
 // row of the playlist, inserted at the insertion row (so the list shows them in the reverse
 // order of the walk). The walk runs on a worker, one reading of each folder, and never moves
-// the folder and file lists; the rows found go in whole, many at a time, as they come.
+// the folder and file lists; the rows found go in whole, many at a time, as they come (built
+// on the window thread: the walk is the longer part).
 // "Annuler" (lance_recherche) stops it.
 #include <QDir>
 #include <QFile>
@@ -118,8 +119,9 @@ public:
             }
             const QString prefixe = chemins::avec_separateur(QFile::decodeName(haut.chemin));
             for (const QString& nom : haut.fichiers) {
+                QString chemin = prefixe + nom;
                 // A path cut to its field would name another file: such a file is not listed.
-                if (!champ::tient(prefixe + nom, enreg_liste::LargeurChemin)) continue;
+                if (!champ::tient(chemin, enreg_liste::LargeurChemin)) continue;
                 // The list can take no more: the whole search ends here.
                 if (m_trouves >= ResultatsMax) {
                     plein = true;
@@ -127,7 +129,7 @@ public:
                     return trouves;
                 }
                 ++m_trouves;
-                trouves << prefixe + nom;
+                trouves << std::move(chemin);
             }
             m_pile.pop_back();
         }
@@ -151,8 +153,7 @@ private:
         struct stat s;
         // The superuser opens any folder: one closed to everybody is still reported.
         const bool lisible = d && ::fstat(::dirfd(d), &s) == 0 && (s.st_mode & (S_IRUSR | S_IRGRP | S_IROTH)) &&
-                             (s.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) &&
-                             ::faccessat(::dirfd(d), ".", R_OK | X_OK, 0) == 0;
+                             (s.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH));
         if (!lisible) {
             if (d) ::closedir(d);
             illisibles << QFile::decodeName(chemin);
@@ -200,11 +201,6 @@ private:
     std::vector<Niveau> m_pile;
 };
 
-// Rows built on the worker; those never handed to the view go with the last reference.
-struct Lot {
-    QList<QTreeWidgetItem*> lignes;
-    ~Lot() { qDeleteAll(lignes); }
-};
 }  // namespace
 
 void ajout_fichier::lance_recherche() {
@@ -284,21 +280,21 @@ bool ajout_fichier::recherche_fichiers(const QString& depart, std::function<void
             const QStringList trouves = parcours->avancer(std::chrono::steady_clock::now() + Tranche);
             const bool dernier = parcours->fini();
             if (trouves.isEmpty() && !dernier) return {};
-            // Built whole here: each went in at the insertion row, above the one before.
-            auto lot = std::make_shared<Lot>();
-            lot->lignes.reserve(trouves.size());
-            for (auto i = trouves.crbegin(); i != trouves.crend(); ++i)
-                lot->lignes << new QTreeWidgetItem(QStringList{*i, QStringLiteral("0.10"), QStringLiteral("0"), genre,
-                                                               QStringLiteral("100"), QStringLiteral("X")});
             const QStringList illisibles = dernier ? parcours->illisibles : QStringList();
             const bool plein = parcours->plein;
             return [=] {
                 gestionnaire::appliquer(etat->erreur, [&] {
-                    if (liste && !lot->lignes.isEmpty()) {
+                    if (liste && !trouves.isEmpty()) {
+                        // Each went in at the insertion row, above the one before: built whole,
+                        // then inserted together.
+                        QList<QTreeWidgetItem*> lignes;
+                        lignes.reserve(trouves.size());
+                        for (auto i = trouves.crbegin(); i != trouves.crend(); ++i)
+                            lignes << new QTreeWidgetItem(QStringList{*i, QStringLiteral("0.10"), QStringLiteral("0"),
+                                                                      genre, QStringLiteral("100"), QStringLiteral("X")});
                         if (ligne_insertion == 0) ligne_insertion = 1;
-                        gestionnaire::inserer_lignes(liste->ListView1, lot->lignes, ligne_insertion);
-                        nb_fichiers_trouves = int16_t(nb_fichiers_trouves + lot->lignes.size());
-                        lot->lignes.clear();
+                        gestionnaire::inserer_lignes(liste->ListView1, lignes, ligne_insertion);
+                        nb_fichiers_trouves = int16_t(nb_fichiers_trouves + lignes.size());
                         if (moi)
                             moi->Label3.setCaption(QStringLiteral("Nb de Fichier(s) trouvé(s) : ") +
                                                    QString::number(nb_fichiers_trouves));
