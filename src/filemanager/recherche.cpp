@@ -274,7 +274,7 @@ bool ajout_fichier::recherche_fichiers(const QString& depart, std::function<void
         [=](int) -> travail::Application {
             if (parcours->fini()) {
                 // Only until the last result, already sent, is applied.
-                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
                 return {};
             }
             const QStringList trouves = parcours->avancer(std::chrono::steady_clock::now() + Tranche);
