@@ -1,18 +1,22 @@
 // The file manager's add commands: the selected file, a jingle or a whole folder become rows
 // of the playlist, which then saves its list.
 #include <QDir>
+#include <QPointer>
+#include <QTreeWidgetItem>
+#include <memory>
 
 #include "config/etat.h"
 #include "config/reglages_radio.h"
 #include "config/table_reglages.h"
 #include "filemanager/commun.h"
-#include "platform/attente.h"
 #include "platform/boites.h"
 #include "platform/chaines.h"
 #include "platform/conversions.h"
+#include "platform/enregistrements.h"
 #include "platform/erreur.h"
+#include "platform/travail.h"
+#include "playlist/enregistrement_liste.h"
 #include "playlist/fichier_liste.h"
-#include "playlist/suivi_courant.h"
 #include "windows/Liste_son.h"
 #include "windows/ajout_fichier.h"
 
@@ -28,6 +32,88 @@ QString aller_au_dossier(const ajout_fichier& a) {
 }
 }  // namespace
 
+// Every file listed now (of the type chosen) is measured on a worker and appended as it comes,
+// each row whole, so list play can take it at once; a file the media layer refuses is left
+// out, the last one too. The files and their folder are taken here: what points the lists
+// elsewhere meanwhile changes nothing. The list is saved once, at the end.
+void ajout_fichier::ajouter_dossier() {
+    QStringList noms;
+    for (int i = 0; i < File1.ListCount(); ++i) noms << File1.List(i);
+    const int n = int(noms.size());
+    // An empty folder adds nothing and saves nothing.
+    if (n == 0) return;
+    const QString dossier = aller_au_dossier(*this);
+    Chemin_dernier_fichier = dossier;
+    gestionnaire::pointeur_sablier();
+    File1.hide();
+    Dir1.hide();
+
+    struct Etat {
+        QStringList refuses, trop_longs;
+        QString erreur;
+    };
+    auto etat = std::make_shared<Etat>();
+    QPointer<ajout_fichier> moi(this);
+    QPointer<Liste_son> liste(&Liste_son::instance());
+    m_travail = travail::lancer(
+        n,
+        [=](int i) -> travail::Application {
+            const QString chemin = dossier + noms[i];
+            // A path cut to its field would name another file: never added.
+            const bool tient = champ::tient(chemin, enreg_liste::LargeurChemin);
+            const Mesure m = tient ? mesurer(chemin) : Mesure();
+            return [=] {
+                if (moi)
+                    moi->Label3.setCaption(QStringLiteral("Nb de Fichier(s) trouvé(s) : (") + QString::number(n) +
+                                           QStringLiteral(") : ") + QString::number(i + 1));
+                if (!tient) {
+                    etat->trop_longs << chemin;
+                    return;
+                }
+                if (!m.ok) {
+                    etat->refuses << noms[i] + QStringLiteral(" : ") + m.erreur;
+                    return;
+                }
+                if (!liste) return;
+                gestionnaire::appliquer(etat->erreur, [&] {
+                    // Complete as it appears: the genre a save would give an untagged file.
+                    const QStringList cellules{chemin,
+                                               QStringLiteral("0.10"),
+                                               rt::format_nombre(m.duree),
+                                               m.genre.isEmpty() ? QStringLiteral("divers") : m.genre,
+                                               QStringLiteral("100"),
+                                               gestionnaire::texte_duree(rt::CLng(m.duree))};
+                    gestionnaire::inserer_lignes(liste->ListView1, {new QTreeWidgetItem(cellules)}, 0);
+                });
+            };
+        },
+        [=](bool) {
+            gestionnaire::pointeur_defaut();
+            if (moi) {
+                moi->File1.show();
+                moi->Dir1.show();
+            }
+            // The rows in the view are the list: the file holds them too, whatever ended the work.
+            ecrire_reglage(cle::Config, cle::Chemin_dernier_fichier, dossier);
+            if (liste) liste->sauve_tout();
+            if (!etat->trop_longs.isEmpty())
+                MsgBox(gestionnaire::texte_omis(QStringLiteral("Chemin trop long pour une liste (") +
+                                                    QString::number(enreg_liste::LargeurChemin) +
+                                                    QStringLiteral(" octets au plus), fichier non ajouté :"),
+                                                etat->trop_longs),
+                       boites::Exclamation);
+            if (!etat->refuses.isEmpty())
+                MsgBox(gestionnaire::texte_omis(QStringLiteral("Fichier(s) non ajoutés (lecture impossible) : ") +
+                                                    QString::number(etat->refuses.size()),
+                                                etat->refuses),
+                       boites::Exclamation);
+            if (!etat->erreur.isEmpty())
+                MsgBox(QStringLiteral(" Impossible sélectionner un emplacement !") + gestionnaire::saut_paragraphe +
+                           etat->erreur,
+                       boites::Critique);
+        });
+}
+
 // A row for the file just selected (its measure is in enreg_dragdrop and the duration texts).
 void ajout_fichier::ajouter_ligne(int position, bool jingle) {
     ListView& vue = Liste_son::instance().ListView1;
@@ -42,6 +128,8 @@ void ajout_fichier::ajouter_ligne(int position, bool jingle) {
 }
 
 void ajout_fichier::Label7_Click() {
+    // One long work at a time: a press while a folder is added or searched starts nothing.
+    if (occupe()) return;
     Liste_son& liste = Liste_son::instance();
     ListView& vue = liste.ListView1;
     try {
@@ -74,28 +162,7 @@ void ajout_fichier::Label7_Click() {
             else
                 lancer_la_recherche();
         } else if (action == QStringLiteral("Ajouter un dossier")) {
-            const int n = File1.ListCount();
-            // An empty folder adds nothing and saves nothing.
-            if (n == 0) return;
-            gestionnaire::pointeur_sablier();
-            File1.hide();
-            Dir1.hide();
-            Chemin_dernier_fichier = aller_au_dossier(*this);
-            // Every file is measured; one the media layer refuses is skipped, the last one too.
-            for (int i = 0; i < n; ++i) {
-                selectionner(i);
-                if (fichier_illisible == Faux) ajouter_ligne(0, false);
-                Label3.setCaption(QStringLiteral("Nb de Fichier(s) trouvé(s) : (") + QString::number(n) +
-                                  QStringLiteral(") : ") + QString::number(i + 1));
-                Label3.repaint();
-                vue.update();
-                attente::laisser_repondre();
-            }
-            gestionnaire::pointeur_defaut();
-            File1.show();
-            Dir1.show();
-            ecrire_reglage(cle::Config, cle::Chemin_dernier_fichier, Chemin_dernier_fichier);
-            liste.sauve_tout();
+            ajouter_dossier();
         } else {
             const bool jingle = action == QStringLiteral("Ajouter un jingles");
             if (File1.FileName().isEmpty()) return;
@@ -116,7 +183,6 @@ void ajout_fichier::Label7_Click() {
             else
                 Chemin_dernier_fichier = dossier;
             ajouter_ligne(ligne_insertion, jingle);
-            num_enreg_courant = suivi_courant::apres_insertion(num_enreg_courant, ligne_insertion);
             vue.update();
             if (jingle)
                 ecrire_reglage(cle::Config, cle::Chemin_dossier_jingles, rt::Trim(Chemin_dossier_jingles));

@@ -12,6 +12,7 @@
 #include "platform/controles.h"
 #include "platform/erreur.h"
 #include "platform/listes_fichiers.h"
+#include "platform/liste_vue.h"
 
 namespace gestionnaire {
 void pointeur_sablier() {
@@ -30,6 +31,23 @@ QString texte_duree(int64_t secondes) {
     return deux(secondes / 3600) + QLatin1Char(':') + deux(secondes / 60 % 60) + QLatin1Char(':') +
            deux(secondes % 60);
 }
+int inserer_lignes(ListView& vue, const QList<QTreeWidgetItem*>& lignes, int ligne) {
+    const int n = vue.ListCount();
+    if (ligne < 1 || ligne > n + 1) ligne = n + 1;
+    if (lignes.isEmpty()) return ligne;
+    vue.insertTopLevelItems(ligne - 1, lignes);
+    return ligne;
+}
+
+QString texte_omis(const QString& titre, const QStringList& lignes) {
+    // A box stays readable: a search from the root may meet hundreds of closed folders.
+    constexpr int Montres = 12;
+    QString t = titre;
+    for (int i = 0; i < lignes.size() && i < Montres; ++i) t += retour_ligne + lignes[i];
+    if (lignes.size() > Montres) t += retour_ligne + QStringLiteral("... (+%1)").arg(lignes.size() - Montres);
+    return t;
+}
+
 int message(const QString& texte, int style, const QString& titre) {
     Radio::texte_message = texte;
     const int reponse = MsgBox(Radio::texte_message, style, titre);

@@ -1,13 +1,19 @@
 #pragma once
 // Helpers the file manager's procedures share, and the progress window uses.
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 #include <initializer_list>
 
+#include "platform/erreur.h"
+
 class DirListBox;
 class DriveListBox;
 class Label;
+class ListView;
+class QTreeWidgetItem;
 
 namespace gestionnaire {
 // The screen's busy pointer: set (once) and back to the default (every level taken off).
@@ -35,6 +41,27 @@ void labels_boutons(std::initializer_list<Label*> labels);
 
 // A message built in texte_message, shown, and emptied again; the answer of the box.
 int message(const QString& texte, int style, const QString& titre = QString());
+
+// Rows built whole go into the playlist view in one insertion before row `ligne` (1-based; 0
+// or past the end: after the last row), in the order given (the list's tracker keeps the rows of
+// list play on their entries). The view takes the rows. Returns the row of the first.
+int inserer_lignes(ListView& vue, const QList<QTreeWidgetItem*>& lignes, int ligne);
+
+// One result of a long work applied on the window thread: an error is kept for the closing
+// message and passed on, which ends the work there.
+template <class F>
+void appliquer(QString& erreur, F&& f) {
+    try {
+        f();
+    } catch (const Erreur& e) {
+        erreur = e.description();
+        throw;
+    }
+}
+
+// The closing message of a long work that left some things out: its title, then one line
+// each (the first few, then how many more).
+QString texte_omis(const QString& titre, const QStringList& lignes);
 
 // Texts joined with the window's separators: a line break and a paragraph break.
 inline const QString retour_ligne = QStringLiteral("\r");

@@ -5,19 +5,23 @@
 #include <QDrag>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QPointer>
 #include <QStorageInfo>
 #include <dirent.h>
+#include <memory>
 
 #include "config/etat.h"
 #include "config/reglages_radio.h"
 #include "filemanager/commun.h"
-#include "platform/attente.h"
 #include "platform/boites.h"
 #include "platform/chaines.h"
 #include "platform/chemins.h"
 #include "platform/conversions.h"
 #include "platform/erreur.h"
+#include "platform/mesure.h"
 #include "platform/programme.h"
+#include "platform/travail.h"
+#include "tags/TypeTagV1.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
 #include "windows/ajout_fichier.h"
@@ -124,25 +128,12 @@ void ajout_fichier::File1_Click() {
         }
     }
     double exacte = 0;
-    // A folder walk (the lists hidden) adds up or lists exact lengths: it waits for a count
-    // still running, the windows answering. A selection shows the estimate and the count goes
-    // on in the background.
-    if (File1.isHidden())
-        essayer([&] { position_mesure.AttendreDuree(GrapheFiltres::DelaiComptageBloque_ms); });
+    // A selection shows the estimate and the exact count goes on in the background; the
+    // folder walks measure on a worker (mesurer) and never come here.
     essayer([&] { exacte = position_mesure.Duration(); });
     // Whole seconds in 32 bits: a long recording does not overflow.
     essayer([&] { duree_secondes_fichier = rt::CLng(exacte); });
-    duree_fichier += duree_secondes_fichier;
-    // A folder walk skips what has no length.
-    if (!Label10.isEnabled() && duree_secondes_fichier == 0) {
-        graphe_mesure = nullptr;
-        position_mesure = nullptr;
-        audio_mesure = nullptr;
-        return;
-    }
-    // The running total survives only during a folder walk (list hidden, action disabled).
-    if (!File1.isHidden()) duree_fichier = duree_secondes_fichier;
-    if (Label7.isEnabled()) duree_fichier = duree_secondes_fichier;
+    duree_fichier = duree_secondes_fichier;
     if (duree_secondes_fichier < 1) duree_secondes_fichier = 1;
     duree_texte = gestionnaire::texte_duree(int64_t(duree_fichier));
     Label5.setCaption(QStringLiteral("Fichier : ") + nom +
@@ -191,31 +182,84 @@ void ajout_fichier::File1_MouseMove(int Button) {
     drag->exec(Qt::CopyAction);
 }
 
-void ajout_fichier::Label10_Click() {
+bool ajout_fichier::occupe() const { return m_travail && !m_travail->fini(); }
+
+ajout_fichier::Mesure ajout_fichier::mesurer(const QString& chemin) {
+    Mesure m;
+    const mesure::Resultat r = mesure::mesurer(chemin);
+    m.ok = r.ok;
+    m.duree = r.duree;
+    m.erreur = r.erreur;
     try {
-        Label10.setEnabled(false);
-        Label7.setEnabled(false);
-        File1.hide();
-        Dir1.hide();
-        duree_fichier = 0;
-        const int n = File1.ListCount();
-        Label3.setCaption(QStringLiteral("Nb de Fichier(s) trouvé(s) : ") + QString::number(n));
-        gestionnaire::pointeur_sablier();
-        selectionner(0);
-        for (int i = 0; i < n; ++i) {
-            attente::laisser_repondre();
-            if (File1.ListIndex() == n - 1) break;
-            selectionner(File1.ListIndex() + 1);
-        }
-    } catch (const Erreur& e) {
-        MsgBox(e.description(), boites::Critique);
+        TypeTagV1 lu;
+        m.genre = nom_genre(int16_t(lu.lire_tag(chemin).Genre()));
+    } catch (const Erreur&) {
     }
-    // Every way out gives the lists and the pointer back.
-    gestionnaire::pointeur_defaut();
-    File1.show();
-    Dir1.show();
-    Label7.setEnabled(true);
-    Label10.setEnabled(true);
+    return m;
+}
+
+void ajout_fichier::Label10_Click() {
+    if (occupe()) return;
+    // The files as listed now: the walk keeps its own copy, whatever later points the lists
+    // elsewhere.
+    const QString dossier = chemins::avec_separateur(File1.Path());
+    QStringList noms;
+    for (int i = 0; i < File1.ListCount(); ++i) noms << File1.List(i);
+    const int n = int(noms.size());
+    Label3.setCaption(QStringLiteral("Nb de Fichier(s) trouvé(s) : ") + QString::number(n));
+    if (n == 0) {
+        // Selecting the first file of nothing: the list's own error.
+        MsgBox(Erreur(err::ValeurPropriete).description(), boites::Critique);
+        return;
+    }
+    Label10.setEnabled(false);
+    Label7.setEnabled(false);
+    File1.hide();
+    Dir1.hide();
+    duree_fichier = 0;
+    gestionnaire::pointeur_sablier();
+
+    struct Etat {
+        int64_t total = 0;
+        QStringList refuses;
+        QString erreur;
+    };
+    auto etat = std::make_shared<Etat>();
+    QPointer<ajout_fichier> moi(this);
+    m_travail = travail::lancer(
+        n,
+        [dossier, noms, moi, etat](int i) -> travail::Application {
+            const Mesure m = mesurer(dossier + noms[i]);
+            return [moi, etat, m, nom = noms[i]] {
+                if (!moi) return;
+                // What has no length adds nothing and is named at the end.
+                if (!m.ok) {
+                    etat->refuses << nom + QStringLiteral(" : ") + m.erreur;
+                    return;
+                }
+                gestionnaire::appliquer(etat->erreur, [&] {
+                    etat->total += rt::CLng(m.duree);
+                    duree_fichier = double(etat->total);
+                    duree_texte = gestionnaire::texte_duree(etat->total);
+                    moi->Label5.setCaption(QStringLiteral("Fichier : ") + nom);
+                    moi->Label10.setCaption(duree_texte);
+                });
+            };
+        },
+        [moi, etat](bool) {
+            gestionnaire::pointeur_defaut();
+            if (!moi) return;
+            moi->File1.show();
+            moi->Dir1.show();
+            moi->Label7.setEnabled(true);
+            moi->Label10.setEnabled(true);
+            if (!etat->refuses.isEmpty())
+                MsgBox(gestionnaire::texte_omis(QStringLiteral("Fichier(s) non comptés (lecture impossible) : ") +
+                                                    QString::number(etat->refuses.size()),
+                                                etat->refuses),
+                       boites::Exclamation);
+            if (!etat->erreur.isEmpty()) MsgBox(etat->erreur, boites::Critique);
+        });
 }
 
 void ajout_fichier::Drive1_Change() {

@@ -22,8 +22,8 @@ constexpr int kLotTaille = 256;
 
 class TravailFil final : public Travail, public std::enable_shared_from_this<TravailFil> {
 public:
-    TravailFil(int etapes, Etape etape, Fin fin, QObject* proprietaire)
-        : m_etapes(etapes), m_etape(std::move(etape)), m_fin(std::move(fin)), m_proprietaire(proprietaire),
+    TravailFil(EtapeOuverte etape, Fin fin, QObject* proprietaire)
+        : m_etape(std::move(etape)), m_fin(std::move(fin)), m_proprietaire(proprietaire),
           m_a_proprietaire(proprietaire != nullptr) {}
 
     void arreter() override { m_arret = true; }
@@ -39,10 +39,11 @@ private:
     void travailler() {
         QVector<Application> lot;
         auto depuis = std::chrono::steady_clock::now();
-        for (int i = 0; i < m_etapes && !m_arret; ++i) {
+        bool dernier = false;
+        for (int i = 0; !dernier && !m_arret; ++i) {
             Application a;
             try {
-                a = m_etape(i);
+                a = m_etape(i, dernier);
             } catch (...) {
                 // A step that failed applies nothing; the work goes on.
             }
@@ -89,8 +90,7 @@ private:
         if (avec_fin && m_fin) m_fin(complet);
     }
 
-    const int m_etapes;
-    const Etape m_etape;
+    const EtapeOuverte m_etape;
     const Fin m_fin;
     QPointer<QObject> m_proprietaire;
     const bool m_a_proprietaire;
@@ -99,10 +99,20 @@ private:
 };
 }  // namespace
 
-std::shared_ptr<Travail> lancer(int etapes, Etape etape, Fin fin, QObject* proprietaire) {
-    auto t = std::make_shared<TravailFil>(qMax(0, etapes), std::move(etape), std::move(fin), proprietaire);
+std::shared_ptr<Travail> lancer_jusqu_au_bout(EtapeOuverte etape, Fin fin, QObject* proprietaire) {
+    auto t = std::make_shared<TravailFil>(std::move(etape), std::move(fin), proprietaire);
     t->demarrer();
     return t;
+}
+
+std::shared_ptr<Travail> lancer(int etapes, Etape etape, Fin fin, QObject* proprietaire) {
+    const int n = qMax(0, etapes);
+    return lancer_jusqu_au_bout(
+        [n, etape = std::move(etape)](int i, bool& dernier) -> Application {
+            dernier = i + 1 >= n;
+            return n == 0 ? Application() : etape(i);
+        },
+        std::move(fin), proprietaire);
 }
 
 int en_cours() { return g_en_cours.load(); }

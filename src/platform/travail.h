@@ -20,6 +20,9 @@
 namespace travail {
 using Application = std::function<void()>;
 using Etape = std::function<Application(int index)>;
+// A step of a work whose number of steps is known only as it goes: it sets `dernier` on its
+// last step.
+using EtapeOuverte = std::function<Application(int index, bool& dernier)>;
 using Fin = std::function<void(bool complet)>;
 
 class Travail {
@@ -35,6 +38,8 @@ public:
 // is given, its destruction stops the work and `fin` is not run any more (nothing is left to
 // restore).
 std::shared_ptr<Travail> lancer(int etapes, Etape etape, Fin fin, QObject* proprietaire = nullptr);
+// The same, for steps 0, 1, ... until one sets `dernier` (its own application is the last).
+std::shared_ptr<Travail> lancer_jusqu_au_bout(EtapeOuverte etape, Fin fin, QObject* proprietaire = nullptr);
 
 // Number of works started and not yet ended (their `fin` not yet run).
 int en_cours();

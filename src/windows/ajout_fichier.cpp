@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "platform/travail.h"
+
 // Sizes in pixels (twips / 15): the browsing side ends at 446, the tag panel starts at 498
 // (7470 twips) and the whole window is 740 wide (11100 twips).
 namespace {
@@ -221,6 +223,8 @@ void ajout_fichier::brancher() {
 // The filtered controls go before the window: their children's last events must not reach a
 // filter that asks a half-destroyed control for its parts.
 ajout_fichier::~ajout_fichier() {
+    // A long work of the window stops with it; its end still gives the pointer back.
+    if (m_travail) m_travail->arreter();
     for (QObject* o : std::initializer_list<QObject*>{File1.viewport(), &File1, Dir1.viewport(), &txtv1Titre,
                                                       &txtv1Artiste, &txtv1Album, &txtv1Commentaire, &txtv1Annee,
                                                       &txtv1Piste, Combo2.lineEdit()})

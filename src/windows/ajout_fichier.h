@@ -2,15 +2,20 @@
 // The file manager: browsing, its action panel, the tag editor panel and quick listen. Other
 // windows put it in a mode by writing its caption and Label7's caption before showing it.
 // Procedures live in src/filemanager/.
-#include <QElapsedTimer>
 #include <QFrame>
 #include <QString>
+#include <functional>
+#include <memory>
 
 #include "platform/controles.h"
 #include "platform/form.h"
 #include "platform/images.h"
 #include "platform/listes_fichiers.h"
 #include "platform/media.h"
+
+namespace travail {
+class Travail;
+}
 
 class ajout_fichier : public FormInstance<ajout_fichier> {
 public:
@@ -101,11 +106,17 @@ public:
 
     // ---- Disk search (src/filemanager/recherche.cpp).
     void lance_recherche();
-    int16_t recherche_active = 0;  // -1 while a search runs; a walk that finds it 0 stops
-    // One folder of the walk; true: abandon the whole search.
-    bool recherche_fichiers(QString& chemin, int16_t nb_dossiers, const QString& retour);
+    int16_t recherche_active = 0;  // -1 while a search runs; lance_recherche stops it
+    // The walk from `depart` on a worker, the matches inserted into the playlist as they come;
+    // `apres` runs on the window thread once the rows are in (false: stopped early). False,
+    // and nothing started, while another long work of the window runs.
+    bool recherche_fichiers(const QString& depart, std::function<void(bool complet)> apres);
     // The "Rechercher" action once the folder is open: walk, then save and update the list.
     void lancer_la_recherche();
+
+    // ---- Long work (the listening time, "Ajouter un dossier", the search): the disk work on a
+    // worker, one at a time; a start while one runs is refused.
+    bool occupe() const;
 
     // ---- Tag editor panel (src/filemanager/editeur_tag.cpp).
     TextBox txtv1Titre{this};
@@ -182,14 +193,23 @@ protected:
 private:
     void brancher();
     void disposer();
-    // Selection of the file at list index i, as a click on it (the walks use it).
+    // Selection of the file at list index i, as a click on it (quick listen's next file).
     void selectionner(int index);
+    // A file's exact length and its tag's genre name, for the folder walks: safe on a worker.
+    struct Mesure {
+        bool ok = false;
+        double duree = 0;
+        QString genre;
+        QString erreur;  // the media layer's description when !ok
+    };
+    static Mesure mesurer(const QString& chemin);
+    // The long work running, if any.
+    std::shared_ptr<travail::Travail> m_travail;
     // One row of the playlist for the selected file (add commands).
     void ajouter_ligne(int position, bool jingle);
     QPoint m_appui;  // where the button went down in the file list
-    bool m_recherche_en_cours = false;  // a second press during a walk starts nothing
-    bool m_liste_pleine = false;        // the search reached its most rows: nothing more goes in
-    QElapsedTimer m_derniere_pause;     // the walk's last pass over pending events
+    // "Ajouter un dossier" of the files listed now.
+    void ajouter_dossier();
     void defaut_de_session(QString& defaut, const QString& invite, const QString& titre, const QString& propose,
                            TextBox& boite);
 };

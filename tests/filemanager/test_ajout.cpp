@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "config/etat.h"
@@ -11,6 +13,9 @@
 #include "config/table_reglages.h"
 #include "platform/conversions.h"
 #include "platform/programme.h"
+#include "platform/travail.h"
+#include "playlist/enregistrement_liste.h"
+#include "playlist/fichier_liste.h"
 #include "support/fixtures.h"
 #include "support/lignes_liste.h"
 #include "support/repondeur.h"
@@ -24,6 +29,19 @@ using sonavel_test::cellules_ligne;
 
 namespace {
 qint64 taille_liste() { return QFileInfo(programme::dossier() + QStringLiteral("liste.dfm")).size(); }
+// The rows of the list file, as the view shows a row.
+QList<QStringList> lignes_du_fichier() {
+    const QByteArray c = fichier_liste::lire(QStringLiteral("liste.dfm"));
+    QList<QStringList> r;
+    for (qsizetype i = 0; i + enreg_liste::Longueur <= c.size(); i += enreg_liste::Longueur)
+        r << fichier_liste::cellules(enreg_liste::decoder(c.mid(i, enreg_liste::Longueur)));
+    return r;
+}
+QList<QStringList> lignes_de_la_vue() {
+    QList<QStringList> r;
+    for (int i = 1; i <= Liste_son::instance().ListView1.ListCount(); ++i) r << cellules_ligne(i);
+    return r;
+}
 }  // namespace
 
 class TestAjout : public QObject {
@@ -129,6 +147,8 @@ private slots:
         Repondeur r;
         r.attendre_message();  // the unreadable last file is reported and skipped
         a.Label7_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000);
+        QVERIFY(r.messages()[0].texte.contains(QStringLiteral("zz.mp3")));
         QCOMPARE(l.ListView1.ListCount(), 3);
         QCOMPARE(cellules_ligne(1)[0], QStringLiteral("/x/avant.mp3"));
         const QStringList deux = cellules_ligne(2), un = cellules_ligne(3);
@@ -139,6 +159,62 @@ private slots:
         QCOMPARE(un.mid(3), (QStringList{"divers", "100", "00:00:03"}));
         QCOMPARE(taille_liste(), 3 * 418);
         QVERIFY(!a.File1.isHidden() && !a.Dir1.isHidden());
+    }
+
+    // A folder of a few hundred files: the walk adds exactly the files listed when it started,
+    // whatever points the file manager elsewhere meanwhile (the chaining's look-up of an entry
+    // on disk did); a second start while it runs is refused; each row is whole as it appears;
+    // at the end the list file holds what the view shows.
+    void ajout_d_un_dossier_pointe_ailleurs_en_route() {
+        const QString grand = QDir(m_dir.path()).filePath(QStringLiteral("grand"));
+        const QString ailleurs = QDir(m_dir.path()).filePath(QStringLiteral("ailleurs"));
+        QDir().mkpath(grand);
+        QDir().mkpath(ailleurs + QStringLiteral("/sous"));
+        constexpr int N = 240;
+        QStringList attendus;
+        for (int i = 0; i < N; ++i) {
+            const QString nom = QStringLiteral("piste_%1.mp3").arg(i, 3, 10, QLatin1Char('0'));
+            QFile::copy(fixtures::mp3(1), grand + QLatin1Char('/') + nom);
+            attendus << QDir(grand).canonicalPath() + QLatin1Char('/') + nom;
+        }
+        for (const char* n : {"autre_1.mp3", "autre_2.mp3", "autre_3.mp3", "autre_4.mp3", "autre_5.mp3"})
+            QFile::copy(fixtures::mp3(1), ailleurs + QLatin1Char('/') + QLatin1String(n));
+
+        ajout_fichier& a = en_mode(QStringLiteral("Ajouter un dossier"), QDir(grand).canonicalPath());
+        a.show();
+        ListView& vue = Liste_son::instance().ListView1;
+        QStringList incompletes;
+        bool pointe = false;
+        const QRegularExpression hms(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$"));
+        QObject::connect(vue.model(), &QAbstractItemModel::rowsInserted, &a, [&](const QModelIndex&, int de, int a_) {
+            for (int i = de; i <= a_; ++i) {
+                const QTreeWidgetItem* l = vue.topLevelItem(i);
+                if (l->text(1) != QStringLiteral("0.10") || !(rt::CDbl(l->text(2)) > 0.5) || l->text(3).isEmpty() ||
+                    l->text(4) != QStringLiteral("100") || !hms.match(l->text(5)).hasMatch())
+                    incompletes << QStringList{l->text(0), l->text(1), l->text(2), l->text(3), l->text(4), l->text(5)}
+                                       .join(QLatin1Char('|'));
+            }
+            if (pointe || vue.ListCount() < N / 3) return;
+            pointe = true;
+            // Mid-walk: the lists pointed at another folder, and both starts pressed again.
+            QTimer::singleShot(0, &a, [&] {
+                a.Dir1.setPath(QDir(ailleurs).canonicalPath());
+                a.File1.setListIndex(0);
+                QTest::mouseClick(&a.Label7, Qt::LeftButton);
+                QTest::mouseClick(&a.Label10, Qt::LeftButton);
+            });
+        });
+        a.Label7_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 240000);
+        QVERIFY(pointe);
+        QCOMPARE(incompletes, QStringList());
+        QStringList chemins;
+        for (const QStringList& l : lignes_de_la_vue()) chemins << l[0];
+        QCOMPARE(chemins, attendus);
+        QCOMPARE(lignes_du_fichier(), lignes_de_la_vue());
+        QCOMPARE(Chemin_dernier_fichier, QDir(grand).canonicalPath() + QLatin1Char('/'));
+        QVERIFY(!a.File1.isHidden() && !a.Dir1.isHidden());
+        QCOMPARE(a.Label3.Caption(), QStringLiteral("Nb de Fichier(s) trouvé(s) : (240) : 240"));
     }
 
     void dossier_vide_et_filtre_tout() {

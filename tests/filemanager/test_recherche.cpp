@@ -23,6 +23,8 @@ void creer(const QString& chemin) {
     QFile f(chemin);
     QVERIFY(f.open(QIODevice::WriteOnly));
 }
+// The search runs on a worker: its end, and the list update it starts, are waited for.
+void attendre_la_fin() { QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000); }
 QStringList lignes() {
     const ListView& v = Liste_son::instance().ListView1;
     QStringList r;
@@ -77,7 +79,7 @@ private slots:
         Repondeur r;
         r.attendre_message().attendre_message().attendre_message(boites::Non);
         a.Label7_Click();
-        QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000);  // the list update after the search
+        attendre_la_fin();
         // Walk: b (last listed) then A, each deepest first, a folder's files after its
         // folders, the root's last; every row goes in at row 1, so the list is the reverse.
         QCOMPARE(lignes(), (QStringList{p("z.mp3"), p("A.MP3"), p("A/a1.mp3"), p("A/Sous/s.mp3"), p("b/b2.mp3"),
@@ -113,7 +115,7 @@ private slots:
         Repondeur r;
         r.attendre_message().attendre_message().attendre_message(boites::Non);
         a.Label7_Click();
-        QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000);  // the list update after the search
+        attendre_la_fin();
         QCOMPARE(lignes(), (QStringList{p("A/a1.mp3"), p("A/Sous/s.mp3")}));
     }
 
@@ -127,23 +129,23 @@ private slots:
         Repondeur r;
         r.attendre_message().attendre_message().attendre_message(boites::Non);
         a.Label7_Click();
-        QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000);  // the list update after the search
+        attendre_la_fin();
         QCOMPARE(lignes(), (QStringList{"premier", p("b/b2.mp3"), p("b/B1.mp3"), "second"}));
     }
 
     void annuler_arrete_la_recherche() {
         ajout_fichier& a = en_recherche();
-        // "Annuler" pressed as the walk yields at its first folder.
-        QTimer::singleShot(0, &a, [&a] {
-            QCOMPARE(a.Label6.Caption(), QStringLiteral("Annuler"));
-            a.Label6_Click();
-        });
         Repondeur r;
         r.attendre_message();
         a.Label7_Click();
+        // "Annuler" pressed before any result came back: nothing goes in.
+        QCOMPARE(a.Label6.Caption(), QStringLiteral("Annuler"));
+        QTest::mouseClick(&a.Label6, Qt::LeftButton);
+        attendre_la_fin();
         QCOMPARE(Liste_son::instance().ListView1.ListCount(), 0);
         QCOMPARE(a.recherche_active, Faux);
         QCOMPARE(a.Label7.Caption(), QStringLiteral("Réinitialiser"));
+        QCOMPARE(r.messages().size(), 1);
     }
 
     void dossier_illisible_signale_une_fois() {
@@ -152,7 +154,7 @@ private slots:
         Repondeur r;
         r.attendre_message().attendre_message().attendre_message().attendre_message(boites::Non);
         a.Label7_Click();
-        QTRY_VERIFY_WITH_TIMEOUT(travail::en_cours() == 0, 60000);  // the list update after the search
+        attendre_la_fin();
         QCOMPARE(r.messages().size(), 4);
         QVERIFY(r.messages()[0].texte.endsWith(p("b")));
         QCOMPARE(r.messages()[0].style, 0);
@@ -161,16 +163,14 @@ private slots:
 
     void au_plus_32767_lignes() {
         ajout_fichier& a = en_recherche();
-        a.File1.setPattern(QStringLiteral("*.mp3"));
         nb_fichiers_trouves = 32765;
         Repondeur r;
-        r.attendre_message();
-        QString depart = m_racine;
-        QVERIFY(a.recherche_fichiers(depart, 0, QString()) == false);
+        r.attendre_message().attendre_message().attendre_message().attendre_message(boites::Non);
+        a.Label7_Click();
+        attendre_la_fin();
         QCOMPARE(r.messages()[0].texte, QStringLiteral("La zone de liste est remplie. Recherche abandonnée..."));
         // The two rows that fitted are the first two found; the levels above add nothing.
         QCOMPARE(lignes(), (QStringList{p("b/b2.mp3"), p("b/B1.mp3")}));
-        QCOMPARE(nb_fichiers_trouves, int16_t(32767));
         QCOMPARE(a.recherche_active, Faux);
     }
 };

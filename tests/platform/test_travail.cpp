@@ -59,6 +59,18 @@ void TestTravail::etapes_sur_un_fil_appliquees_dans_l_ordre() {
     QCOMPARE(travail::en_cours(), 0);
     QVERIFY2(tics >= 10, qPrintable(QString::number(tics)));
 
+    // Steps whose number comes out as they go: the one that says it was the last ends it.
+    QVector<int> ouvertes;
+    bool ouverte_finie = false;
+    travail::lancer_jusqu_au_bout(
+        [&](int i, bool& dernier) -> travail::Application {
+            dernier = i == 6;
+            return [&, i] { ouvertes << i; };
+        },
+        [&](bool c) { ouverte_finie = c; });
+    QTRY_VERIFY_WITH_TIMEOUT(ouverte_finie, 30000);
+    QCOMPARE(ouvertes, (QVector<int>{0, 1, 2, 3, 4, 5, 6}));
+
     // No step at all still ends, as an event.
     int vide = 0;
     travail::lancer(0, [](int) { return travail::Application(); }, [&](bool c) { vide += c ? 1 : 100; });
