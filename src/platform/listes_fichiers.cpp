@@ -4,6 +4,12 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStorageInfo>
+#include <algorithm>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include "platform/erreur.h"
 #include "platform/par_code.h"
@@ -19,35 +25,120 @@ QString dossier_existant(const QString& path) {
     return QDir::cleanPath(info.absoluteFilePath());
 }
 
+// One name of a pattern: "*.ext" (the common case) is a suffix compared without regard to
+// case; anything else a regular expression.
+struct Motif {
+    QString suffixe;  // ".ext", or empty
+    bool tout = false;
+    QRegularExpression expression;
+    bool accepte(const QString& nom) const {
+        if (tout) return true;
+        if (!suffixe.isEmpty()) return nom.endsWith(suffixe, Qt::CaseInsensitive);
+        return expression.match(nom).hasMatch();
+    }
+};
+
 // "*.*" means every file, with or without a dot in its name.
-QList<QRegularExpression> motifs(const QString& pattern) {
-    QList<QRegularExpression> r;
+QList<Motif> motifs(const QString& pattern) {
+    static const QRegularExpression joker(QStringLiteral("[*?\\[\\]]"));
+    QList<Motif> r;
     for (QString m : pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         m = m.trimmed();
-        if (m == QStringLiteral("*.*")) m = QStringLiteral("*");
-        r << QRegularExpression(QRegularExpression::wildcardToRegularExpression(m),
-                                QRegularExpression::CaseInsensitiveOption);
+        Motif motif;
+        if (m == QStringLiteral("*.*") || m == QStringLiteral("*"))
+            motif.tout = true;
+        else if (m.startsWith(QStringLiteral("*.")) && m.size() > 2 && !m.mid(1).contains(joker))
+            motif.suffixe = m.mid(1);
+        else
+            motif.expression = QRegularExpression(QRegularExpression::wildcardToRegularExpression(m),
+                                                  QRegularExpression::CaseInsensitiveOption);
+        r << motif;
     }
     return r;
+}
+
+// The entries of a folder, "." and ".." left out, with what they are (links followed). One
+// pass of readdir: the type comes with the name on most file systems, and a stat is made only
+// for links and where it does not.
+enum class Genre { Fichier, Dossier, Autre };
+template <class Chaque>
+void lire_dossier(const QString& dossier, Chaque chaque) {
+    DIR* d = ::opendir(QFile::encodeName(dossier.isEmpty() ? QStringLiteral(".") : dossier).constData());
+    if (!d) return;
+    const int fd = ::dirfd(d);
+    while (const dirent* e = ::readdir(d)) {
+        const char* n = e->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
+        unsigned char type = e->d_type;
+        const bool lien = type == DT_LNK;
+        if (type == DT_UNKNOWN || lien) {
+            struct stat etat {};
+            if (::fstatat(fd, n, &etat, 0) != 0)
+                type = DT_UNKNOWN;  // a broken link
+            else
+                type = S_ISREG(etat.st_mode) ? DT_REG : S_ISDIR(etat.st_mode) ? DT_DIR : DT_UNKNOWN;
+        }
+        chaque(n, type == DT_REG ? Genre::Fichier : type == DT_DIR ? Genre::Dossier : Genre::Autre, lien);
+    }
+    ::closedir(d);
+}
+
+// By name without regard to case; names equal so are ordered by their exact spelling.
+void trier(QStringList& noms) {
+    std::vector<std::pair<QString, int>> cles;
+    cles.reserve(size_t(noms.size()));
+    for (int i = 0; i < noms.size(); ++i) cles.emplace_back(noms.at(i).toCaseFolded(), i);
+    std::sort(cles.begin(), cles.end(), [&](const auto& a, const auto& b) {
+        if (const int c = a.first.compare(b.first)) return c < 0;
+        return noms.at(a.second).compare(noms.at(b.second)) < 0;
+    });
+    QStringList r;
+    r.reserve(noms.size());
+    for (const auto& c : cles) r << noms.at(c.second);
+    noms = std::move(r);
 }
 }  // namespace
 
 QStringList listes_fichiers::fichiers(const QString& dossier, const QString& motif) {
-    const QList<QRegularExpression> m = motifs(motif);
+    const QList<Motif> m = motifs(motif);
     QStringList noms;
-    for (const QString& n : QDir(dossier).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase))
-        for (const QRegularExpression& r : m)
-            if (r.match(n).hasMatch()) {
-                noms << n;
+    lire_dossier(dossier, [&](const char* n, Genre g, bool) {
+        if (g != Genre::Fichier || n[0] == '.') return;  // a dot starts a hidden name
+        const QString nom = QFile::decodeName(n);
+        for (const Motif& r : m)
+            if (r.accepte(nom)) {
+                noms << nom;
                 break;
             }
+    });
+    trier(noms);
     return noms;
 }
 
 QStringList listes_fichiers::sous_dossiers(const QString& dossier, bool avec_liens) {
-    QDir::Filters f = QDir::Dirs | QDir::NoDotAndDotDot;
-    if (!avec_liens) f |= QDir::NoSymLinks;
-    return QDir(dossier).entryList(f, QDir::Name | QDir::IgnoreCase);
+    QStringList noms;
+    lire_dossier(dossier, [&](const char* n, Genre g, bool lien) {
+        if (g == Genre::Dossier && n[0] != '.' && (avec_liens || !lien)) noms << QFile::decodeName(n);
+    });
+    trier(noms);
+    return noms;
+}
+
+QString listes_fichiers::fichier_sans_casse(const QString& dossier, const QString& nom) {
+    if (nom.isEmpty()) return QString();
+    QString trouve;
+    bool exact = false;
+    lire_dossier(dossier, [&](const char* n, Genre g, bool) {
+        if (exact || g != Genre::Fichier) return;
+        const QString candidat = QFile::decodeName(n);
+        if (candidat == nom) {
+            trouve = candidat;
+            exact = true;
+        } else if (candidat.compare(nom, Qt::CaseInsensitive) == 0 && (trouve.isEmpty() || candidat < trouve)) {
+            trouve = candidat;  // of names differing only in case, always the same one
+        }
+    });
+    return trouve;
 }
 
 // ---- DriveListBox
@@ -207,6 +298,8 @@ void DirListBox::setListIndex(int index) {
 // ---- FileListBox
 
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent), Couleurs(this, couleur::FondFenetre, couleur::TexteFenetre) {
+    // One line of text each: the view measures one item, not every one of a large folder.
+    setUniformItemSizes(true);
     m_path = dossier_existant(QDir::currentPath());
     Refresh();
     connect(this, &QListWidget::itemClicked, this, [this] { evenement::utilisateur(Click); });
