@@ -16,6 +16,8 @@
 #include <gst/pbutils/pbutils.h>
 
 #include <QApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -172,13 +174,20 @@ int main(int argc, char** argv) {
         Fichier(QString n, QString c) : nom(std::move(n)), chemin(std::move(c)) {}
         QString nom;
         QString chemin;
-        Serie plancher, premier, encore, disc, plancher_froid, premier_froid;
+        Serie plancher, premier, encore, disc, plancher_froid, premier_froid, parcours;
         double exacte = 0;
     };
     std::vector<Fichier> fichiers;
     const auto ajouter = [&](const QString& nom, const QStringList& fixture) {
-        if (auto chemin = enfant(QStringList{QStringLiteral("--fixture")} + fixture, delai_s, nom))
+        const QDateTime debut = QDateTime::currentDateTime().addSecs(-1);
+        if (auto chemin = enfant(QStringList{QStringLiteral("--fixture")} + fixture, delai_s, nom)) {
             fichiers.emplace_back(nom, QFile::decodeName(*chemin));
+            return;
+        }
+        // The half-made file of a stopped child goes.
+        const QDir d(fixtures::dossier());
+        for (const QFileInfo& i : d.entryInfoList({QStringLiteral("*.tmp")}, QDir::Files))
+            if (i.lastModified() >= debut) QFile::remove(i.absoluteFilePath());
     };
     for (int minutes : {3, 60, 120})
         for (bool xing : {true, false})
@@ -213,6 +222,10 @@ int main(int argc, char** argv) {
                 QThread::msleep(5);
             chronometrer(f.encore, [&] { return charger_programme(f.chemin); });
             chronometrer(f.disc, [&] { return decouvrir(discoverer, uri); });
+            // The frame walk alone, on this thread: what a load of MPEG audio without a
+            // header runs beside the preroll.
+            if (f.chemin.endsWith(".mp3"))
+                chronometrer(f.parcours, [&] { return media_mpeg::duree_parcours(f.chemin).value_or(-1); });
             evincer(f.chemin);
             chronometrer(f.plancher_froid, [&] { return sonavel_bench::preroll_playbin(uri); });
             media_mpeg::oublier_durees();
@@ -226,20 +239,20 @@ int main(int argc, char** argv) {
 
     std::printf("Deck load (RenderFile + Duration), %d interleaved rounds after a warm-up, audio sink %s\n",
                 tours, qgetenv("SONAVEL_AUDIO_SINK").constData());
-    std::printf("%-26s %9s %9s %9s %7s %7s %9s %11s %10s %10s %10s %7s\n", "file (medians)", "floor", "first",
+    std::printf("%-26s %9s %9s %9s %7s %7s %9s %11s %10s %10s %10s %7s %9s\n", "file (medians)", "floor", "first",
                 "again", "first/f", "again/f", "discov.", "disc. error", "length s", "cold floor", "cold first",
-                "ratio");
+                "ratio", "walk");
     for (Fichier& f : fichiers) {
         const double plancher = f.plancher.mediane(), premier = f.premier.mediane(),
                      encore = f.encore.mediane(), disc = f.disc.mediane(), pf = f.plancher_froid.mediane(),
                      premf = f.premier_froid.mediane();
-        std::printf("%-26s %7.1fms %7.1fms %7.1fms %7.2f %7.2f %7.1fms %+10.3fs %10.3f %8.1fms %8.1fms %7.2f\n",
+        std::printf("%-26s %7.1fms %7.1fms %7.1fms %7.2f %7.2f %7.1fms %+10.3fs %10.3f %8.1fms %8.1fms %7.2f %7.1fms\n",
                     qPrintable(f.nom), plancher, premier, encore, premier / plancher, encore / plancher,
-                    disc, f.disc.duree - f.exacte, f.exacte, pf, premf, premf / pf);
+                    disc, f.disc.duree - f.exacte, f.exacte, pf, premf, premf / pf, f.parcours.mediane());
     }
     std::printf("floor = bare playbin preroll; first = our load with remembered lengths forgotten; "
                 "again = the same file loaded again; length = our duration (the frame sum for MP3); "
-                "cold = the file evicted from the page cache just before\n");
+                "cold = the file evicted from the page cache just before; walk = the frame walk alone (MP3)\n");
 
     // The walk on a slow disk (10 MB/s): the load returns with an estimate, the exact length
     // follows. What is slowed: only our own read of the file (the frame sum); GStreamer's

@@ -1,15 +1,19 @@
 #include "platform/listes_fichiers.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStorageInfo>
 #include <algorithm>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 
 #include "platform/erreur.h"
 #include "platform/par_code.h"
@@ -61,10 +65,17 @@ QList<Motif> motifs(const QString& pattern) {
 // pass of readdir: the type comes with the name on most file systems, and a stat is made only
 // for links and where it does not.
 enum class Genre { Fichier, Dossier, Autre };
-template <class Chaque>
-void lire_dossier(const QString& dossier, Chaque chaque) {
-    DIR* d = ::opendir(QFile::encodeName(dossier.isEmpty() ? QStringLiteral(".") : dossier).constData());
-    if (!d) return;
+struct Entree {
+    QString nom;
+    Genre genre;
+    bool lien;
+};
+using Entrees = std::vector<Entree>;
+
+Entrees lire_dossier(const QByteArray& chemin) {
+    Entrees r;
+    DIR* d = ::opendir(chemin.constData());
+    if (!d) return r;
     const int fd = ::dirfd(d);
     while (const dirent* e = ::readdir(d)) {
         const char* n = e->d_name;
@@ -78,9 +89,54 @@ void lire_dossier(const QString& dossier, Chaque chaque) {
             else
                 type = S_ISREG(etat.st_mode) ? DT_REG : S_ISDIR(etat.st_mode) ? DT_DIR : DT_UNKNOWN;
         }
-        chaque(n, type == DT_REG ? Genre::Fichier : type == DT_DIR ? Genre::Dossier : Genre::Autre, lien);
+        r.push_back({QFile::decodeName(n), type == DT_REG ? Genre::Fichier : type == DT_DIR ? Genre::Dossier : Genre::Autre,
+                     lien});
     }
     ::closedir(d);
+    return r;
+}
+
+int64_t ns(const timespec& t) { return int64_t(t.tv_sec) * 1000000000 + t.tv_nsec; }
+
+// A folder change reads the same folder up to three times at once (the folder list, the file
+// list, a name looked up without regard to case): the last reading serves them all while the
+// folder is unchanged (same inode, same dates of change of its content and of its inode: a
+// date of change set back by hand still changes the second) and for a second at most. A reading is
+// kept only when the folder had not changed for a while before it began: a change made later
+// then always gives the folder another date, however coarse the file system's clock.
+std::shared_ptr<const Entrees> entrees(const QString& dossier) {
+    constexpr int64_t kCalme_ns = 100 * 1000000;
+    constexpr int kDureeMax_ms = 1000;
+    static std::mutex m;
+    static dev_t appareil = 0;
+    static ino_t inode = 0;
+    static int64_t date = 0;
+    static int64_t date_inode = 0;
+    static QElapsedTimer age;
+    static std::shared_ptr<const Entrees> derniere;
+    const QByteArray chemin = QFile::encodeName(dossier.isEmpty() ? QStringLiteral(".") : dossier);
+    struct stat etat {};
+    if (::stat(chemin.constData(), &etat) != 0 || !S_ISDIR(etat.st_mode)) return std::make_shared<const Entrees>();
+    {
+        std::lock_guard<std::mutex> l(m);
+        if (derniere && etat.st_dev == appareil && etat.st_ino == inode && ns(etat.st_mtim) == date &&
+            ns(etat.st_ctim) == date_inode &&
+            age.isValid() && age.elapsed() < kDureeMax_ms)
+            return derniere;
+    }
+    timespec debut {};
+    ::clock_gettime(CLOCK_REALTIME, &debut);
+    auto r = std::make_shared<const Entrees>(lire_dossier(chemin));
+    if (ns(debut) - std::max(ns(etat.st_mtim), ns(etat.st_ctim)) > kCalme_ns) {
+        std::lock_guard<std::mutex> l(m);
+        appareil = etat.st_dev;
+        inode = etat.st_ino;
+        date = ns(etat.st_mtim);
+        date_inode = ns(etat.st_ctim);
+        age.start();
+        derniere = r;
+    }
+    return r;
 }
 
 // By name without regard to case; names equal so are ordered by their exact spelling.
@@ -102,24 +158,24 @@ void trier(QStringList& noms) {
 QStringList listes_fichiers::fichiers(const QString& dossier, const QString& motif) {
     const QList<Motif> m = motifs(motif);
     QStringList noms;
-    lire_dossier(dossier, [&](const char* n, Genre g, bool) {
-        if (g != Genre::Fichier || n[0] == '.') return;  // a dot starts a hidden name
-        const QString nom = QFile::decodeName(n);
+    const auto lues = entrees(dossier);  // held through the loop
+    for (const Entree& e : *lues) {
+        if (e.genre != Genre::Fichier || e.nom.startsWith(QLatin1Char('.'))) continue;  // hidden
         for (const Motif& r : m)
-            if (r.accepte(nom)) {
-                noms << nom;
+            if (r.accepte(e.nom)) {
+                noms << e.nom;
                 break;
             }
-    });
+    }
     trier(noms);
     return noms;
 }
 
 QStringList listes_fichiers::sous_dossiers(const QString& dossier, bool avec_liens) {
     QStringList noms;
-    lire_dossier(dossier, [&](const char* n, Genre g, bool lien) {
-        if (g == Genre::Dossier && n[0] != '.' && (avec_liens || !lien)) noms << QFile::decodeName(n);
-    });
+    const auto lues = entrees(dossier);  // held through the loop
+    for (const Entree& e : *lues)
+        if (e.genre == Genre::Dossier && !e.nom.startsWith(QLatin1Char('.')) && (avec_liens || !e.lien)) noms << e.nom;
     trier(noms);
     return noms;
 }
@@ -127,17 +183,13 @@ QStringList listes_fichiers::sous_dossiers(const QString& dossier, bool avec_lie
 QString listes_fichiers::fichier_sans_casse(const QString& dossier, const QString& nom) {
     if (nom.isEmpty()) return QString();
     QString trouve;
-    bool exact = false;
-    lire_dossier(dossier, [&](const char* n, Genre g, bool) {
-        if (exact || g != Genre::Fichier) return;
-        const QString candidat = QFile::decodeName(n);
-        if (candidat == nom) {
-            trouve = candidat;
-            exact = true;
-        } else if (candidat.compare(nom, Qt::CaseInsensitive) == 0 && (trouve.isEmpty() || candidat < trouve)) {
-            trouve = candidat;  // of names differing only in case, always the same one
-        }
-    });
+    const auto lues = entrees(dossier);  // held through the loop
+    for (const Entree& e : *lues) {
+        if (e.genre != Genre::Fichier) continue;
+        if (e.nom == nom) return e.nom;
+        if (e.nom.compare(nom, Qt::CaseInsensitive) == 0 && (trouve.isEmpty() || e.nom < trouve))
+            trouve = e.nom;  // of names differing only in case, always the same one
+    }
     return trouve;
 }
 

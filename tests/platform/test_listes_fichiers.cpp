@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <sys/time.h>
 
 #include "platform/listes_fichiers.h"
 #include "support/sonavel_test.h"
@@ -141,6 +142,21 @@ private slots:
         QCOMPARE(fichier_sans_casse(r, QStringLiteral("TUBE.mp3")), QString());
         QCOMPARE(fichier_sans_casse(r, QStringLiteral("CASSE.mp3")), QString());
         QCOMPARE(fichier_sans_casse(r + QStringLiteral("/absent"), QStringLiteral("un.mp3")), QString());
+
+        // A folder unchanged for a while is read once for the lists and the lookup of one
+        // change of folder; what is made or taken away afterwards shows at the next reading,
+        // even when the folder's date is set back to what it was (as a copy keeping dates does).
+        const timeval passe[2] = {{1000000000, 0}, {1000000000, 0}};
+        QCOMPARE(::utimes(QFile::encodeName(r).constData(), passe), 0);
+        QCOMPARE(fichiers(r, QStringLiteral("*.wav")), QStringList{"quatre.wav"});
+        creer(r + QStringLiteral("/cinq.wav"));
+        QCOMPARE(fichiers(r, QStringLiteral("*.wav")), (QStringList{"cinq.wav", "quatre.wav"}));
+        QCOMPARE(fichier_sans_casse(r, QStringLiteral("CINQ.WAV")), QStringLiteral("cinq.wav"));
+        QCOMPARE(::utimes(QFile::encodeName(r).constData(), passe), 0);
+        QCOMPARE(fichiers(r, QStringLiteral("*.wav")).size(), 2);
+        QVERIFY(QFile::remove(r + QStringLiteral("/cinq.wav")));
+        QCOMPARE(fichiers(r, QStringLiteral("*.wav")), QStringList{"quatre.wav"});
+        QCOMPARE(fichier_sans_casse(r, QStringLiteral("cinq.wav")), QString());
     }
 
     void volumes() {
