@@ -9,6 +9,7 @@
 #include "platform/chaines.h"
 #include "platform/conversions.h"
 #include "platform/jalons.h"
+#include "platform/media.h"
 #include "platform/programme.h"
 #include "windows/Chargement.h"
 #include "windows/Radio_FM.h"
@@ -73,6 +74,9 @@ int Main(int argc, char** argv) {
     programme::preparer_plateforme();
     QApplication app(argc, argv);
     jalons::marquer("qapplication");
+    // GStreamer's one-time costs are paid in a thread while the windows come up: the first
+    // file loaded does not hold the window thread for them.
+    FilgraphManager::prechauffer_en_fond();
     programme::affichage_ouvert();
     QApplication::setApplicationName(QStringLiteral("Sonavel_V5"));
     QStringList arguments = QApplication::arguments();

@@ -9,6 +9,7 @@
 #include "platform/chaines.h"
 #include "platform/chemins.h"
 #include "platform/erreur.h"
+#include "platform/listes_fichiers.h"
 #include "windows/Radio_FM.h"
 #include "windows/ajout_fichier.h"
 #include "windows/err_form.h"
@@ -64,7 +65,7 @@ void Radio_FM::recup_path(int n) {
         // The entry's spelling may differ in case from the name on disk, which is the one that
         // opens; the folder is listed only when the exact name is not there.
         const QString nom = QFileInfo(dossier + chemin).isFile() ? chemin
-                                                                  : chemins::trouver_fichier_sans_casse(dossier, chemin);
+                                                                  : listes_fichiers::fichier_sans_casse(dossier, chemin);
         if (!nom.isEmpty()) {
             chemin = dossier + nom;
             return;

@@ -1,9 +1,19 @@
 #include "platform/listes_fichiers.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStorageInfo>
+#include <algorithm>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <time.h>
 
 #include "platform/erreur.h"
 #include "platform/par_code.h"
@@ -19,35 +29,168 @@ QString dossier_existant(const QString& path) {
     return QDir::cleanPath(info.absoluteFilePath());
 }
 
+// One name of a pattern: "*.ext" (the common case) is a suffix compared without regard to
+// case; anything else a regular expression.
+struct Motif {
+    QString suffixe;  // ".ext", or empty
+    bool tout = false;
+    QRegularExpression expression;
+    bool accepte(const QString& nom) const {
+        if (tout) return true;
+        if (!suffixe.isEmpty()) return nom.endsWith(suffixe, Qt::CaseInsensitive);
+        return expression.match(nom).hasMatch();
+    }
+};
+
 // "*.*" means every file, with or without a dot in its name.
-QList<QRegularExpression> motifs(const QString& pattern) {
-    QList<QRegularExpression> r;
+QList<Motif> motifs(const QString& pattern) {
+    static const QRegularExpression joker(QStringLiteral("[*?\\[\\]]"));
+    QList<Motif> r;
     for (QString m : pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         m = m.trimmed();
-        if (m == QStringLiteral("*.*")) m = QStringLiteral("*");
-        r << QRegularExpression(QRegularExpression::wildcardToRegularExpression(m),
-                                QRegularExpression::CaseInsensitiveOption);
+        Motif motif;
+        if (m == QStringLiteral("*.*") || m == QStringLiteral("*"))
+            motif.tout = true;
+        else if (m.startsWith(QStringLiteral("*.")) && m.size() > 2 && !m.mid(1).contains(joker))
+            motif.suffixe = m.mid(1);
+        else
+            motif.expression = QRegularExpression(QRegularExpression::wildcardToRegularExpression(m),
+                                                  QRegularExpression::CaseInsensitiveOption);
+        r << motif;
     }
     return r;
+}
+
+// The entries of a folder, "." and ".." left out, with what they are (links followed). One
+// pass of readdir: the type comes with the name on most file systems, and a stat is made only
+// for links and where it does not.
+enum class Genre { Fichier, Dossier, Autre };
+struct Entree {
+    QString nom;
+    Genre genre;
+    bool lien;
+};
+using Entrees = std::vector<Entree>;
+
+Entrees lire_dossier(const QByteArray& chemin) {
+    Entrees r;
+    DIR* d = ::opendir(chemin.constData());
+    if (!d) return r;
+    const int fd = ::dirfd(d);
+    while (const dirent* e = ::readdir(d)) {
+        const char* n = e->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
+        unsigned char type = e->d_type;
+        const bool lien = type == DT_LNK;
+        if (type == DT_UNKNOWN || lien) {
+            struct stat etat {};
+            if (::fstatat(fd, n, &etat, 0) != 0)
+                type = DT_UNKNOWN;  // a broken link
+            else
+                type = S_ISREG(etat.st_mode) ? DT_REG : S_ISDIR(etat.st_mode) ? DT_DIR : DT_UNKNOWN;
+        }
+        r.push_back({QFile::decodeName(n), type == DT_REG ? Genre::Fichier : type == DT_DIR ? Genre::Dossier : Genre::Autre,
+                     lien});
+    }
+    ::closedir(d);
+    return r;
+}
+
+int64_t ns(const timespec& t) { return int64_t(t.tv_sec) * 1000000000 + t.tv_nsec; }
+
+// A folder change reads the same folder up to three times at once (the folder list, the file
+// list, a name looked up without regard to case): the last reading serves them all while the
+// folder is unchanged (same inode, same dates of change of its content and of its inode: a
+// date of change set back by hand still changes the second) and for a second at most. A reading is
+// kept only when the folder had not changed for a while before it began: a change made later
+// then always gives the folder another date, however coarse the file system's clock.
+std::shared_ptr<const Entrees> entrees(const QString& dossier) {
+    constexpr int64_t kCalme_ns = 100 * 1000000;
+    constexpr int kDureeMax_ms = 1000;
+    static std::mutex m;
+    static dev_t appareil = 0;
+    static ino_t inode = 0;
+    static int64_t date = 0;
+    static int64_t date_inode = 0;
+    static QElapsedTimer age;
+    static std::shared_ptr<const Entrees> derniere;
+    const QByteArray chemin = QFile::encodeName(dossier.isEmpty() ? QStringLiteral(".") : dossier);
+    struct stat etat {};
+    if (::stat(chemin.constData(), &etat) != 0 || !S_ISDIR(etat.st_mode)) return std::make_shared<const Entrees>();
+    {
+        std::lock_guard<std::mutex> l(m);
+        if (derniere && etat.st_dev == appareil && etat.st_ino == inode && ns(etat.st_mtim) == date &&
+            ns(etat.st_ctim) == date_inode &&
+            age.isValid() && age.elapsed() < kDureeMax_ms)
+            return derniere;
+    }
+    timespec debut {};
+    ::clock_gettime(CLOCK_REALTIME, &debut);
+    auto r = std::make_shared<const Entrees>(lire_dossier(chemin));
+    if (ns(debut) - std::max(ns(etat.st_mtim), ns(etat.st_ctim)) > kCalme_ns) {
+        std::lock_guard<std::mutex> l(m);
+        appareil = etat.st_dev;
+        inode = etat.st_ino;
+        date = ns(etat.st_mtim);
+        date_inode = ns(etat.st_ctim);
+        age.start();
+        derniere = r;
+    }
+    return r;
+}
+
+// By name without regard to case; names equal so are ordered by their exact spelling.
+void trier(QStringList& noms) {
+    std::vector<std::pair<QString, int>> cles;
+    cles.reserve(size_t(noms.size()));
+    for (int i = 0; i < noms.size(); ++i) cles.emplace_back(noms.at(i).toCaseFolded(), i);
+    std::sort(cles.begin(), cles.end(), [&](const auto& a, const auto& b) {
+        if (const int c = a.first.compare(b.first)) return c < 0;
+        return noms.at(a.second).compare(noms.at(b.second)) < 0;
+    });
+    QStringList r;
+    r.reserve(noms.size());
+    for (const auto& c : cles) r << noms.at(c.second);
+    noms = std::move(r);
 }
 }  // namespace
 
 QStringList listes_fichiers::fichiers(const QString& dossier, const QString& motif) {
-    const QList<QRegularExpression> m = motifs(motif);
+    const QList<Motif> m = motifs(motif);
     QStringList noms;
-    for (const QString& n : QDir(dossier).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase))
-        for (const QRegularExpression& r : m)
-            if (r.match(n).hasMatch()) {
-                noms << n;
+    const auto lues = entrees(dossier);  // held through the loop
+    for (const Entree& e : *lues) {
+        if (e.genre != Genre::Fichier || e.nom.startsWith(QLatin1Char('.'))) continue;  // hidden
+        for (const Motif& r : m)
+            if (r.accepte(e.nom)) {
+                noms << e.nom;
                 break;
             }
+    }
+    trier(noms);
     return noms;
 }
 
 QStringList listes_fichiers::sous_dossiers(const QString& dossier, bool avec_liens) {
-    QDir::Filters f = QDir::Dirs | QDir::NoDotAndDotDot;
-    if (!avec_liens) f |= QDir::NoSymLinks;
-    return QDir(dossier).entryList(f, QDir::Name | QDir::IgnoreCase);
+    QStringList noms;
+    const auto lues = entrees(dossier);  // held through the loop
+    for (const Entree& e : *lues)
+        if (e.genre == Genre::Dossier && !e.nom.startsWith(QLatin1Char('.')) && (avec_liens || !e.lien)) noms << e.nom;
+    trier(noms);
+    return noms;
+}
+
+QString listes_fichiers::fichier_sans_casse(const QString& dossier, const QString& nom) {
+    if (nom.isEmpty()) return QString();
+    QString trouve;
+    const auto lues = entrees(dossier);  // held through the loop
+    for (const Entree& e : *lues) {
+        if (e.genre != Genre::Fichier) continue;
+        if (e.nom == nom) return e.nom;
+        if (e.nom.compare(nom, Qt::CaseInsensitive) == 0 && (trouve.isEmpty() || e.nom < trouve))
+            trouve = e.nom;  // of names differing only in case, always the same one
+    }
+    return trouve;
 }
 
 // ---- DriveListBox
@@ -207,6 +350,8 @@ void DirListBox::setListIndex(int index) {
 // ---- FileListBox
 
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent), Couleurs(this, couleur::FondFenetre, couleur::TexteFenetre) {
+    // One line of text each: the view measures one item, not every one of a large folder.
+    setUniformItemSizes(true);
     m_path = dossier_existant(QDir::currentPath());
     Refresh();
     connect(this, &QListWidget::itemClicked, this, [this] { evenement::utilisateur(Click); });

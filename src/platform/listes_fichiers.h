@@ -17,6 +17,9 @@ QStringList fichiers(const QString& dossier, const QString& motif);
 // The names of the subfolders the folder list shows, in its order; links to folders are
 // left out unless asked for.
 QStringList sous_dossiers(const QString& dossier, bool avec_liens = true);
+// The name on disk of a file of the folder whose name is nom without regard to case (nom
+// itself when it is there), or "" when there is none. One read of the folder.
+QString fichier_sans_casse(const QString& dossier, const QString& nom);
 }  // namespace listes_fichiers
 
 // The mounted volumes; Drive is the root folder of the one chosen.

@@ -116,13 +116,58 @@ QString sur_fichier(const QString& texte, const QString& chemin) {
     return texte + QStringLiteral(" : ") + chemin;
 }
 
+// Called from the window thread and from the warm-up's thread.
 void initialiser_gstreamer() {
+    static std::mutex m;
     static bool fait = false;
+    std::lock_guard<std::mutex> l(m);
     if (fait) return;
     GError* e = nullptr;
     if (!gst_init_check(nullptr, nullptr, &e))
         throw Erreur(err::RenduImpossible, texte_erreur_gst(e));
     fait = true;
+}
+
+std::atomic<bool> g_prechauffage_fini{false};
+
+void charger_plugins(GList* fabriques) {
+    for (GList* f = fabriques; f; f = f->next)
+        if (GstPluginFeature* chargee = gst_plugin_feature_load(GST_PLUGIN_FEATURE(f->data)))
+            gst_object_unref(chargee);
+    gst_plugin_feature_list_free(fabriques);
+}
+
+// What GStreamer's first load pays once per process: the plugin list read (or rebuilt), the
+// plugins of the pipeline, the type finders, the sound decoders, parsers and demuxers a file
+// may need, and the sinks.
+void prechauffer() {
+    try {
+        initialiser_gstreamer();
+    } catch (const Erreur&) {
+        return;  // the first load reports it
+    }
+    for (const char* nom : {"playbin", "uridecodebin", "decodebin", "urisourcebin", "filesrc", "typefind",
+                            "queue", "multiqueue", "audioconvert", "audioresample", "volume", "fakesink"})
+        if (GstElementFactory* f = gst_element_factory_find(nom)) {
+            charger_plugins(g_list_prepend(nullptr, f));
+        }
+    charger_plugins(gst_type_find_factory_get_list());
+    GList* elements = gst_element_factory_list_get_elements(
+        GST_ELEMENT_FACTORY_TYPE_DECODER | GST_ELEMENT_FACTORY_TYPE_PARSER | GST_ELEMENT_FACTORY_TYPE_DEMUXER |
+            GST_ELEMENT_FACTORY_TYPE_MEDIA_AUDIO,
+        GST_RANK_MARGINAL);
+    charger_plugins(elements);
+    for (const char* variable : {"SONAVEL_AUDIO_SINK", "SONAVEL_VIDEO_SINK"}) {
+        const QByteArray description = qgetenv(variable).trimmed();
+        const QByteArray d = !description.isEmpty()                    ? description
+                             : QByteArray(variable).contains("AUDIO") ? QByteArray("autoaudiosink")
+                             : qEnvironmentVariableIsEmpty("DISPLAY") ? QByteArray("fakesink")
+                                                                      : QByteArray("ximagesink");
+        GError* e = nullptr;
+        if (GstElement* sink = gst_parse_bin_from_description(d.constData(), TRUE, &e))
+            gst_object_unref(gst_object_ref_sink(sink));
+        if (e) g_error_free(e);
+    }
 }
 
 // What the streaming threads report to the graph, which lives on the GUI thread.
@@ -474,6 +519,9 @@ void GrapheGst::RenderFile(const QString& chemin) {
     verifier_fichier(sur_disque);
 
     const QString absolu = sur_disque;
+    // MPEG audio without a usable header is counted frame by frame: the count starts now and
+    // runs beside the preroll, so a load costs the longer of the two, not their sum.
+    if (media_mpeg::parcours_necessaire(absolu)) parcours_de(absolu);
     if (!construire(absolu, limite, false)) {
         // GStreamer's type finding gives up on MPEG audio behind a long run of junk; when our
         // own search finds the audio, its parser is put on the file directly and skips the junk.
@@ -752,6 +800,18 @@ void GrapheGst::setCaption(const QString& titre) {
     if (m_fenetre) m_fenetre->setWindowTitle(titre);
 }
 }  // namespace
+
+void FilgraphManager::prechauffer_en_fond() {
+    static std::once_flag une_fois;
+    std::call_once(une_fois, [] {
+        std::thread([] {
+            prechauffer();
+            g_prechauffage_fini = true;
+        }).detach();
+    });
+}
+
+bool FilgraphManager::prechauffage_fini() { return g_prechauffage_fini; }
 
 std::shared_ptr<GrapheFiltres> FilgraphManager::creer_graphe_gstreamer() {
     return std::make_shared<GrapheGst>();

@@ -159,4 +159,9 @@ public:
     static Fabrique installer_fabrique(Fabrique fabrique);
     // The GStreamer graph, whatever factory is installed.
     static std::shared_ptr<GrapheFiltres> creer_graphe_gstreamer();
+    // At start-up: GStreamer's one-time costs (its plugin list, the plugins and decoders a
+    // load needs) paid in a thread of their own, so the first load does not hold the window
+    // thread for them. A load made meanwhile waits only for what it needs.
+    static void prechauffer_en_fond();
+    static bool prechauffage_fini();
 };

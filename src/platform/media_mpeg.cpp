@@ -523,6 +523,21 @@ std::optional<double> duree_rapide(const QString& chemin) {
     return d;
 }
 
+bool parcours_necessaire(const QString& chemin) {
+    Fichier f(chemin);
+    if (!f.ouvert() || f.memorisee()) return false;
+    SourceFichier s(f.fd, f.taille, nullptr, kBlocEntete);
+    if (auto d = lire_entete(s)) {
+        f.memoriser(*d);
+        return false;
+    }
+    // Only the first block is searched: other files (and MPEG audio behind much junk) cost one
+    // read here.
+    const Etendue e = etendue(s);
+    int64_t pos = e.debut;
+    return e.possible && chercher_trame(s, pos, e.fin, e.debut + kBlocEntete).has_value();
+}
+
 std::optional<double> duree_parcours(const QString& chemin, const std::atomic<bool>* arret,
                                      std::atomic<int64_t>* lus) {
     Fichier f(chemin);

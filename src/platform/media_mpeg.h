@@ -32,6 +32,11 @@ std::optional<double> duree_rapide(const QString& chemin);
 std::optional<double> duree_parcours(const QString& chemin, const std::atomic<bool>* arret = nullptr,
                                      std::atomic<int64_t>* lus = nullptr);
 
+// Whether the file needs a walk: MPEG audio frames start in the first 64 KiB of its stream
+// (past the leading tags), and neither a remembered length nor an agreeing header gives its length
+// (a header found agreeing is remembered). A few kilobytes are read.
+bool parcours_necessaire(const QString& chemin);
+
 // A guess for the time a walk takes: the first frames' byte rate applied to the whole stream.
 // Right for constant bit rates, far off for variable ones. A few kilobytes are read.
 std::optional<double> duree_estimee(const QString& chemin);

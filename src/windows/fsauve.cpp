@@ -1,5 +1,6 @@
 #include "windows/fsauve.h"
 
+#include <QEvent>
 #include <algorithm>
 
 #include "filemanager/commun.h"
@@ -54,6 +55,11 @@ fsauve::fsauve() {
     gras.setPointSizeF(9.75);
     Label1.setFont(gras);
     Label1.setWordWrap(true);
+    m_differee.setSingleShot(true);
+    connect(&m_differee, &QTimer::timeout, this, [this] {
+        QEvent e(QEvent::UpdateRequest);
+        event(&e);
+    });
 }
 
 void fsauve::Form_Load() { update(); }
@@ -61,6 +67,38 @@ void fsauve::Form_Load() { update(); }
 void fsauve::Form_Activate() { gestionnaire::pointeur_sablier(); }
 
 void fsauve::showEvent(QShowEvent* e) {
+    m_peinte.invalidate();  // the first paint of a showing is not held back
     Form::showEvent(e);
     Form_Activate();
+}
+
+void fsauve::hideEvent(QHideEvent* e) {
+    // A held request is handed on: the window's painting must not stay waiting for it.
+    if (m_differee.isActive()) {
+        m_differee.stop();
+        QEvent u(QEvent::UpdateRequest);
+        Form::event(&u);
+    }
+    Form::hideEvent(e);
+}
+
+void fsauve::repaint() {
+    if (m_peinte.isValid() && m_peinte.elapsed() < IntervallePeinture_ms)
+        update();
+    else
+        QWidget::repaint();
+}
+
+// Every change of the bar or a caption asks the window for a paint, and a run turns the event
+// loop after each item: the requests that come within the interval are held and served as
+// one at its end, so an item costs no paint.
+bool fsauve::event(QEvent* e) {
+    if (e->type() == QEvent::UpdateRequest && isVisible()) {
+        if (m_peinte.isValid() && m_peinte.elapsed() < IntervallePeinture_ms) {
+            if (!m_differee.isActive()) m_differee.start(int(IntervallePeinture_ms - m_peinte.elapsed()));
+            return true;
+        }
+        m_peinte.start();
+    }
+    return Form::event(e);
 }

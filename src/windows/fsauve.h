@@ -1,8 +1,10 @@
 #pragma once
 // The shared progress window of the long runs over files. Its users show it, set the bar's
 // maximum, write a caption with the progress dots per item, move the bar and hide it.
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QProgressBar>
+#include <QTimer>
 
 #include "platform/controles.h"
 #include "platform/form.h"
@@ -41,6 +43,18 @@ public:
     Label Label2{this};
     Label Label1{this, QStringLiteral("Traitement en cours !")};
 
+    // Long runs call this after every item. The window paints a few times a second at most: a
+    // call within the interval only marks it for the paint at the interval's end (when the
+    // run turns the event loop); past the interval it paints now, for the runs that never do.
+    void repaint();
+    static constexpr int IntervallePeinture_ms = 250;
+
 protected:
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    bool event(QEvent* e) override;
+
+private:
+    QElapsedTimer m_peinte;  // since the last paint
+    QTimer m_differee;       // the paint held back until the interval is over
 };

@@ -4,6 +4,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <sys/time.h>
+
 #include "platform/listes_fichiers.h"
 #include "support/sonavel_test.h"
 
@@ -106,6 +109,54 @@ private slots:
         QVERIFY(f->findItems(QStringLiteral("suivant.mp3"), Qt::MatchExactly).isEmpty());
         QDir(m_racine).rmdir(QStringLiteral("nouveau"));
         QFile::remove(m_racine + QStringLiteral("/nouveau.mp3"));
+    }
+
+    // What the lists take from a folder read in one pass: links followed to what they name,
+    // broken links, pipes and hidden names left out; "*.ext" against the end of the name only.
+    void genres_et_motifs() {
+        QTemporaryDir d;
+        const QString r = d.path();
+        QDir(r).mkpath(QStringLiteral("Dossier"));
+        QDir(r).mkpath(QStringLiteral(".cache"));
+        for (const char* n : {"Un.mp3", "deux.Mp3", "trois.mp3.bak", "quatre.wav", "mp3"})
+            creer(r + QLatin1Char('/') + QLatin1String(n));
+        QVERIFY(QFile::link(r + QStringLiteral("/Un.mp3"), r + QStringLiteral("/lien.mp3")));
+        QVERIFY(QFile::link(r + QStringLiteral("/absent.mp3"), r + QStringLiteral("/casse.mp3")));
+        QVERIFY(QFile::link(r + QStringLiteral("/Dossier"), r + QStringLiteral("/vers_dossier")));
+        QCOMPARE(::mkfifo(QFile::encodeName(r + QStringLiteral("/tube.mp3")).constData(), 0600), 0);
+        using listes_fichiers::fichiers;
+        QCOMPARE(fichiers(r, QStringLiteral("*.mp3")), (QStringList{"deux.Mp3", "lien.mp3", "Un.mp3"}));
+        QCOMPARE(fichiers(r, QStringLiteral(" *.WAV ; *.mp3.*")), (QStringList{"quatre.wav", "trois.mp3.bak"}));
+        QCOMPARE(fichiers(r, QStringLiteral("?n.mp3;mp*")), (QStringList{"mp3", "Un.mp3"}));
+        QCOMPARE(fichiers(r, QStringLiteral("*.*")).size(), 6);
+        QCOMPARE(listes_fichiers::sous_dossiers(r), (QStringList{"Dossier", "vers_dossier"}));
+        QCOMPARE(listes_fichiers::sous_dossiers(r, false), QStringList{"Dossier"});
+        // A name in another case: the one on disk; the exact one when both are there.
+        using listes_fichiers::fichier_sans_casse;
+        QCOMPARE(fichier_sans_casse(r, QStringLiteral("UN.MP3")), QStringLiteral("Un.mp3"));
+        QCOMPARE(fichier_sans_casse(r, QStringLiteral("Deux.mp3")), QStringLiteral("deux.Mp3"));
+        creer(r + QStringLiteral("/deux.mp3"));
+        QCOMPARE(fichier_sans_casse(r, QStringLiteral("deux.mp3")), QStringLiteral("deux.mp3"));
+        QCOMPARE(fichier_sans_casse(r, QStringLiteral("DEUX.MP3")), QStringLiteral("deux.Mp3"));
+        QCOMPARE(fichier_sans_casse(r, QStringLiteral("dossier")), QString());  // a folder
+        QCOMPARE(fichier_sans_casse(r, QStringLiteral("TUBE.mp3")), QString());
+        QCOMPARE(fichier_sans_casse(r, QStringLiteral("CASSE.mp3")), QString());
+        QCOMPARE(fichier_sans_casse(r + QStringLiteral("/absent"), QStringLiteral("un.mp3")), QString());
+
+        // A folder unchanged for a while is read once for the lists and the lookup of one
+        // change of folder; what is made or taken away afterwards shows at the next reading,
+        // even when the folder's date is set back to what it was (as a copy keeping dates does).
+        const timeval passe[2] = {{1000000000, 0}, {1000000000, 0}};
+        QCOMPARE(::utimes(QFile::encodeName(r).constData(), passe), 0);
+        QCOMPARE(fichiers(r, QStringLiteral("*.wav")), QStringList{"quatre.wav"});
+        creer(r + QStringLiteral("/cinq.wav"));
+        QCOMPARE(fichiers(r, QStringLiteral("*.wav")), (QStringList{"cinq.wav", "quatre.wav"}));
+        QCOMPARE(fichier_sans_casse(r, QStringLiteral("CINQ.WAV")), QStringLiteral("cinq.wav"));
+        QCOMPARE(::utimes(QFile::encodeName(r).constData(), passe), 0);
+        QCOMPARE(fichiers(r, QStringLiteral("*.wav")).size(), 2);
+        QVERIFY(QFile::remove(r + QStringLiteral("/cinq.wav")));
+        QCOMPARE(fichiers(r, QStringLiteral("*.wav")), QStringList{"quatre.wav"});
+        QCOMPARE(fichier_sans_casse(r, QStringLiteral("cinq.wav")), QString());
     }
 
     void volumes() {

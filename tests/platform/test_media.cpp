@@ -58,6 +58,20 @@ bool attendre_fin(const IMediaPosition& p, int limite_ms) {
 class TestMedia : public QObject {
     Q_OBJECT
 private slots:
+    // The start-up warm-up runs beside the first loads: a load made while it loads plugins
+    // waits for what it needs and is whole, and the warm-up ends.
+    void prechauffage_pendant_un_chargement() {
+        const QString vbr = fixtures::mp3(10, fixtures::Debit::Variable);
+        FilgraphManager::prechauffer_en_fond();
+        FilgraphManager::prechauffer_en_fond();  // once per process, however often asked
+        IMediaControl g = charge(vbr);
+        QVERIFY(IMediaPosition(g).AttendreDuree(GrapheFiltres::DelaiComptageBloque_ms));
+        QVERIFY2(qAbs(IMediaPosition(g).Duration() - 10.0) <= 0.1, qPrintable(QString::number(IMediaPosition(g).Duration())));
+        QTRY_VERIFY_WITH_TIMEOUT(FilgraphManager::prechauffage_fini(), 120000);
+        IMediaControl encore = charge(fixtures::wav(3));
+        QVERIFY(qAbs(IMediaPosition(encore).Duration() - 3.0) <= 0.06);
+    }
+
     void duree_connue_des_le_chargement_data() {
         QTest::addColumn<QString>("chemin");
         QTest::addColumn<double>("attendue");
