@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "platform/listes_fichiers.h"
+
 namespace chemins {
 namespace {
 int dernier_separateur(const QString& chemin) {
@@ -57,12 +59,8 @@ QString trouver_sans_casse(const QString& dossier, const QString& nom) {
 }
 
 QString trouver_fichier_sans_casse(const QString& dossier, const QString& nom) {
-    if (nom.isEmpty()) return QString();
-    const QStringList noms = QDir(dossier.isEmpty() ? QStringLiteral(".") : dossier).entryList(QDir::Files);
-    if (noms.contains(nom)) return nom;
-    for (const QString& n : noms)
-        if (n.compare(nom, Qt::CaseInsensitive) == 0) return n;
-    return QString();
+    // One read of the folder, shared with the file lists.
+    return listes_fichiers::fichier_sans_casse(dossier.isEmpty() ? QStringLiteral(".") : dossier, nom);
 }
 
 QString chemin_sur_disque(const QString& chemin) {
