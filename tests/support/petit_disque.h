@@ -13,6 +13,9 @@ public:
     bool monte() const { return m_monte; }
     QString chemin(const QString& nom) const { return m_point.filePath(nom); }
     QString dossier() const { return m_point.path(); }
+    // Fills every free byte with the file nom (a page left half empty by another file stays
+    // usable by that file only); removing it gives the space back.
+    void remplir(const QString& nom = QStringLiteral("remplissage")) const;
 
 private:
     QTemporaryDir m_point;
