@@ -16,6 +16,7 @@
 #include "platform/chaines.h"
 #include "platform/jalons.h"
 #include "platform/programme.h"
+#include "playlist/fichier_liste.h"
 #include "windows/Form_options.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
@@ -177,7 +178,17 @@ void Radio_FM::Form_Load() {
                 Image13_Click();
                 liste.Show();  // a list named at start opens the playlist window
                 liste.A_liste_Click();
-                liste.Image1_Click();
+                if (!chemin_liste.isEmpty()) {
+                    liste.Image1_Click();
+                } else {
+                    // Not opened: the list named may not be readable (the open command is
+                    // silent about that); say why once, with nothing to play and nothing to save.
+                    try {
+                        fichier_liste::lire(fichier_ligne_commande);
+                    } catch (const Erreur& e) {
+                        fichier_liste::signaler(e);
+                    }
+                }
             } else {
                 Command1.setEnabled(false);
                 hide();
