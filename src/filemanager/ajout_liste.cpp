@@ -94,7 +94,7 @@ void ajout_fichier::Label7_Click() {
             gestionnaire::pointeur_defaut();
             File1.show();
             Dir1.show();
-            ecrire_reglage(cle::Config, cle::Chemin_dernier_fichier, Chemin_dernier_fichier);
+            ecrire_reglage_discret(cle::Config, cle::Chemin_dernier_fichier, Chemin_dernier_fichier);
             liste.sauve_tout();
         } else {
             const bool jingle = action == QStringLiteral("Ajouter un jingles");
@@ -119,9 +119,9 @@ void ajout_fichier::Label7_Click() {
             num_enreg_courant = suivi_courant::apres_insertion(num_enreg_courant, ligne_insertion);
             vue.update();
             if (jingle)
-                ecrire_reglage(cle::Config, cle::Chemin_dossier_jingles, rt::Trim(Chemin_dossier_jingles));
+                ecrire_reglage_discret(cle::Config, cle::Chemin_dossier_jingles, rt::Trim(Chemin_dossier_jingles));
             else
-                ecrire_reglage(cle::Config, cle::Chemin_dernier_fichier, Chemin_dernier_fichier);
+                ecrire_reglage_discret(cle::Config, cle::Chemin_dernier_fichier, Chemin_dernier_fichier);
             liste.sauve_tout();
         }
     } catch (const Erreur& e) {

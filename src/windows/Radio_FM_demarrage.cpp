@@ -167,7 +167,7 @@ void Radio_FM::Form_Load() {
         ligne_journal.clear();
 
         Chemin_programme = programme::dossier();
-        ecrire_reglage(cle::Config, cle::Chemin_programme, Chemin_programme);
+        ecrire_reglage_discret(cle::Config, cle::Chemin_programme, Chemin_programme);
         update();
         jalons::marquer("chargee");
 
@@ -286,7 +286,7 @@ void Radio_FM::Quitter__Click() {
 
 void Radio_FM::A_purger_registre_Click() {
     for (const reglages_table::Ecriture& e : reglages_table::purge()) {
-        if (!ecrire_reglage(e.section, e.cle, reglages_table::texte(e.valeur))) {
+        if (!ecrire_reglage_discret(e.section, e.cle, reglages_table::texte(e.valeur))) {
             MsgBox(Erreur(err::AccesCheminFichier).description(), boites::Exclamation);
             return;
         }
