@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QTreeWidgetItem>
+#include <cstring>
 
 #include "config/etat.h"
 #include "config/journal.h"
@@ -76,21 +77,27 @@ void ajouter_lignes(ListView& vue, const QByteArray& contenu) {
 }
 
 QByteArray octets_de_la_vue(const ListView& vue) {
+    // One buffer of the final size, each record written in its place: a long list is saved
+    // after every edit, so no copy or growth of the whole.
     const int n = vue.ListCount();
-    QByteArray octets;
-    octets.reserve(qsizetype(n) * enreg_liste::Longueur);
-    for (int i = 0; i < n; ++i) octets.append(enreg_liste::encoder(entree_de_ligne(vue.topLevelItem(i))));
+    QByteArray octets(qsizetype(n) * enreg_liste::Longueur, Qt::Uninitialized);
+    char* p = octets.data();
+    for (int i = 0; i < n; ++i, p += enreg_liste::Longueur) {
+        const QByteArray e = enreg_liste::encoder(entree_de_ligne(vue.topLevelItem(i)));
+        std::memcpy(p, e.constData(), size_t(enreg_liste::Longueur));
+    }
     return octets;
 }
 
 void completer_cellules(ListView& vue) {
+    static const QString defauts[] = {QStringLiteral("0.10"), QStringLiteral("0.00"), QStringLiteral("divers"),
+                                      QStringLiteral("0")};
     const int32_t n = vue.ListCount();
     for (int32_t i = 0; i < n; ++i) {
         QTreeWidgetItem* ligne = vue.topLevelItem(i);
-        const QString defauts[] = {QStringLiteral("0.10"), QStringLiteral("0.00"), QStringLiteral("divers"),
-                                   QStringLiteral("0"), QString::number(i + 1)};
-        for (int c = 1; c <= 5; ++c)
+        for (int c = 1; c <= 4; ++c)
             if (ligne->text(c).isEmpty()) ligne->setText(c, defauts[c - 1]);
+        if (ligne->text(5).isEmpty()) ligne->setText(5, QString::number(i + 1));
     }
 }
 
