@@ -1,6 +1,5 @@
 #include "platform/fichiers.h"
 
-#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -142,7 +141,37 @@ void supprimer_provisoires(const QString& chemin) {
 }
 
 namespace {
-void ecrire_surement(const QString& chemin, const char* octets, size_t taille, Ecrasement ecrasement) {
+// The temporary file as a device: every byte written goes to the disk in full (a full disk
+// may accept part of a write without an error) and the first refusal is kept.
+class Provisoire : public QIODevice {
+public:
+    explicit Provisoire(int fd) : m_fd(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    int erreur() const { return m_erreur; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* p, qint64 taille) override {
+        if (m_erreur) return -1;
+        size_t reste = size_t(taille);
+        while (reste > 0) {
+            const ssize_t n = ::write(m_fd, p, reste);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                m_erreur = n < 0 ? errno : ENOSPC;
+                return -1;
+            }
+            p += n;
+            reste -= size_t(n);
+        }
+        return taille;
+    }
+
+private:
+    int m_fd;
+    int m_erreur = 0;
+};
+
+void ecrire_surement(const QString& chemin, const std::function<void(QIODevice&)>& ecrire, Ecrasement ecrasement) {
     if (chemin.isEmpty() || QFileInfo(chemin).isDir()) throw Erreur(numero_erreur_ouverture(chemin, true));
     // Through a link the file written is its target, beside which the temporary goes; the link stays.
     const QByteArray final = cible_des_liens(QFile::encodeName(QFileInfo(chemin).absoluteFilePath()));
@@ -180,18 +209,18 @@ void ecrire_surement(const QString& chemin, const char* octets, size_t taille, E
     };
     if (existe) ::fchmod(fd, ancien.st_mode & 07777);
 
-    // A full disk may accept part of a write without an error: count every byte.
-    const char* p = octets;
-    size_t reste = taille;
-    while (reste > 0) {
-        const ssize_t n = ::write(fd, p, reste);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            echouer(errno);
+    // Written straight into the temporary file: a writer that fails half-way leaves only the
+    // temporary, which goes, and the content is never held twice.
+    {
+        Provisoire sortie(fd);
+        try {
+            ecrire(sortie);
+        } catch (...) {
+            ::close(fd);
+            ::unlink(provisoire.constData());
+            throw;
         }
-        if (n == 0) echouer(ENOSPC);
-        p += n;
-        reste -= size_t(n);
+        if (sortie.erreur()) echouer(sortie.erreur());
     }
     if (::fsync(fd) != 0) echouer(errno);
     if (::close(fd) != 0) {
@@ -208,16 +237,11 @@ void ecrire_surement(const QString& chemin, const char* octets, size_t taille, E
 }  // namespace
 
 void reecrire_fichier(const QString& chemin, const std::function<void(QIODevice&)>& ecrire, Ecrasement ecrasement) {
-    // The whole content first: a writer that fails half-way leaves nothing on the disk.
-    QBuffer tampon;
-    tampon.open(QIODevice::WriteOnly);
-    ecrire(tampon);
-    const QByteArray& contenu = tampon.data();
-    ecrire_surement(chemin, contenu.constData(), size_t(contenu.size()), ecrasement);
+    ecrire_surement(chemin, ecrire, ecrasement);
 }
 
 void reecrire_fichier(const QString& chemin, const QByteArray& contenu, Ecrasement ecrasement) {
-    ecrire_surement(chemin, contenu.constData(), size_t(contenu.size()), ecrasement);
+    ecrire_surement(chemin, [&contenu](QIODevice& d) { d.write(contenu); }, ecrasement);
 }
 
 QString description_trop_grand() {

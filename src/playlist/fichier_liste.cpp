@@ -2,7 +2,8 @@
 
 #include <QDir>
 #include <QTreeWidgetItem>
-#include <cstring>
+#include <QIODevice>
+#include <algorithm>
 
 #include "config/etat.h"
 #include "config/journal.h"
@@ -77,16 +78,27 @@ void ajouter_lignes(ListView& vue, const QByteArray& contenu) {
 }
 
 QByteArray octets_de_la_vue(const ListView& vue) {
-    // One buffer of the final size, each record written in its place: a long list is saved
-    // after every edit, so no copy or growth of the whole.
+    // One buffer of the final size, each record written in its place.
     const int n = vue.ListCount();
     QByteArray octets(qsizetype(n) * enreg_liste::Longueur, Qt::Uninitialized);
     char* p = octets.data();
-    for (int i = 0; i < n; ++i, p += enreg_liste::Longueur) {
-        const QByteArray e = enreg_liste::encoder(entree_de_ligne(vue.topLevelItem(i)));
-        std::memcpy(p, e.constData(), size_t(enreg_liste::Longueur));
-    }
+    for (int i = 0; i < n; ++i, p += enreg_liste::Longueur) enreg_liste::encoder_dans(entree_de_ligne(vue.topLevelItem(i)), p);
     return octets;
+}
+
+void ecrire_la_vue(const ListView& vue, QIODevice& sortie) {
+    // A long list is saved after every edit: its records go out through one small buffer
+    // used again and again, never the whole list held in memory.
+    constexpr int ParBloc = 256;
+    QByteArray bloc(ParBloc * enreg_liste::Longueur, Qt::Uninitialized);
+    const int n = vue.ListCount();
+    for (int debut = 0; debut < n; debut += ParBloc) {
+        const int fin = std::min(n, debut + ParBloc);
+        char* p = bloc.data();
+        for (int i = debut; i < fin; ++i, p += enreg_liste::Longueur)
+            enreg_liste::encoder_dans(entree_de_ligne(vue.topLevelItem(i)), p);
+        if (sortie.write(bloc.constData(), qint64(p - bloc.constData())) < 0) return;  // the writer keeps the error
+    }
 }
 
 void completer_cellules(ListView& vue) {
