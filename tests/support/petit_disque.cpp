@@ -23,3 +23,16 @@ void PetitDisque::remplir(const QString& nom) const {
         }
     ::close(fd);
 }
+
+DossierLectureSeule::DossierLectureSeule(const QString& dossier) : m_dossier(QFile::encodeName(dossier)) {
+    if (::mount(m_dossier.constData(), m_dossier.constData(), nullptr, MS_BIND, nullptr) != 0) return;
+    m_monte = true;
+    if (::mount(nullptr, m_dossier.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) != 0) liberer();
+}
+
+DossierLectureSeule::~DossierLectureSeule() { liberer(); }
+
+void DossierLectureSeule::liberer() {
+    if (m_monte) ::umount2(m_dossier.constData(), MNT_DETACH);
+    m_monte = false;
+}

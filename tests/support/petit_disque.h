@@ -21,3 +21,19 @@ private:
     QTemporaryDir m_point;
     bool m_monte = false;
 };
+
+// A folder made read-only for everyone, the superuser included: bound read-only over itself
+// for one test, released when it goes. Needs root; `monte()` says whether it is.
+class DossierLectureSeule {
+public:
+    explicit DossierLectureSeule(const QString& dossier);
+    ~DossierLectureSeule();
+    DossierLectureSeule(const DossierLectureSeule&) = delete;
+    DossierLectureSeule& operator=(const DossierLectureSeule&) = delete;
+    bool monte() const { return m_monte; }
+    void liberer();
+
+private:
+    QByteArray m_dossier;
+    bool m_monte = false;
+};

@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
-#include <sys/mount.h>
 
 #include "config/etat.h"
 #include "config/reglages_radio.h"
@@ -19,6 +18,7 @@
 #include "platform/bandeau.h"
 #include "platform/programme.h"
 #include "platform/reglages.h"
+#include "support/petit_disque.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
 #include "windows/Liste_son.h"
@@ -425,14 +425,8 @@ private slots:
         Radio_FM& f = fenetre();
         const QString fichier = reglages::chemin_fichier();
         QVERIFY(ecrire_reglage(cle::Config, cle::Nom_radio_fm, QStringLiteral("Radio Nord")));
-        const QByteArray dossier = QFile::encodeName(QFileInfo(fichier).absolutePath());
-        if (::mount(dossier.constData(), dossier.constData(), nullptr, MS_BIND, nullptr) != 0)
-            QSKIP("no bind mount here (needs root)");
-        struct Demonter {
-            QByteArray d;
-            ~Demonter() { ::umount2(d.constData(), MNT_DETACH); }
-        } demonter{dossier};
-        QVERIFY(::mount(nullptr, dossier.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0);
+        DossierLectureSeule lecture_seule(QFileInfo(fichier).absolutePath());
+        if (!lecture_seule.monte()) QSKIP("no read-only bind mount here (needs root)");
         const QString refus = QStringLiteral("Réglage non enregistré : ") + fichier + QStringLiteral("\rPermission refusée");
 
         Repondeur r;
@@ -450,8 +444,7 @@ private slots:
         QCOMPARE(r.messages()[1].texte, refus);
         QVERIFY(r.messages()[2].texte != refus);
 
-        ::umount2(dossier.constData(), MNT_DETACH);
-        demonter.d.clear();
+        lecture_seule.liberer();
         QCOMPARE(reglage(cle::Nom_radio_fm), QStringLiteral("Radio Nord"));
         Nom_radio_fm = QStringLiteral("Radio Nord");
     }
