@@ -20,7 +20,6 @@
 #include "platform/fichiers.h"
 #include "platform/programme.h"
 #include "playlist/enregistrement_liste.h"
-#include "playlist/fichier_liste.h"
 #include "support/liste_exemple.h"
 #include "support/repondeur.h"
 #include "windows/Liste_son.h"
@@ -76,17 +75,6 @@ void sauve_tout_contre_c(const QTemporaryDir& dir, const QString& source) {
             l.sauve_tout();
             sauve.push_back(ms(t.nsecsElapsed()));
             plancher.push_back(ms(ecriture_sure_en_c(QFile::encodeName(dir.path()), octets)));
-            if (qEnvironmentVariableIsSet("DETAIL")) {
-                t.restart();
-                fichier_liste::completer_cellules(l.ListView1);
-                const double a = ms(t.nsecsElapsed());
-                t.restart();
-                const QByteArray b = fichier_liste::octets_de_la_vue(l.ListView1);
-                const double o = ms(t.nsecsElapsed());
-                t.restart();
-                fichiers::reecrire_fichier(dir.filePath("d.dfm"), b);
-                std::printf("detail: completer %.1f octets %.1f ecrire %.1f\n", a, o, ms(t.nsecsElapsed()));
-            }
         }
         const double s = mediane(sauve), c = mediane(plancher);
         std::printf("%8d %11.1f ms %13.1f ms %7.2fx %11.2f us\n", n, s, c, s / c, s * 1000.0 / n);
