@@ -50,11 +50,11 @@ void demarrer() {
     essayer([] { coul_label = rt::CLng(lire_reglage(cle::Couleur_liste, cle::coul_label)); });
     essayer([] { coul_fenètre = rt::CLng(lire_reglage(cle::Couleur_liste, cle::coul_fenetre)); });
     if (essayer.Number() > 0) {
-        ecrire_reglage(cle::Couleur_liste, cle::coul_label, QString::fromUtf8(valeur::coul_label_demarrage));
+        ecrire_reglage_discret(cle::Couleur_liste, cle::coul_label, QString::fromUtf8(valeur::coul_label_demarrage));
         coul_label = couleur::TexteBouton;
-        ecrire_reglage(cle::Couleur_liste, cle::coul_fenetre, QString::fromUtf8(valeur::coul_fenetre_demarrage));
+        ecrire_reglage_discret(cle::Couleur_liste, cle::coul_fenetre, QString::fromUtf8(valeur::coul_fenetre_demarrage));
         coul_fenètre = couleur::FaceBouton;
-        ecrire_reglage(cle::Config, cle::type_affichage, QString::fromUtf8(valeur::T_perso));
+        ecrire_reglage_discret(cle::Config, cle::type_affichage, QString::fromUtf8(valeur::T_perso));
     }
     jalons::marquer("reglages_affichage");
     Radio_FM::precharger_images_du_chargement();

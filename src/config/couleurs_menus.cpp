@@ -27,6 +27,7 @@ void pour_chaque(QWidget& fenetre, F&& f) {
 
 void theme_saison(reglages_table::Saison saison) {
     const reglages_table::Theme& t = reglages_table::theme(saison);
+    CommandeReglages commande;  // fourteen keys, one message when the store refuses them
     for (int i = 0; i < 10; ++i)
         ecrire_reglage(cle::Couleur_liste, reglages_table::cles_couleurs_theme[i], QString::fromUtf8(t.couleurs[i]));
     ecrire_reglage(cle::Config, cle::type_affichage, QString::fromUtf8(t.nom));
@@ -97,7 +98,7 @@ void Liste_son::T_Hiver_Click() { theme_saison(reglages_table::Hiver); }
 void Liste_son::T_Printemps_Click() { theme_saison(reglages_table::Printemps); }
 
 void Liste_son::A_revenir_couleur_Click() {
-    reglages_table::ecrire_serie(reglages_table::usine());
+    if (reglages_table::ecrire_serie(reglages_table::usine()) > 0) signaler_reglage_non_enregistre();
     MsgBox(redemarrage_necessaire(QString()), boites::Information, programme::nom());
     End();
 }

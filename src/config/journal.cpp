@@ -3,6 +3,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "platform/boites.h"
 #include "platform/conversions.h"
 #include "platform/programme.h"
@@ -10,17 +15,42 @@
 #include "windows/Radio_FM.h"
 
 namespace journal {
+namespace {
+// Appends the whole record or nothing: a disk that fills during the write takes part of it,
+// and that part is taken back so the journal holds whole lines only.
+bool ajouter(const QByteArray& chemin, const QByteArray& octets) {
+    const int fd = ::open(chemin.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0) return false;
+    struct stat s;
+    // A FIFO or device in the journal's place would block the window: not a journal.
+    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    const off_t avant = s.st_size;
+    const char* p = octets.constData();
+    size_t reste = size_t(octets.size());
+    bool ok = true;
+    while (reste > 0) {
+        const ssize_t n = ::write(fd, p, reste);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = false;
+            break;
+        }
+        p += n;
+        reste -= size_t(n);
+    }
+    if (!ok) (void)::ftruncate(fd, avant);
+    return ::close(fd) == 0 && ok;
+}
+}  // namespace
+
 void ecrire(const QString& texte) {
     programme::aller_au_dossier();
-    QFile f(QString::fromUtf8(Fichier));
     QByteArray octets = texte.toUtf8();
     octets += "\r\n";
-    // A FIFO or device in the journal's place would block the window: not a journal.
-    const QFileInfo info(f.fileName());
-    const bool ordinaire = !info.exists() || info.isFile();
-    const bool ok = ordinaire && f.open(QIODevice::WriteOnly | QIODevice::Append) && f.write(octets) == octets.size() && f.flush();
-    f.close();
-    if (!ok || f.error() != QFileDevice::NoError)
+    if (!ajouter(QFile::encodeName(QString::fromUtf8(Fichier)), octets))
         MsgBox(QStringLiteral("Erreur écriture journal"), boites::Critique);
 }
 

@@ -25,7 +25,7 @@ void lire_config() {
 
     // 1. The program folder, with its "/", as the settings record it.
     Chemin_programme = programme::dossier();
-    essayer([] { ecrire_reglage(Config, cle::Chemin_programme, Chemin_programme); });
+    essayer([] { ecrire_reglage_discret(Config, cle::Chemin_programme, Chemin_programme); });
 
     // 2. Numbers with an inline default.
     const QString t_forcer = ou(lire(cle::Forcer_Mix_Jingles), valeur::Forcer_Mix_Jingles_vide);

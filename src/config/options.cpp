@@ -118,7 +118,7 @@ void basculer(TextBox& boite, int16_t& coche) {
 }
 
 void ecrire_ou_erreur(const char* cle_config, const QString& valeur) {
-    if (!ecrire_reglage(cle::Config, cle_config, valeur)) throw Erreur(err::AccesCheminFichier);
+    if (!ecrire_reglage_discret(cle::Config, cle_config, valeur)) throw Erreur(err::AccesCheminFichier);
 }
 
 QString nom_de_liste(const QString& chemin) { return rt::Trim(chemins::nom_fichier(chemin)); }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "config/table_reglages.h"
+#include "platform/boites.h"
 #include "platform/programme.h"
 #include "platform/reglages.h"
 
@@ -22,14 +23,38 @@ QString lire_reglage(const char* section, const char* cle, const QString& defaut
                           defaut);
 }
 
-bool ecrire_reglage(const char* section, const char* cle, const QString& valeur) {
+namespace {
+int commandes_en_cours = 0;  // nested CommandeReglages
+bool refus_dit = false;      // the command under way has said its refusal
+}  // namespace
+
+CommandeReglages::CommandeReglages() {
+    if (commandes_en_cours++ == 0) refus_dit = false;
+}
+CommandeReglages::~CommandeReglages() { --commandes_en_cours; }
+
+bool ecrire_reglage_discret(const char* section, const char* cle, const QString& valeur) {
     return reglages::ecrire(QString::fromUtf8(cle::Application), QString::fromUtf8(section), QString::fromUtf8(cle),
                             valeur);
 }
 
+void signaler_reglage_non_enregistre() {
+    if (commandes_en_cours > 0 && refus_dit) return;
+    refus_dit = true;
+    MsgBox(QStringLiteral("Réglage non enregistré : ") + reglages::chemin_fichier() + QStringLiteral("\r") +
+               reglages::derniere_erreur(),
+           boites::Exclamation);
+}
+
+bool ecrire_reglage(const char* section, const char* cle, const QString& valeur) {
+    if (ecrire_reglage_discret(section, cle, valeur)) return true;
+    signaler_reglage_non_enregistre();
+    return false;
+}
+
 bool ecrire_position(const char* cle, int twips) {
     const int borne = std::clamp(twips, int(INT16_MIN), int(INT16_MAX));
-    return ecrire_reglage(cle::Position, cle, QString::number(borne));
+    return ecrire_reglage_discret(cle::Position, cle, QString::number(borne));
 }
 
 QString dossier_programme() {

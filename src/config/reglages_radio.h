@@ -11,8 +11,22 @@
 namespace Radio {
 // The stored text of a key of application "Sonavel V5" (defaut when it is missing).
 QString lire_reglage(const char* section, const char* cle, const QString& defaut = QString());
-// Stores a text; false when the store refused it (callers mostly go on).
+// Stores a setting the user changed; false when the store refused it. A refusal is said to
+// the user (a warning naming the settings file and why), once per command: within a
+// CommandeReglages only the first refusal is said.
 bool ecrire_reglage(const char* section, const char* cle, const QString& valeur);
+// The same without a word: start-up writes, and writers that report a failure themselves.
+bool ecrire_reglage_discret(const char* section, const char* cle, const QString& valeur);
+// The warning for a setting that could not be stored (once per command, as above).
+void signaler_reglage_non_enregistre();
+// One user command that stores several settings: its refusals are said once.
+class CommandeReglages {
+public:
+    CommandeReglages();
+    ~CommandeReglages();
+    CommandeReglages(const CommandeReglages&) = delete;
+    CommandeReglages& operator=(const CommandeReglages&) = delete;
+};
 // Stores a window position in twips. A window placed beyond the 16-bit range (far right on
 // a wide desktop) is stored at the nearest bound, so the next start can still read it.
 bool ecrire_position(const char* cle, int twips);

@@ -203,7 +203,7 @@ bool couleurs_par_defaut_en_usage() {
 int ecrire_serie(const Serie& serie) {
     int echecs = 0;
     for (const Ecriture& e : serie)
-        if (!Radio::ecrire_reglage(e.section, e.cle, texte(e.valeur))) ++echecs;
+        if (!Radio::ecrire_reglage_discret(e.section, e.cle, texte(e.valeur))) ++echecs;
     return echecs;
 }
 }  // namespace reglages_table

@@ -49,7 +49,7 @@ void Radio_FM::ecrire_path_fichier() {
             dossier = rt::Trim(rt::Left(fichier, rt::InStrRev(fichier, QStringLiteral("/"))));
         }
         Chemin_dernier_fichier = dossier;
-        ecrire_reglage(cle::Config, cle::Chemin_dernier_fichier, rt::Trim(Chemin_dernier_fichier));
+        ecrire_reglage_discret(cle::Config, cle::Chemin_dernier_fichier, rt::Trim(Chemin_dernier_fichier));
     } catch (const Erreur&) {
     }
 }

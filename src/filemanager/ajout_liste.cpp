@@ -94,7 +94,7 @@ void ajout_fichier::ajouter_dossier() {
                 moi->Dir1.show();
             }
             // The rows in the view are the list: the file holds them too, whatever ended the work.
-            ecrire_reglage(cle::Config, cle::Chemin_dernier_fichier, dossier);
+            ecrire_reglage_discret(cle::Config, cle::Chemin_dernier_fichier, dossier);
             if (liste) liste->sauve_tout();
             if (!etat->trop_longs.isEmpty())
                 MsgBox(gestionnaire::texte_omis(QStringLiteral("Chemin trop long pour une liste (") +
@@ -185,9 +185,9 @@ void ajout_fichier::Label7_Click() {
             ajouter_ligne(ligne_insertion, jingle);
             vue.update();
             if (jingle)
-                ecrire_reglage(cle::Config, cle::Chemin_dossier_jingles, rt::Trim(Chemin_dossier_jingles));
+                ecrire_reglage_discret(cle::Config, cle::Chemin_dossier_jingles, rt::Trim(Chemin_dossier_jingles));
             else
-                ecrire_reglage(cle::Config, cle::Chemin_dernier_fichier, Chemin_dernier_fichier);
+                ecrire_reglage_discret(cle::Config, cle::Chemin_dernier_fichier, Chemin_dernier_fichier);
             liste.sauve_tout();
         }
     } catch (const Erreur& e) {

@@ -94,7 +94,9 @@ void ajout_fichier::loadtags(const QString& chemin) {
     // Loading never reports a failure: an untagged or unreadable file shows empty fields.
     try {
         TypeTagV1 lu;
-        const TypeTagV1 tag = lu.lire_tag(chemin);
+        // A list names its files without regard to case: the tag is read under the name on disk.
+        const QString sur_disque = chemins::chemin_sur_disque(chemin);
+        const TypeTagV1 tag = lu.lire_tag(sur_disque.isEmpty() ? chemin : sur_disque);
         txtv1Titre.setText(tag.Titre());
         txtv1Annee.setText(tag.Annee());
         const QString piste = QString::number(tag.Piste());

@@ -120,6 +120,9 @@ void copier(const QString& source, const QString& destination, bool remplacer) {
     fichiers::supprimer_provisoires(cible.absolutePath(), QStringLiteral(".sonavel_copie_"));
     QTemporaryFile provisoire(cible.absolutePath() + QStringLiteral("/.sonavel_copie_XXXXXX"));
     if (!provisoire.open()) echouer(EACCES, destination);
+    // Plain system calls: the system's own reason (a disk that fills part-way included) is what
+    // the user is told.
+    const int fd = provisoire.handle();
     QByteArray bloc;
     for (;;) {
         bloc = entree.read(1 << 20);
@@ -127,10 +130,19 @@ void copier(const QString& source, const QString& destination, bool remplacer) {
             if (entree.error() != QFileDevice::NoError) echouer(EIO, source);
             break;
         }
-        if (provisoire.write(bloc) != bloc.size()) echouer(provisoire.error() == QFileDevice::ResourceError ? ENOSPC : EIO, destination);
+        const char* p = bloc.constData();
+        size_t reste = size_t(bloc.size());
+        while (reste > 0) {
+            const ssize_t n = ::write(fd, p, reste);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) echouer(errno, destination);
+            if (n == 0) echouer(ENOSPC, destination);
+            p += n;
+            reste -= size_t(n);
+        }
     }
     // On the disk before it takes the destination's name.
-    if (!fichiers::synchroniser(provisoire)) echouer(provisoire.error() == QFileDevice::NoError ? errno : ENOSPC, destination);
+    if (::fsync(fd) != 0) echouer(errno, destination);
     provisoire.setPermissions(entree.permissions());
     // The temporary file takes the destination's name only when complete.
     renommer(provisoire.fileName(), destination, remplacer);

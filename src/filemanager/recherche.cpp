@@ -238,7 +238,7 @@ void ajout_fichier::lancer_la_recherche() {
         nb_fichiers_trouves = 0;
         a.Label6.setCaption(QStringLiteral("Fermer"));
         a.Label2.setCaption(QStringLiteral("Recherche terminée"));
-        ecrire_reglage(cle::Config, cle::Chemin_dernier_fichier, Chemin_dernier_fichier);
+        ecrire_reglage_discret(cle::Config, cle::Chemin_dernier_fichier, Chemin_dernier_fichier);
         Liste_son& liste = Liste_son::instance();
         liste.sauve_tout();
         a.File1.show();

@@ -120,6 +120,7 @@ void aide_prog::Form_KeyPress(int16_t KeyAscii) {
 void aide_prog::Form_Unload(int16_t& Cancel) {
     Cancel = 0;
     sauver_et_terminer();
+    if (!m_en_sortie) Cancel = 1;  // the save failed: the window stays with the text
 }
 
 void aide_prog::Label2_Click() { sauver_et_terminer(); }
@@ -128,7 +129,12 @@ void aide_prog::sauver_et_terminer() {
     // Ending the program closes the window, which leads back here: one save per way out.
     if (m_en_sortie) return;
     m_en_sortie = true;
-    Command2_Click();
+    // A text that could not be saved is not lost: the window stays open, so the user can
+    // make room or copy the text elsewhere and leave again.
+    if (!sauver()) {
+        m_en_sortie = false;
+        return;
+    }
     if (fin_programme) fin_programme();
     else QCoreApplication::quit();
 }
@@ -149,13 +155,17 @@ void aide_prog::RichTextBox1_MouseUp(int Button, int, float, float) {
     if (Button == 2) menu_text.PopupMenu();
 }
 
-void aide_prog::Command2_Click() {
+void aide_prog::Command2_Click() { sauver(); }
+
+bool aide_prog::sauver() {
     programme::aller_au_dossier();
     try {
         RichTextBox1.SaveFile(chemin_aide());
+        return true;
     } catch (const Erreur&) {
         // The safe write left the old file whole.
         MsgBox(QStringLiteral("Erreur sauvegarde"), 0);
+        return false;
     }
 }
 
@@ -228,8 +238,9 @@ void aide_prog::info() {
     try {
         fichiers::reecrire_fichier(chemin_aide(), contenu);
         RichTextBox1.setTextRTF(fichiers::lire_fichier(chemin_aide()));
-    } catch (const Erreur&) {
-        // Ends without a message; the old file and the text stay.
+    } catch (const Erreur& e) {
+        // The old file and the text stay; the user learns the help was not written.
+        MsgBox(QStringLiteral("Erreur sauvegarde\r") + e.description(), boites::Critique);
     }
 }
 

@@ -82,6 +82,8 @@ protected:
 
 private:
     void sauver_et_terminer();
+    // Saves the help file; false, after saying so, when it could not be written.
+    bool sauver();
     void imprimer();
 
     bool m_en_sortie = false;  // the help file is saved and the program is ending

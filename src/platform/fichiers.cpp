@@ -1,11 +1,12 @@
 #include "platform/fichiers.h"
 
-#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+
+#include <algorithm>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -18,29 +19,40 @@ namespace fichiers {
 namespace {
 constexpr char Alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
-// Our suffixes mix letter cases or digits; a single-class suffix ("backup", "ANCIEN") is
-// more likely a user's own file and is left alone.
+// Our temporaries are hidden and carry this marker: ".liste.dfm.sonavel~Ab3xYz". No user
+// names a copy like that, so the clean-up never takes a user's "liste.dfm.save01" for ours.
+constexpr char Marque[] = ".sonavel~";
+
+QString prefixe_provisoire(const QString& nom) { return QLatin1Char('.') + nom + QLatin1String(Marque); }
+
 bool suffixe_aleatoire(const QString& s) {
     if (s.size() != 6) return false;
-    bool min = false, maj = false, chiffre = false;
-    for (const QChar c : s) {
-        if (c >= u'a' && c <= u'z') min = true;
-        else if (c >= u'A' && c <= u'Z') maj = true;
-        else if (c >= u'0' && c <= u'9') chiffre = true;
-        else return false;
-    }
-    return int(min) + int(maj) + int(chiffre) >= 2;
+    for (const QChar c : s)
+        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'))) return false;
+    return true;
 }
 
-// A suffix that suffixe_aleatoire recognises: upper case, lower case and a digit in place.
 QByteArray nouveau_suffixe() {
     QByteArray s(6, 'A');
     auto* g = QRandomGenerator::global();
     for (char& c : s) c = Alphabet[g->bounded(int(sizeof Alphabet - 1))];
-    s[0] = Alphabet[g->bounded(26)];
-    s[1] = Alphabet[26 + g->bounded(26)];
-    s[2] = Alphabet[52 + g->bounded(10)];
     return s;
+}
+
+// The file a path names once every symbolic link on it is followed (the path itself when it is
+// not a link). A dangling link gives its target: the save creates the file there.
+QByteArray cible_des_liens(QByteArray chemin) {
+    for (int n = 0; n < 40; ++n) {
+        struct stat s;
+        if (::lstat(chemin.constData(), &s) != 0 || !S_ISLNK(s.st_mode)) return chemin;
+        QByteArray cible(4096, '\0');
+        const ssize_t l = ::readlink(chemin.constData(), cible.data(), size_t(cible.size()));
+        if (l <= 0 || l >= cible.size()) return chemin;
+        cible.truncate(l);
+        if (!cible.startsWith('/')) cible = chemin.left(chemin.lastIndexOf('/') + 1) + cible;
+        chemin = cible;
+    }
+    return chemin;  // a loop of links: the rename fails and says so
 }
 
 void synchroniser_dossier(const QByteArray& dossier) {
@@ -81,7 +93,7 @@ void verifier_fichier_ordinaire(const QString& chemin, qint64 plafond) {
     struct stat s;
     if (chemin.isEmpty() || ::stat(QFile::encodeName(chemin).constData(), &s) != 0) return;
     if (S_ISDIR(s.st_mode) || !S_ISREG(s.st_mode)) throw Erreur(err::AccesCheminFichier);
-    if (s.st_size > plafond) throw Erreur(err::MemoireInsuffisante);
+    if (s.st_size > plafond) throw Erreur(err::MemoireInsuffisante, description_trop_grand());
 }
 
 QByteArray lire_fichier(const QString& chemin, qint64 plafond) {
@@ -89,9 +101,16 @@ QByteArray lire_fichier(const QString& chemin, qint64 plafond) {
     QFile f(chemin);
     if (chemin.isEmpty() || QFileInfo(chemin).isDir() || !f.open(QIODevice::ReadOnly))
         throw Erreur(numero_erreur_ouverture(chemin, false));
-    QByteArray contenu = f.read(plafond + 1);  // never more than the cap, even if the file grew
+    // What the file holds, then whatever it grew by meanwhile, never past the cap: a read of
+    // the cap itself would reserve that much memory first.
+    QByteArray contenu = f.read(std::min(f.size(), plafond));
+    while (f.error() == QFileDevice::NoError && contenu.size() <= plafond) {
+        const QByteArray suite = f.read(std::min<qint64>(qint64(1) << 16, plafond + 1 - contenu.size()));
+        if (suite.isEmpty()) break;
+        contenu += suite;
+    }
     if (f.error() != QFileDevice::NoError) throw Erreur(numero_erreur_ecriture(f));
-    if (contenu.size() > plafond) throw Erreur(err::MemoireInsuffisante);
+    if (contenu.size() > plafond) throw Erreur(err::MemoireInsuffisante, description_trop_grand());
     return contenu;
 }
 
@@ -105,7 +124,8 @@ void supprimer_provisoires(const QString& dossier, const QString& prefixe) {
     const QStringList noms =
         d.entryList({prefixe + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QString& nom : noms) {
-        if (!suffixe_aleatoire(nom.mid(prefixe.size()))) continue;
+        // The name filter ignores case: only our own spelling of the prefix counts.
+        if (!nom.startsWith(prefixe) || !suffixe_aleatoire(nom.mid(prefixe.size()))) continue;
         const QByteArray c = QFile::encodeName(d.filePath(nom));
         struct stat s;
         if (::lstat(c.constData(), &s) != 0 || !S_ISREG(s.st_mode) || s.st_uid != ::geteuid() ||
@@ -116,57 +136,91 @@ void supprimer_provisoires(const QString& dossier, const QString& prefixe) {
 }
 
 void supprimer_provisoires(const QString& chemin) {
-    const QFileInfo fi(chemin);
-    supprimer_provisoires(fi.absolutePath(), fi.fileName() + QLatin1Char('.'));
+    const QFileInfo fi(QFile::decodeName(cible_des_liens(QFile::encodeName(QFileInfo(chemin).absoluteFilePath()))));
+    supprimer_provisoires(fi.absolutePath(), prefixe_provisoire(fi.fileName()));
 }
 
-void reecrire_fichier(const QString& chemin, const std::function<void(QIODevice&)>& ecrire) {
+namespace {
+// The temporary file as a device: every byte written goes to the disk in full (a full disk
+// may accept part of a write without an error) and the first refusal is kept.
+class Provisoire : public QIODevice {
+public:
+    explicit Provisoire(int fd) : m_fd(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    int erreur() const { return m_erreur; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* p, qint64 taille) override {
+        if (m_erreur) return -1;
+        size_t reste = size_t(taille);
+        while (reste > 0) {
+            const ssize_t n = ::write(m_fd, p, reste);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                m_erreur = n < 0 ? errno : ENOSPC;
+                return -1;
+            }
+            p += n;
+            reste -= size_t(n);
+        }
+        return taille;
+    }
+
+private:
+    int m_fd;
+    int m_erreur = 0;
+};
+
+void ecrire_surement(const QString& chemin, const std::function<void(QIODevice&)>& ecrire, Ecrasement ecrasement) {
     if (chemin.isEmpty() || QFileInfo(chemin).isDir()) throw Erreur(numero_erreur_ouverture(chemin, true));
-    const QFileInfo fi(chemin);
+    // Through a link the file written is its target, beside which the temporary goes; the link stays.
+    const QByteArray final = cible_des_liens(QFile::encodeName(QFileInfo(chemin).absoluteFilePath()));
+    const QFileInfo fi(QFile::decodeName(final));
     if (!QFileInfo(fi.absolutePath()).isDir()) throw Erreur(err::CheminIntrouvable);
 
-    // The whole content first: a writer that fails half-way leaves nothing on the disk.
-    QBuffer tampon;
-    tampon.open(QIODevice::WriteOnly);
-    ecrire(tampon);
-    const QByteArray& contenu = tampon.data();
+    struct stat ancien;
+    const bool existe = ::stat(final.constData(), &ancien) == 0;
+    // A file the user made read-only is refused as an open for writing would refuse it (the
+    // mode bits count even for the superuser), unless the user has just agreed to replace it.
+    if (existe && ecrasement == Ecrasement::SiInscriptible &&
+        ((ancien.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(final.constData(), W_OK) != 0))
+        throw Erreur(err::PermissionRefusee);
 
-    supprimer_provisoires(chemin);
-    const QByteArray final = QFile::encodeName(fi.absoluteFilePath());
+    supprimer_provisoires(fi.absolutePath(), prefixe_provisoire(fi.fileName()));
+    const QByteArray debut = QFile::encodeName(fi.absolutePath() + QLatin1Char('/') + prefixe_provisoire(fi.fileName()));
     QByteArray provisoire;
     int fd = -1;
     for (int essai = 0; essai < 100 && fd < 0; ++essai) {
-        provisoire = final + '.' + nouveau_suffixe();
+        provisoire = debut + nouveau_suffixe();
         fd = ::open(provisoire.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) {
         const int code = errno;
         if (code == ENOSPC || code == EDQUOT) throw Erreur(err::DisquePlein);
-        const int n = numero_erreur_ouverture(chemin, true);
+        const int n = numero_erreur_ouverture(fi.absoluteFilePath(), true);
         // The file itself may be writable while its folder is not: the temporary file fails.
-        throw Erreur(n == err::AccesCheminFichier && fi.exists() ? err::PermissionRefusee : n);
+        throw Erreur(n == err::AccesCheminFichier && existe ? err::PermissionRefusee : n);
     }
     auto echouer = [&](int code) {
         ::close(fd);
         ::unlink(provisoire.constData());
         throw Erreur(numero_erreur_systeme(code));
     };
-    struct stat ancien;
-    if (::stat(final.constData(), &ancien) == 0) ::fchmod(fd, ancien.st_mode & 07777);
+    if (existe) ::fchmod(fd, ancien.st_mode & 07777);
 
-    // A full disk may accept part of a write without an error: count every byte.
-    const char* p = contenu.constData();
-    size_t reste = size_t(contenu.size());
-    while (reste > 0) {
-        const ssize_t n = ::write(fd, p, reste);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            echouer(errno);
+    // Written straight into the temporary file: a writer that fails half-way leaves only the
+    // temporary, which goes, and the content is never held twice.
+    {
+        Provisoire sortie(fd);
+        try {
+            ecrire(sortie);
+        } catch (...) {
+            ::close(fd);
+            ::unlink(provisoire.constData());
+            throw;
         }
-        if (n == 0) echouer(ENOSPC);
-        p += n;
-        reste -= size_t(n);
+        if (sortie.erreur()) echouer(sortie.erreur());
     }
     if (::fsync(fd) != 0) echouer(errno);
     if (::close(fd) != 0) {
@@ -180,8 +234,18 @@ void reecrire_fichier(const QString& chemin, const std::function<void(QIODevice&
     }
     synchroniser_dossier(QFile::encodeName(fi.absolutePath()));
 }
+}  // namespace
 
-void reecrire_fichier(const QString& chemin, const QByteArray& contenu) {
-    reecrire_fichier(chemin, [&contenu](QIODevice& d) { d.write(contenu); });
+void reecrire_fichier(const QString& chemin, const std::function<void(QIODevice&)>& ecrire, Ecrasement ecrasement) {
+    ecrire_surement(chemin, ecrire, ecrasement);
+}
+
+void reecrire_fichier(const QString& chemin, const QByteArray& contenu, Ecrasement ecrasement) {
+    ecrire_surement(chemin, [&contenu](QIODevice& d) { d.write(contenu); }, ecrasement);
+}
+
+QString description_trop_grand() {
+    return QStringLiteral("Fichier trop volumineux pour une liste (") + QString::number(TailleMaximale >> 20) +
+           QStringLiteral(" Mo au plus)");
 }
 }  // namespace fichiers

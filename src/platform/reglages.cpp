@@ -8,6 +8,10 @@
 #include <QStandardPaths>
 #include <QVector>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <cerrno>
 
 #include "platform/erreur.h"
 #include "platform/fichiers.h"
@@ -195,29 +199,47 @@ QString lire(const QString& application, const QString& section, const QString& 
     return v ? *v : defaut;
 }
 
+namespace {
+QString& erreur_ecriture() {
+    static QString e;
+    return e;
+}
+bool refuser(int numero) {
+    erreur_ecriture() = Erreur::description_standard(numero);
+    return false;
+}
+}  // namespace
+
+QString derniere_erreur() { return erreur_ecriture(); }
+
 bool ecrire(const QString& application, const QString& section, const QString& cle, const QString& valeur) {
-    if (!nom_valide(application, "/]") || !nom_valide(section, "]") || !nom_valide(cle, "=")) return false;
+    if (!nom_valide(application, "/]") || !nom_valide(section, "]") || !nom_valide(cle, "="))
+        return refuser(err::AppelInvalide);
     const QString c = cle.trimmed();
     if (c.startsWith(QLatin1Char('[')) || c.startsWith(QLatin1Char(';')) || c.startsWith(QLatin1Char('#')))
-        return false;
+        return refuser(err::AppelInvalide);
     // A value already stored as asked needs no write, hence no lock: a rewrite replaces the
     // file at once, so what is read here is one whole version of it.
     Magasin& m = magasin();
     actualiser(m);
     if (const QString* v = trouver(m, application, section, c); m.charge && v && *v == valeur) return true;
     const QString chemin = chemin_fichier();
-    if (!QDir().mkpath(QFileInfo(chemin).absolutePath())) return false;
+    if (!QDir().mkpath(QFileInfo(chemin).absolutePath())) return refuser(err::CheminIntrouvable);
     // Both programs write this file: take in the other's changes under the lock.
     QLockFile verrou(chemin + QLatin1String(".lock"));
-    if (!verrou.tryLock(3000)) return false;
+    if (!verrou.tryLock(3000))
+        return refuser(::access(QFile::encodeName(QFileInfo(chemin).absolutePath()).constData(), W_OK) != 0
+                           ? fichiers::numero_erreur_systeme(errno)
+                           : err::AccesCheminFichier);
     actualiser(m);
-    if (!m.charge) return false;  // never replace a file that could not be read
+    if (!m.charge) return refuser(err::PermissionRefusee);  // never replace a file that could not be read
     if (const QString* v = trouver(m, application, section, c); v && *v == valeur) return true;
     poser(reglages::section(m, application.trimmed(), section.trimmed()), c, valeur);
     try {
         fichiers::reecrire_fichier(chemin, serialiser(m));
-    } catch (const Erreur&) {
+    } catch (const Erreur& e) {
         m.charge = false;  // the cache holds a value the file does not: read the file again
+        erreur_ecriture() = e.description();
         return false;
     }
     m.empreinte = empreinte(chemin);

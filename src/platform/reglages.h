@@ -27,4 +27,6 @@ bool ecrire(const QString& application, const QString& section, const QString& c
 
 // The file of the store.
 QString chemin_fichier();
+// Why the last refused write was refused, as the system's error description.
+QString derniere_erreur();
 }  // namespace reglages

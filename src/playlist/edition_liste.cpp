@@ -60,7 +60,7 @@ void dossier_par_defaut(QString& variable, const char* nom_cle, bool rogner) {
     QString d = dossier_programme();
     if (!d.endsWith(QLatin1Char('/'))) d += QLatin1Char('/');
     variable = rogner ? rt::Trim(d) : d;
-    ecrire_reglage(cle::Config, nom_cle, variable);
+    ecrire_reglage_discret(cle::Config, nom_cle, variable);
 }
 
 void mode_ajout(const QString& texte, bool menu) {

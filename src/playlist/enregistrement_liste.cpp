@@ -2,6 +2,9 @@
 
 #include "platform/enregistrements.h"
 
+#include <QtEndian>
+#include <cstring>
+
 namespace enreg_liste {
 namespace {
 // Field positions and widths.
@@ -13,14 +16,40 @@ constexpr int Debut = 402;
 constexpr int Duree = 410, LDuree = 8;
 }  // namespace
 
+namespace {
+// A text field as champ::texte gives it; plain ASCII that fits (nearly every path and cell)
+// is copied as it is, with no conversion or allocation.
+void texte_dans(char* champ, int largeur, const QString& s) {
+    if (s.size() <= largeur) {
+        const QChar* c = s.constData();
+        qsizetype i = 0;
+        while (i < s.size() && c[i].unicode() < 0x80) {
+            champ[i] = char(c[i].unicode());
+            ++i;
+        }
+        if (i == s.size()) {
+            std::memset(champ + i, ' ', size_t(largeur - i));
+            return;
+        }
+    }
+    std::memcpy(champ, champ::texte(s, largeur).constData(), size_t(largeur));
+}
+}  // namespace
+
+void encoder_dans(const TypeEnregListe& e, char* r) {
+    texte_dans(r + Chemin, LChemin, e.chemin);
+    texte_dans(r + Fin, LFin, e.fin_lecture);
+    texte_dans(r + Genre, LGenre, e.genre);
+    qToLittleEndian<qint16>(e.volume, r + Volume);
+    quint64 bits;
+    std::memcpy(&bits, &e.debut_lecture, sizeof bits);
+    qToLittleEndian<quint64>(bits, r + Debut);
+    texte_dans(r + Duree, LDuree, e.duree_piste);
+}
+
 QByteArray encoder(const TypeEnregListe& e) {
-    QByteArray r(Longueur, '\0');
-    champ::ecrire_texte(r, Chemin, LChemin, e.chemin);
-    champ::ecrire_texte(r, Fin, LFin, e.fin_lecture);
-    champ::ecrire_texte(r, Genre, LGenre, e.genre);
-    champ::ecrire_entier16(r, Volume, e.volume);
-    champ::ecrire_reel64(r, Debut, e.debut_lecture);
-    champ::ecrire_texte(r, Duree, LDuree, e.duree_piste);
+    QByteArray r(Longueur, Qt::Uninitialized);
+    encoder_dans(e, r.data());
     return r;
 }
 

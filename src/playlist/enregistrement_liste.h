@@ -14,6 +14,8 @@ constexpr int LargeurChemin = 200;
 
 // The record's bytes; texts longer than their fields are cut to them.
 QByteArray encoder(const TypeEnregListe& e);
+// The same bytes written at r (Longueur bytes), for lists built record by record in place.
+void encoder_dans(const TypeEnregListe& e, char* r);
 // The entry of a record as stored: texts keep their padding (readers trim what they need).
 TypeEnregListe decoder(const QByteArray& octets);
 

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QTreeWidgetItem>
+#include <QIODevice>
+#include <algorithm>
 
 #include "automation/avis.h"
 #include "config/etat.h"
@@ -77,21 +79,38 @@ void ajouter_lignes(ListView& vue, const QByteArray& contenu) {
 }
 
 QByteArray octets_de_la_vue(const ListView& vue) {
+    // One buffer of the final size, each record written in its place.
     const int n = vue.ListCount();
-    QByteArray octets;
-    octets.reserve(qsizetype(n) * enreg_liste::Longueur);
-    for (int i = 0; i < n; ++i) octets.append(enreg_liste::encoder(entree_de_ligne(vue.topLevelItem(i))));
+    QByteArray octets(qsizetype(n) * enreg_liste::Longueur, Qt::Uninitialized);
+    char* p = octets.data();
+    for (int i = 0; i < n; ++i, p += enreg_liste::Longueur) enreg_liste::encoder_dans(entree_de_ligne(vue.topLevelItem(i)), p);
     return octets;
 }
 
+void ecrire_la_vue(const ListView& vue, QIODevice& sortie) {
+    // A long list is saved after every edit: its records go out through one small buffer
+    // used again and again, never the whole list held in memory.
+    constexpr int ParBloc = 256;
+    QByteArray bloc(ParBloc * enreg_liste::Longueur, Qt::Uninitialized);
+    const int n = vue.ListCount();
+    for (int debut = 0; debut < n; debut += ParBloc) {
+        const int fin = std::min(n, debut + ParBloc);
+        char* p = bloc.data();
+        for (int i = debut; i < fin; ++i, p += enreg_liste::Longueur)
+            enreg_liste::encoder_dans(entree_de_ligne(vue.topLevelItem(i)), p);
+        if (sortie.write(bloc.constData(), qint64(p - bloc.constData())) < 0) return;  // the writer keeps the error
+    }
+}
+
 void completer_cellules(ListView& vue) {
+    static const QString defauts[] = {QStringLiteral("0.10"), QStringLiteral("0.00"), QStringLiteral("divers"),
+                                      QStringLiteral("0")};
     const int32_t n = vue.ListCount();
     for (int32_t i = 0; i < n; ++i) {
         QTreeWidgetItem* ligne = vue.topLevelItem(i);
-        const QString defauts[] = {QStringLiteral("0.10"), QStringLiteral("0.00"), QStringLiteral("divers"),
-                                   QStringLiteral("0"), QString::number(i + 1)};
-        for (int c = 1; c <= 5; ++c)
+        for (int c = 1; c <= 4; ++c)
             if (ligne->text(c).isEmpty()) ligne->setText(c, defauts[c - 1]);
+        if (ligne->text(5).isEmpty()) ligne->setText(5, QString::number(i + 1));
     }
 }
 

@@ -11,6 +11,7 @@
 
 class Erreur;
 class ListView;
+class QIODevice;
 class QTreeWidgetItem;
 
 namespace fichier_liste {
@@ -36,6 +37,8 @@ bool chemin_accepte(const QString& chemin, bool modification = false);
 void ajouter_lignes(ListView& vue, const QByteArray& contenu);
 // The bytes of a list file holding every row of the view, in row order.
 QByteArray octets_de_la_vue(const ListView& vue);
+// The same bytes written to a device block by block (the safe writer's temporary file).
+void ecrire_la_vue(const ListView& vue, QIODevice& sortie);
 // Empty cells of the view take their defaults as a save gives them (the last column the row's
 // number at that moment). Done once, every cell is filled.
 void completer_cellules(ListView& vue);

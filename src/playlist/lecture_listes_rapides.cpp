@@ -1,5 +1,7 @@
 // The main window's own access to list files: the quick-load lists (favourites and jingles)
 // and the reading of the entry chosen in them.
+#include <QFileInfo>
+
 #include "config/etat.h"
 #include "config/reglages_radio.h"
 #include "config/table_reglages.h"
@@ -19,7 +21,7 @@ void Radio_FM::lire() {
     programme::aller_au_dossier();
     try {
         if (num_enreg_destinataire == 0) num_enreg_destinataire = 1;
-        FichierEnregistrements liste(chemin_liste_lire, enreg_liste::Longueur);
+        FichierEnregistrements liste(chemin_liste_lire, enreg_liste::Longueur, FichierEnregistrements::Acces::Lecture);
         const TypeEnregListe stocke = enreg_liste::decoder(liste.lire(num_enreg_destinataire));
         liste.fermer();
         // Field by field: a field that cannot be converted leaves the rest as they were.
@@ -59,16 +61,20 @@ void Radio_FM::Charge_combo() {
     if (choix_combo == 1) Combo1.Clear();
     if (choix_combo == 2) Combo2.Clear();
     try {
-        FichierEnregistrements liste(chemin, enreg_liste::Longueur);
-        const int nombre = liste.nombre();
-        for (int i = 1; i <= nombre; ++i) {
-            const TypeEnregListe e = enreg_liste::decoder(liste.lire(i));
-            chemin_fichier_charge = e.chemin;
-            nom_du_fich();
-            if (favoris) Combo1.AddItem(rt::Trim(nom_fichier_affiche));
-            if (jingles) Combo2.AddItem(rt::Trim(e.duree_piste + QStringLiteral(" - ") + nom_fichier_affiche));
+        // Read only, like the saved searches: a protected list loads, and a list gone from its
+        // folder gives an empty box and is not made again.
+        if (QFileInfo::exists(chemin)) {
+            FichierEnregistrements liste(chemin, enreg_liste::Longueur, FichierEnregistrements::Acces::Lecture);
+            const int nombre = liste.nombre();
+            for (int i = 1; i <= nombre; ++i) {
+                const TypeEnregListe e = enreg_liste::decoder(liste.lire(i));
+                chemin_fichier_charge = e.chemin;
+                nom_du_fich();
+                if (favoris) Combo1.AddItem(rt::Trim(nom_fichier_affiche));
+                if (jingles) Combo2.AddItem(rt::Trim(e.duree_piste + QStringLiteral(" - ") + nom_fichier_affiche));
+            }
+            liste.fermer();
         }
-        liste.fermer();
         if (choix_combo == 1) {
             ecrire_reglage(cle::Config, cle::Load_combo1, chemin);
             Load_combo1 = chemin;

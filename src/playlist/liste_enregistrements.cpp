@@ -1,6 +1,7 @@
 // The list file behind the playlist window: the whole-list rewrite after every edit, the
 // reload after a single-record write, and the two readers of one record.
 #include <QDir>
+#include <QIODevice>
 
 #include "automation/avis.h"
 #include "config/etat.h"
@@ -52,7 +53,7 @@ void Liste_son::sauve_tout() {
     fichier_liste::completer_cellules(ListView1);
     const QString chemin = fichier_liste::chemin_complet(chemin_liste);
     try {
-        fichiers::reecrire_fichier(chemin, fichier_liste::octets_de_la_vue(ListView1));
+        fichiers::reecrire_fichier(chemin, [this](QIODevice& d) { fichier_liste::ecrire_la_vue(ListView1, d); });
         sauvegarde_en_echec = false;
     } catch (const Erreur& e) {
         // Inside a tick of list play the failure is said once, in the notice window, until a

@@ -133,7 +133,10 @@ void Liste_son::Label8_Click() {
             if (ligne->text(5).isEmpty()) ligne->setText(5, QStringLiteral("X"));
         }
         try {
-            fichiers::reecrire_fichier(chemin, fichier_liste::octets_de_la_vue(ListView1));
+            // The user was just asked about the file there: a read-only one is replaced too.
+            fichiers::reecrire_fichier(chemin, fichier_liste::octets_de_la_vue(ListView1),
+                                       existant.isEmpty() ? fichiers::Ecrasement::SiInscriptible
+                                                          : fichiers::Ecrasement::Remplacer);
             sauvegarde_en_echec = false;
         } catch (const Erreur& e) {
             erreur_enregistrement = Vrai;

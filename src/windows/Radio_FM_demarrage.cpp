@@ -16,6 +16,7 @@
 #include "platform/chaines.h"
 #include "platform/jalons.h"
 #include "platform/programme.h"
+#include "playlist/fichier_liste.h"
 #include "windows/Form_options.h"
 #include "windows/Liste_son.h"
 #include "windows/Radio_FM.h"
@@ -166,7 +167,7 @@ void Radio_FM::Form_Load() {
         ligne_journal.clear();
 
         Chemin_programme = programme::dossier();
-        ecrire_reglage(cle::Config, cle::Chemin_programme, Chemin_programme);
+        ecrire_reglage_discret(cle::Config, cle::Chemin_programme, Chemin_programme);
         update();
         jalons::marquer("chargee");
 
@@ -177,7 +178,17 @@ void Radio_FM::Form_Load() {
                 Image13_Click();
                 liste.Show();  // a list named at start opens the playlist window
                 liste.A_liste_Click();
-                liste.Image1_Click();
+                if (!chemin_liste.isEmpty()) {
+                    liste.Image1_Click();
+                } else {
+                    // Not opened: the list named may not be readable (the open command is
+                    // silent about that); say why once, with nothing to play and nothing to save.
+                    try {
+                        fichier_liste::lire(fichier_ligne_commande);
+                    } catch (const Erreur& e) {
+                        fichier_liste::signaler(e);
+                    }
+                }
             } else {
                 Command1.setEnabled(false);
                 hide();
@@ -275,7 +286,7 @@ void Radio_FM::Quitter__Click() {
 
 void Radio_FM::A_purger_registre_Click() {
     for (const reglages_table::Ecriture& e : reglages_table::purge()) {
-        if (!ecrire_reglage(e.section, e.cle, reglages_table::texte(e.valeur))) {
+        if (!ecrire_reglage_discret(e.section, e.cle, reglages_table::texte(e.valeur))) {
             MsgBox(Erreur(err::AccesCheminFichier).description(), boites::Exclamation);
             return;
         }

@@ -16,6 +16,7 @@
 #include "platform/programme.h"
 #include "platform/reglages.h"
 #include "support/configuration.h"
+#include "support/petit_disque.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
 #include "windows/Chargement.h"
@@ -254,6 +255,29 @@ private slots:
         // The next record tries again.
         journal::ecrire(QStringLiteral("y"));
         QCOMPARE(contenu_journal(), QByteArray("y\r\n"));
+    }
+
+    // A disk that fills during the append takes part of the record: the part is taken back and
+    // the next record, once space returns, starts on a line of its own.
+    void journal_sur_disque_plein_garde_des_lignes_entieres() {
+        PetitDisque disque(64);
+        if (!disque.monte()) QSKIP("no tmpfs can be mounted here (needs root)");
+        const QString journal_doc = programme::dossier() + QStringLiteral("journal.doc");
+        QFile::remove(journal_doc);
+        QVERIFY(QFile::link(disque.chemin("journal.doc"), journal_doc));  // the journal itself on the small disk
+        const QByteArray debut = QByteArray(3998, 'a') + "\r\n";   // 96 bytes left in its page
+        journal::ecrire(QString::fromLatin1(debut.left(3998)));
+        disque.remplir();
+        Repondeur rep;
+        rep.attendre_message();
+        journal::ecrire(QString(110, QLatin1Char('b')));  // 112 bytes: only 96 fit
+        QCOMPARE(rep.messages().size(), 1);
+        QCOMPARE(rep.messages()[0].texte, QStringLiteral("Erreur écriture journal"));
+        QCOMPARE(contenu_journal(), debut);
+        QVERIFY(QFile::remove(disque.chemin("remplissage")));
+        journal::ecrire(QStringLiteral("c"));
+        QCOMPARE(contenu_journal(), debut + "c\r\n");
+        QFile::remove(journal_doc);
     }
 
     void themes_de_saison() {

@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 #include "config/etat.h"
 #include "platform/enregistrements.h"
 #include "platform/fichiers.h"
@@ -127,6 +129,32 @@ private slots:
         QCOMPARE(f.Combo2.ListCount(), 0);
         QCOMPARE(f.Combo2.Text(), QStringLiteral("Jingles Radio Test"));
         QCOMPARE(reglage(QStringLiteral("Load_combo2")), QStringLiteral("inchangé"));
+    }
+
+    // The lists are read, never opened for writing: a list the user protected loads (as an
+    // ordinary user, for whom a write open fails) and a list gone from its folder is not made again.
+    void liste_protegee_ou_disparue_lue_sans_ecrire() {
+        Radio_FM& f = Radio_FM::instance();
+        QFile::setPermissions(m_dossier.path(), QFile::Permissions(0x7755));
+        Load_combo1 = liste(chemin(QStringLiteral("protegee.dfm")), Trois);
+        QVERIFY(QFile::setPermissions(Load_combo1, QFile::Permissions(0x4444)));
+        Load_combo2 = chemin(QStringLiteral("partie.dfm"));
+        QFile::remove(Load_combo2);
+        f.Combo1.Clear();
+        f.Combo2.Clear();
+        {
+            const uid_t avant = geteuid();
+            if (avant == 0) QVERIFY(seteuid(65534) == 0);
+            f.choix_combo = 3;
+            f.Charge_combo();
+            f.choix_combo = 4;
+            f.Charge_combo();
+            if (avant == 0) QVERIFY(seteuid(0) == 0);
+        }
+        QCOMPARE(f.Combo1.ListCount(), 3);
+        QCOMPARE(f.Combo2.ListCount(), 0);
+        QVERIFY(!QFileInfo::exists(Load_combo2));
+        f.choix_combo = 0;
     }
 
     void une_liste_illisible() {

@@ -236,6 +236,17 @@ private slots:
         QVERIFY(!Module2::ecrire_ini(ini, QStringLiteral("global"), QStringLiteral("autre"), QStringLiteral("été")).isEmpty());
         QCOMPARE(contenu(ini), QByteArray("[global]\r\nmasque=%titre% - %artiste%\r\nautre=\xc3\xa9t\xc3\xa9\r\n"
                                           "auteur=Ren\xe9\r\n"));
+        // Line by line, not by decoded text: lines with a NUL decode alike (to what comes before
+        // it) and each keeps its own bytes.
+        const QByteArray avec_nul("\0itre%n\r\n\r\nx\0y\r\nx\0z\r\n", 21);
+        {
+            QFile f(ini);
+            QVERIFY(f.open(QIODevice::Append));
+            f.write(avec_nul);
+        }
+        QVERIFY(!Module2::ecrire_ini(ini, QStringLiteral("global"), QStringLiteral("autre"), QStringLiteral("y")).isEmpty());
+        QCOMPARE(contenu(ini), QByteArray("[global]\r\nmasque=%titre% - %artiste%\r\nautre=y\r\n"
+                                          "auteur=Ren\xe9\r\n") + avec_nul);
         QFile::rename(ini, programme::dossier() + QStringLiteral("Radio_FM_TAG.INI"));
         ajout_fichier::decharger();
         QVERIFY(!ajout_fichier::instance().Command6.isEnabled());

@@ -12,6 +12,7 @@
 #include "filemanager/commun.h"
 #include "platform/boites.h"
 #include "platform/programme.h"
+#include "support/petit_disque.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
 #include "windows/ajout_fichier.h"
@@ -455,6 +456,39 @@ private slots:
     }
 
     // A folder on another volume: the drive list follows, the folder list stays on the folder.
+    // A copy onto a full disk (with nothing, or a little, left) says the disk is full; nothing
+    // of it stays there.
+    void copier_sur_un_disque_plein_data() {
+        QTest::addColumn<int>("reste");  // bytes left free before the copy, about
+        QTest::newRow("0 octet libre") << 0;
+        QTest::newRow("presque plein") << 8192;
+    }
+    void copier_sur_un_disque_plein() {
+        QFETCH(int, reste);
+        PetitDisque disque(256);
+        if (!disque.monte()) QSKIP("no tmpfs can be mounted here (needs root)");
+        ajout_fichier& a = montrer({});
+        ecrire(chemin(QStringLiteral("gros.mp3")), QByteArray(200 * 1024, 'g'));
+        a.File1.Refresh();
+        disque.remplir();
+        if (reste) {
+            QFile f(disque.chemin(QStringLiteral("remplissage")));
+            QVERIFY(f.resize(f.size() - reste));
+        }
+        choisir(a, QStringLiteral("gros.mp3"));
+        Repondeur r;
+        a.A_deplace_Click();
+        copie& c = copie::instance();
+        c.Dir1.setPath(disque.dossier());
+        c.Text2.setText(QStringLiteral("gros.mp3"));
+        r.attendre_message();
+        c.Command5_Click();
+        QCOMPARE(r.messages().size(), 1);
+        QVERIFY2(r.messages()[0].texte.contains(QStringLiteral("Disque plein")), qPrintable(r.messages()[0].texte));
+        QCOMPARE(contenu(disque.dossier()), QStringList{QStringLiteral("remplissage")});
+        c.hide();
+    }
+
     void copier_tout_depuis_un_autre_volume() {
         bool liste = false;
         for (const QStorageInfo& v : QStorageInfo::mountedVolumes())

@@ -13,6 +13,7 @@
 #include <QTextFragment>
 #include <QTimer>
 #include <unistd.h>
+#include <utime.h>
 
 #include "help_viewer/aide_prog.h"
 #include "platform/conversions.h"
@@ -220,11 +221,20 @@ private slots:
         QCOMPARE(contenu(aide_prog::chemin_aide()), ancien);
         QCOMPARE(QDir(point.dossier()).entryList(QDir::Files | QDir::Hidden),
                  QStringList({QString::fromLatin1(aide_prog::NomFichierAide), "remplissage"}));
+
+        // "Créer ou mettre a jour l'aide" on the full disk says so too.
+        point.remplir(QStringLiteral("remplissage2"));
+        r.attendre_message();
+        a.HLBSoftBttn1.click();
+        QCOMPARE(r.messages().size(), 2);
+        QCOMPARE(r.messages()[1].texte, QStringLiteral("Erreur sauvegarde\rDisque plein"));
+        QCOMPARE(contenu(aide_prog::chemin_aide()), ancien);
     }
 
-    // Esc and "Fermer" end the real event loop, which closes the window: the file is still
-    // written once (a folder in the help file's place makes every save fail, even for root,
-    // so each save shows one "Erreur sauvegarde"; a second one would go unanswered).
+    // A save that fails on the way out keeps the window open with the typed text; once the
+    // save can be made, Esc and "Fermer" end the real event loop, which closes the window: the
+    // file is still written once (a folder in the help file's place makes every save fail,
+    // even for root; a second message would go unanswered).
     void une_sauvegarde_par_sortie_data() {
         QTest::addColumn<bool>("echap");
         QTest::newRow("Echap") << true;
@@ -236,22 +246,48 @@ private slots:
         Repondeur r;
         r.attendre_message();  // the help file cannot be loaded
         aide_prog& a = aide_prog::instance();
-        aide_prog::fin_programme = nullptr;
         a.show();
         QVERIFY(QTest::qWaitForWindowExposed(&a));
-        r.attendre_message();
-        QTimer::singleShot(0, &a, [&a, echap] {
+        QTest::keyClicks(&a.RichTextBox1, QStringLiteral("texte tape"));
+        const auto sortir = [&a, echap] {
             if (echap)
                 QTest::keyClick(&a.RichTextBox1, Qt::Key_Escape);
             else
                 QTest::mouseClick(&a.Label2, Qt::LeftButton);
-        });
-        QTimer::singleShot(5000, qApp, &QCoreApplication::quit);  // never hang the suite
-        QApplication::exec();
-        QDir().rmdir(aide_prog::chemin_aide());
+        };
+        r.attendre_message();
+        sortir();
         QCOMPARE(r.messages().size(), 2);
         QCOMPARE(r.messages()[1].texte, QStringLiteral("Erreur sauvegarde"));
+        QVERIFY(a.isVisible());
+        QCOMPARE(m_fins, 0);
+        QCOMPARE(a.RichTextBox1.toPlainText(), QStringLiteral("texte tape"));
+
+        QDir().rmdir(aide_prog::chemin_aide());
+        aide_prog::fin_programme = nullptr;
+        QTimer::singleShot(0, &a, sortir);
+        QTimer::singleShot(5000, qApp, &QCoreApplication::quit);  // never hang the suite
+        QApplication::exec();
+        QCOMPARE(r.messages().size(), 2);
         QVERIFY(!a.isVisible());
+        QVERIFY(QString::fromUtf8(contenu(aide_prog::chemin_aide())).contains(QStringLiteral("texte tape")));
+    }
+
+    // The help file's neighbours the user named like copies of it stay through a save.
+    void copies_de_l_utilisateur_gardees() {
+        const QString aide = aide_prog::chemin_aide();
+        ecrire(aide, fichier_mis_en_forme());
+        const QStringList copies = {aide + ".copie2", aide + ".save01", aide + ".Ab3xYz"};
+        for (const QString& c : copies) {
+            ecrire(c, "copie");
+            struct utimbuf t;
+            t.actime = t.modtime = time(nullptr) - 600;
+            ::utime(QFile::encodeName(c).constData(), &t);
+        }
+        aide_prog& a = aide_prog::instance();
+        a.RichTextBox1.setPlainText(QStringLiteral("neuf"));
+        a.Command2_Click();
+        for (const QString& c : copies) QCOMPARE(contenu(c), QByteArray("copie"));
     }
 
     void date_inseree_au_curseur_sans_perdre_la_mise_en_forme() {

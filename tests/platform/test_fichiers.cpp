@@ -184,15 +184,60 @@ private slots:
         QVERIFY(t.elapsed() < 5000);  // a guard against a hang, not a speed figure
     }
 
-    // The next save removes the temporaries a killed run left beside that file, and only those.
+    // The next save removes the temporaries a killed run left beside that file, and only those:
+    // the user's own copies beside it stay, whatever their names.
     void provisoires_abandonnes_supprimes() {
         QTemporaryDir d;
-        const QStringList presents = {"liste.dfm.Ab3xYz", "liste.dfm.backup", "liste.dfm.Cd4eFg", "autre.dfm.Ab3xYz"};
-        for (const QString& n : presents) ecrire_octets(d.filePath(n), "x");
-        for (const char* n : {"liste.dfm.Ab3xYz", "liste.dfm.backup", "autre.dfm.Ab3xYz"}) vieillir(d.filePath(QString::fromUtf8(n)), 600);
+        const QStringList a_nous = {".liste.dfm.sonavel~Ab3xYz", ".liste.dfm.sonavel~abcdef"};
+        const QStringList a_l_utilisateur = {"liste.dfm.copie2", "liste.dfm.save01", "liste.dfm.old123",
+                                             "liste.dfm.2024v1", "liste.dfm.Ab3xYz", ".liste.dfm.Ab3xYz",
+                                             ".LISTE.DFM.SONAVEL~Ab3xYz", "autre.dfm.Ab3xYz"};
+        for (const QString& n : a_nous + a_l_utilisateur) {
+            ecrire_octets(d.filePath(n), "x");
+            vieillir(d.filePath(n), 600);
+        }
+        ecrire_octets(d.filePath(".liste.dfm.sonavel~Cd4eFg"), "x");  // fresh: a save under way elsewhere
         fichiers::reecrire_fichier(d.filePath("liste.dfm"), QByteArray("neuf"));
-        // The fresh one may belong to a save under way in another program.
-        QCOMPARE(noms(d.path()), QStringList({"autre.dfm.Ab3xYz", "liste.dfm", "liste.dfm.Cd4eFg", "liste.dfm.backup"}));
+        QStringList restent = a_l_utilisateur + QStringList{"liste.dfm", ".liste.dfm.sonavel~Cd4eFg"};
+        restent.sort();
+        QCOMPARE(noms(d.path()), restent);
+    }
+
+    // Through a symbolic link (absolute, relative, a chain, dangling) the target is written and
+    // renamed in its own folder; the link stays a link.
+    void sauvegarde_a_travers_un_lien() {
+        QTemporaryDir d;
+        QVERIFY(QDir(d.path()).mkpath("partage"));
+        const QString vraie = d.filePath("partage/liste.dfm");
+        ecrire_octets(vraie, "ancien");
+        QVERIFY(QFile::link("partage/liste.dfm", d.filePath("relatif.dfm")));
+        QVERIFY(QFile::link(vraie, d.filePath("absolu.dfm")));
+        QVERIFY(QFile::link(d.filePath("relatif.dfm"), d.filePath("chaine.dfm")));
+        for (const char* lien : {"relatif.dfm", "absolu.dfm", "chaine.dfm"}) {
+            const QByteArray contenu = QByteArray("par ") + lien;
+            fichiers::reecrire_fichier(d.filePath(lien), contenu);
+            QVERIFY2(QFileInfo(d.filePath(lien)).isSymLink(), lien);
+            QCOMPARE(fichiers::lire_fichier(vraie), contenu);
+        }
+        QVERIFY(QFile::link("partage/nouvelle.dfm", d.filePath("pendant.dfm")));
+        fichiers::reecrire_fichier(d.filePath("pendant.dfm"), QByteArray("cree"));
+        QVERIFY(QFileInfo(d.filePath("pendant.dfm")).isSymLink());
+        QCOMPARE(fichiers::lire_fichier(d.filePath("partage/nouvelle.dfm")), QByteArray("cree"));
+        QCOMPARE(noms(d.filePath("partage")), QStringList({"liste.dfm", "nouvelle.dfm"}));  // no temporary left
+    }
+
+    // A file the user made read-only: a silent save is refused as an open for writing is; the
+    // save the user confirmed replaces it. The superuser's rights do not change the answer.
+    void fichier_en_lecture_seule() {
+        QTemporaryDir d;
+        const QString f = d.filePath("liste.dfm");
+        ecrire_octets(f, "protege");
+        QVERIFY(::chmod(QFile::encodeName(f).constData(), 0444) == 0);
+        QCOMPARE(erreur_de([&] { fichiers::reecrire_fichier(f, QByteArray("perdu")); }), err::PermissionRefusee);
+        QCOMPARE(fichiers::lire_fichier(f), QByteArray("protege"));
+        fichiers::reecrire_fichier(f, QByteArray("choisi"), fichiers::Ecrasement::Remplacer);
+        QCOMPARE(fichiers::lire_fichier(f), QByteArray("choisi"));
+        QCOMPARE(noms(d.path()), QStringList({"liste.dfm"}));
     }
 
     void chemins_data() {

@@ -7,6 +7,8 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include <utime.h>
+
 #include "platform/erreur.h"
 #include "platform/fichiers.h"
 #include "platform/reglages.h"
@@ -43,6 +45,38 @@ private slots:
             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Sonavel/"));
         QVERIFY(reglages::ecrire(App, "Config", "Mix", "6"));
         QVERIFY(QFile::exists(reglages::chemin_fichier()));
+    }
+
+    // The user's copies beside the settings file stay through a write, and a settings file
+    // reached through a link stays a link (the target is what changes).
+    void copies_et_lien_gardes() {
+        const QString chemin = reglages::chemin_fichier();
+        QVERIFY(reglages::ecrire(App, "Config", "Mix", "1"));
+        const QStringList copies = {chemin + ".copie2", chemin + ".save01", chemin + ".old123", chemin + ".2024v1"};
+        for (const QString& c : copies) {
+            QFile f(c);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("copie");
+            f.close();
+            struct utimbuf t;
+            t.actime = t.modtime = time(nullptr) - 600;
+            ::utime(QFile::encodeName(c).constData(), &t);
+        }
+        QVERIFY(reglages::ecrire(App, "Config", "Mix", "2"));
+        for (const QString& c : copies) {
+            QVERIFY2(QFile::exists(c), qPrintable(c));
+            QFile::remove(c);
+        }
+
+        const QString cible = QFileInfo(chemin).absolutePath() + "/partage.ini";
+        QFile::remove(cible);
+        QVERIFY(QFile::rename(chemin, cible));
+        QVERIFY(QFile::link("partage.ini", chemin));
+        QVERIFY(reglages::ecrire(App, "Config", "Mix", "3"));
+        QVERIFY(QFileInfo(chemin).isSymLink());
+        QVERIFY(QString::fromUtf8(fichiers::lire_fichier(cible)).contains("Mix=3"));
+        QFile::remove(chemin);
+        QFile::remove(cible);
     }
 
     void noms_sans_egard_a_la_casse() {

@@ -246,6 +246,16 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("du presse-papiers"));
     }
 
+    // An entry matched without regard to case is measured and its tag read under the name on
+    // disk: it keeps its genre.
+    void entree_sans_egard_a_la_casse() {
+        Liste_son& l = liste_de({m_dir.filePath(QStringLiteral("ROCK.MP3"))});
+        l.ListView1.setSelectedItem(l.ListView1.ListItem(1));
+        l.a_mettre_a_jour_Click();
+        QCOMPARE(cellules_ligne(1)[3], ajout_fichier::nom_genre(17));
+        QCOMPARE(cellules_ligne(1)[5], QStringLiteral("00:00:03"));
+    }
+
     // A recording of over nine hours keeps its hours past two digits.
     void enregistrement_de_plus_de_neuf_heures() {
         const QString archive = wav_creux(m_dir.filePath(QStringLiteral("archive.wav")), 40000);

@@ -196,6 +196,31 @@ private slots:
         QCOMPARE(chemin_liste, existante);
     }
 
+    // A list the user made read-only: the save after each edit refuses it with the system's
+    // write error and the file stays; the save-as the user confirmed replaces it.
+    void liste_en_lecture_seule() {
+        Liste_son& l = Liste_son::instance();
+        const QString defaut = dans_programme(QStringLiteral("liste.dfm"));
+        fichiers::reecrire_fichier(defaut, liste_de({"/m/garde.mp3"}));
+        QVERIFY(QFile::setPermissions(defaut, QFile::Permissions(0x4444)));
+        l.ListView1.AddItem(QStringLiteral("/m/a.mp3"));
+        Repondeur r;
+        r.attendre_message();
+        l.sauve_tout();
+        QCOMPARE(r.messages().size(), 1);
+        QCOMPARE(r.messages()[0].texte,
+                 QStringLiteral("Ecriture de la liste impossible : ") + defaut + QStringLiteral("\rPermission refusée"));
+        QCOMPARE(fichiers::lire_fichier(defaut), liste_de({"/m/garde.mp3"}));
+
+        const QString protegee = fichier("protegee.dfm", {"/m/z.mp3"});
+        QVERIFY(QFile::setPermissions(protegee, QFile::Permissions(0x4444)));
+        r.attendre_fichier(protegee).attendre_message(boites::Oui);
+        l.Label8_Click();
+        QCOMPARE(r.messages().size(), 2);  // the question only
+        QCOMPARE(enreg_liste::decoder(fichiers::lire_fichier(protegee)).chemin.trimmed(), QStringLiteral("/m/a.mp3"));
+        QFile::setPermissions(defaut, QFile::Permissions(0x6644));
+    }
+
     // A failed write is reported, and the current list stays.
     void enregistrer_sous_en_echec() {
         Liste_son& l = Liste_son::instance();

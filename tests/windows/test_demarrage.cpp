@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 #include "config/Radio.h"
 #include "config/etat.h"
@@ -177,14 +178,13 @@ private slots:
         // A file that cannot be opened says so, and the program goes on in the mini player.
         Repondeur rep;
         if (!liste && !QFileInfo::exists(fichier)) rep.attendre_message(boites::OK);
-        if (liste) {
-            rep.attendre_annulation();  // the playlist window asks for the list
-            // Its play button then finds no list file and offers to save the empty list.
-            rep.attendre_message();
-        }
+        // The playlist window asks for the list; cancelled, the list named is not there: that
+        // is said, and there is nothing to play or save.
+        if (liste) rep.attendre_annulation().attendre_message();
         Radio_FM& r = charger();
         if (!liste && QFileInfo::exists(fichier))
             QCOMPARE(r.lecteur1.graphe.GetState(0), etat_graphe::EnLecture);
+        if (liste) QCOMPARE(rep.messages().last().texte, QStringLiteral("Chemin d'accès introuvable"));
         QCOMPARE(fichier_ligne_commande, fichier);
         QCOMPARE(extension_fichier == QLatin1String("dfm"), liste);
         QCOMPARE(r.Command1.isEnabled(), liste);
@@ -210,6 +210,38 @@ private slots:
         QVERIFY(Liste_son::instance().isVisible());
         QCOMPARE(Liste_son::instance().ListView1.ListCount(), 2);
         QCOMPARE(chemin_liste, soir);
+    }
+
+    // A list named on the command line that cannot be read says why, once: no offer to save
+    // an empty list on top.
+    void liste_illisible_en_ligne_de_commande_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("absente") << "absente.dfm" << "Erreur 53 Fichier introuvable";
+        QTest::newRow("FIFO") << "tube.dfm" << "Erreur d'accès au chemin/fichier";
+        QTest::newRow("plus de 256 Mo") << "enorme.dfm"
+                                        << "Erreur 7 Fichier trop volumineux pour une liste (256 Mo au plus)";
+    }
+    void liste_illisible_en_ligne_de_commande() {
+        QFETCH(QString, nom);
+        QFETCH(QString, message);
+        apres_premier_lancement();
+        copier_images();
+        const QString chemin = programme::dossier() + nom;
+        QFile::remove(chemin);
+        if (nom == QLatin1String("tube.dfm")) QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
+        if (nom == QLatin1String("enorme.dfm")) {
+            QFile f(chemin);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize((qint64(256) << 20) + 418));  // sparse
+        }
+        definir_ligne_commande(chemin);
+        Repondeur rep;
+        rep.attendre_fichier(chemin).attendre_message();
+        charger();
+        QFile::remove(chemin);
+        QCOMPARE(rep.messages().size(), 1);
+        QCOMPARE(rep.messages()[0].texte, message);
+        QCOMPARE(Liste_son::instance().ListView1.ListCount(), 0);
     }
 
     void fermeture_refusee() {

@@ -17,6 +17,8 @@
 #include "config/table_reglages.h"
 #include "platform/bandeau.h"
 #include "platform/programme.h"
+#include "platform/reglages.h"
+#include "support/petit_disque.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
 #include "windows/Liste_son.h"
@@ -415,6 +417,36 @@ private slots:
         }
         f.Option__Click();
         QCOMPARE(f.nom_radio.Caption(), QStringLiteral("Nom de la radio : Radio_FM"));
+    }
+
+    // On a read-only settings folder a change shows and the user is told, once per command,
+    // that it is not stored; the next start would find the old value.
+    void reglage_non_enregistre_dit_une_fois() {
+        Radio_FM& f = fenetre();
+        const QString fichier = reglages::chemin_fichier();
+        QVERIFY(ecrire_reglage(cle::Config, cle::Nom_radio_fm, QStringLiteral("Radio Nord")));
+        DossierLectureSeule lecture_seule(QFileInfo(fichier).absolutePath());
+        if (!lecture_seule.monte()) QSKIP("no read-only bind mount here (needs root)");
+        const QString refus = QStringLiteral("Réglage non enregistré : ") + fichier + QStringLiteral("\rPermission refusée");
+
+        Repondeur r;
+        r.attendre_saisie(QStringLiteral("Radio Sud")).attendre_message();
+        f.nom_radio_Click();
+        QCOMPARE(r.messages().size(), 1);
+        QCOMPARE(r.messages()[0].texte, refus);
+        QCOMPARE(r.messages()[0].style, 48);
+        QCOMPARE(f.Caption(), QStringLiteral("Radio Sud"));
+
+        // A season's theme stores fourteen keys: one message, then the theme's own notice.
+        r.attendre_message().attendre_message();
+        Liste_son::instance().T_Hiver_Click();
+        QCOMPARE(r.messages().size(), 3);
+        QCOMPARE(r.messages()[1].texte, refus);
+        QVERIFY(r.messages()[2].texte != refus);
+
+        lecture_seule.liberer();
+        QCOMPARE(reglage(cle::Nom_radio_fm), QStringLiteral("Radio Nord"));
+        Nom_radio_fm = QStringLiteral("Radio Nord");
     }
 
     void ouvrir_une_liste() {
