@@ -96,6 +96,8 @@ void banc_verification(const QTemporaryDir& dir) {
         }
     }
     std::printf("aim: file check <= 3x the stat loop\n");
+}
+
 // The floor of a safe save, in plain C: write a temporary file, fsync it, rename it over the
 // list, fsync the folder.
 qint64 ecriture_sure_en_c(const QByteArray& dossier, const QByteArray& octets) {
