@@ -38,7 +38,8 @@ id=$(fenetre "^Fichier liste : |^matin$") || echec "the list did not open"
 xdotool windowmove "$id" 0 0 windowsize "$id" 1200 480
 activer "$id"
 hauteur_ligne=14
-# Stop the list play the command line started, then click row 1: the file manager adds there.
+# Stop the list play the command line started, then click row 1: the file manager adds after
+# it, each file after the one added before.
 xdotool mousemove --window "$id" 200 "$(ligne_y 1)" click 1
 sleep 0.3
 xdotool key s
@@ -141,7 +142,7 @@ for i in range(0, len(octets), 418):
     debut = struct.unpack('<d', r[402:410])[0]
     lignes.append((chemin.replace(dossier, ''), debut))
 print('scenario: list on disk', lignes)
-attendu = ['/son/midi.wav', '/ajouts/b_deux.mp3', '/ajouts/a_un.mp3', '/son/matin.wav', '/son/soir.wav']
+attendu = ['/son/midi.wav', '/son/matin.wav', '/ajouts/a_un.mp3', '/ajouts/b_deux.mp3', '/son/soir.wav']
 assert [c for c, _ in lignes] == attendu, [c for c, _ in lignes]
 assert all(d == 12.0 for _, d in lignes), lignes
 EOF

@@ -65,13 +65,14 @@ void tic_insertion(bool jingle) {
             return;
         }
         if (c.actif != Vrai) return;
+        // The blink: lit green on its plate, then the button text on the picture; both read.
         if (c.clignote == Vrai) {
             c.etat.setCaption(QString::fromUtf8(c.clignotant) + QStringLiteral(" ( ") +
                               QString::number(c.nb - c.compteur) + QStringLiteral(" )"));
-            c.etat.setForeColor(VertClair);
+            Liste_son::eclairer(c.etat, true, VertClair);
             c.clignote = Faux;
         } else if (c.clignote == Faux) {
-            c.etat.setForeColor(TexteBouton);
+            Liste_son::eclairer(c.etat, false, TexteBouton);
             c.clignote = Vrai;
         }
         // Below one file nothing is inserted: an unset interval must not fill the list.
@@ -82,6 +83,7 @@ void tic_insertion(bool jingle) {
         if (index_liste_en_cours == c.index_fin) {
             c.actif = Faux;
             c.etat.setCaption(QString::fromUtf8(c.off));
+            Liste_son::eclairer(c.etat, false, TexteBouton);
             Liste_son::instance().sauve_tout();
             return;
         }
@@ -160,13 +162,13 @@ void basculer(bool jingle) {
         if (c.actif == Vrai) {
             c.actif = Faux;
             c.etat.setCaption(QString::fromUtf8(c.off));
+            Liste_son::eclairer(c.etat, false, TexteBouton);
             c.minuterie.setEnabled(false);
         } else if (c.actif == Faux) {
-            // Only the list orders insert: continuous and random order switch insertion off,
-            // so an "On" there would promise what never comes.
-            const Liste_son& l = Liste_son::instance();
-            if (!l.Option3.Value() && !l.Option4.Value()) {
-                MsgBox(QStringLiteral("Pas d'insertion en lecture continue ni aléatoire : choisir Fin définie ou Durée piste"),
+            // Continuous play runs the decks, not the list: nothing is inserted there, so an
+            // "On" would promise what never comes. The list orders, random included, insert.
+            if (Liste_son::instance().Option1.Value()) {
+                MsgBox(QStringLiteral("Pas d'insertion en lecture continue : choisir Lecture aléatoire, Fin définie ou Durée piste"),
                        boites::Information);
                 return;
             }
@@ -196,6 +198,17 @@ void Radio_FM::Timer8_Timer() { tic_insertion(true); }
 void Radio_FM::Timer9_Timer() { tic_insertion(false); }
 void Radio_FM::ouvre_fichier() { inserer(true); }
 void Radio_FM::ouvre_fichier1() { inserer(false); }
+
+void Liste_son::montrer_insertions() {
+    for (bool jingle : {true, false}) {
+        Cote c = cote(jingle);
+        // A blinking "On ( n )" already tells it; "Off" must never stand while it inserts.
+        const bool dit_on = c.etat.Caption().contains(QLatin1String("On"));
+        if ((c.actif == Vrai) == dit_on) continue;
+        c.etat.setCaption(QString::fromUtf8(c.actif == Vrai ? c.on : c.off));
+        if (c.actif != Vrai) eclairer(c.etat, false, TexteBouton);
+    }
+}
 
 void Liste_son::Label14_Click() { basculer(true); }
 void Liste_son::Label15_Click() { basculer(false); }

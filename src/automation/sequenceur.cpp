@@ -173,8 +173,9 @@ void Radio_FM::Afficher_C_aleatoire_Click() {
         h.setHeight(l.Height() + Height());
         // Against the main window's left edge, but never off the screen's left side.
         h.setLeft(qMax(0, Left() - h.Width()));
-        h.Show();
+        // The list first: the monitor this command opens stands above it.
         l.Show();
+        h.Show();
     } catch (const Erreur&) {
     }
 }

@@ -182,6 +182,9 @@ void ajout_fichier::Label7_Click() {
                 Chemin_dossier_jingles = dossier;
             else
                 Chemin_dernier_fichier = dossier;
+            // Where the list's insertion option puts it (after the row in hand by default); the
+            // next file goes after this one, so a list built file by file keeps its order.
+            ligne_insertion = liste.ligne_de_depot();
             ajouter_ligne(ligne_insertion, jingle);
             vue.update();
             if (jingle)

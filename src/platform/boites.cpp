@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
+#include <QFontMetrics>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTranslator>
 #include <algorithm>
@@ -99,7 +102,15 @@ Interception definir_interception(Interception interception) {
 Reponse obtenir(const Demande& demande, const std::function<Reponse()>& fenetre) {
     if (hook()) return hook()(demande);
     traduire_dialogues_qt();
-    return fenetre();
+    // The window the box serves is back on top once the box closes: the window manager would
+    // otherwise hand the focus, and the top, to whichever window it likes.
+    const QPointer<QWidget> servie = QApplication::activeWindow();
+    const Reponse r = fenetre();
+    if (servie && servie->isVisible()) {
+        servie->raise();
+        servie->activateWindow();
+    }
+    return r;
 }
 
 QString texte_affiche(const QString& texte) {
@@ -161,6 +172,10 @@ QString InputBox(const QString& invite, const QString& titre, const QString& def
         saisie.setTextValue(defaut);
         saisie.setOkButtonText(QStringLiteral("OK"));
         saisie.setCancelButtonText(QStringLiteral("Annuler"));
+        // Wide enough for its whole title beside the window manager's buttons (the dialog's
+        // layout sets its size from its fields).
+        const int titre = QFontMetrics(QApplication::font()).horizontalAdvance(d.titre.trimmed()) + 160;
+        for (QLineEdit* champ : saisie.findChildren<QLineEdit*>()) champ->setMinimumWidth(titre);
         Reponse saisi;
         saisi.annule = saisie.exec() != QDialog::Accepted;
         saisi.texte = saisie.textValue();

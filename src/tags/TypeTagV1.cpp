@@ -73,9 +73,11 @@ TypeTagV1 TypeTagV1::lire_tag(const QString& chemin) {
     m_album = extraire_champ(texte, 61, LargeurAlbum);
     m_titre = extraire_champ(texte, 1, LargeurTitre);
     m_annee = extraire_champ(texte, 91, LargeurAnnee);
-    m_commentaire = extraire_champ(texte, 95, LargeurCommentaire);
-    // The track byte is taken whatever byte 125 holds.
-    m_piste = static_cast<unsigned char>(tag[126]);
+    // ID3v1.1 keeps a track number in the comment's last byte, behind a zero byte. Otherwise
+    // (ID3v1.0) the comment has all 30 bytes and there is no track.
+    const bool avec_piste = tag[125] == '\0' && tag[126] != '\0';
+    m_commentaire = extraire_champ(texte, 95, avec_piste ? LargeurCommentaire : LargeurCommentaireV10);
+    m_piste = avec_piste ? static_cast<unsigned char>(tag[126]) : 0;
     const int genre = static_cast<unsigned char>(tag[127]);
     if (genre <= GenreMax) m_genre = genre;
     m_valide = true;
@@ -86,7 +88,7 @@ TypeTagV1 TypeTagV1::lire_tag(const QString& chemin) {
     resultat.setTitre(m_titre);
     resultat.setGenre(m_genre);
     resultat.setAnnee(m_annee);
-    resultat.setCommentaire(m_commentaire);
+    resultat.m_commentaire = nettoyer_texte(m_commentaire);  // 30 characters in an ID3v1.0 tag
     resultat.setValide(m_valide);
     return resultat;
 }
@@ -95,14 +97,18 @@ bool TypeTagV1::ecrire_tag(const QString& chemin) const {
     QByteArray tag;
     if (m_valide) {
         if (m_piste < 0 || m_piste > 255 || m_genre < 0 || m_genre > 255) return false;
+        // A 30-character comment read from an ID3v1.0 tag, with no track, is written back whole.
+        const bool v10 = m_piste == 0 && m_commentaire.size() > LargeurCommentaire;
         const QString texte = QStringLiteral("TAG") + completer_champ(m_titre, LargeurTitre) +
                               completer_champ(m_artiste, LargeurArtiste) +
                               completer_champ(m_album, LargeurAlbum) +
                               completer_champ(m_annee, LargeurAnnee) +
-                              completer_champ(m_commentaire, LargeurCommentaire);
+                              completer_champ(m_commentaire, v10 ? LargeurCommentaireV10 : LargeurCommentaire);
         tag = windows1252::encoder(texte);
-        tag.append('\0');
-        tag.append(static_cast<char>(m_piste));
+        if (!v10) {
+            tag.append('\0');
+            tag.append(static_cast<char>(m_piste));
+        }
         tag.append(static_cast<char>(m_genre));
     }
 

@@ -1,5 +1,5 @@
 #pragma once
-// One ID3v1.1 tag: the last 128 bytes of an MP3 file. Texts are held as Unicode and stored on
+// One ID3v1.1 tag (an ID3v1.0 tag is read too): the last 128 bytes of an MP3 file. Texts are held as Unicode and stored on
 // disk in Windows-1252.
 #include <QString>
 #include <cstdint>
@@ -11,7 +11,8 @@ public:
     static constexpr int LargeurArtiste = 30;
     static constexpr int LargeurAlbum = 30;
     static constexpr int LargeurAnnee = 4;
-    static constexpr int LargeurCommentaire = 28;
+    static constexpr int LargeurCommentaire = 28;     // ID3v1.1: a zero byte and the track follow
+    static constexpr int LargeurCommentaireV10 = 30;  // ID3v1.0: no track
     static constexpr int32_t SansGenre = 255;
     static constexpr int32_t GenreMax = 147;
 

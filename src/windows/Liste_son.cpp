@@ -44,7 +44,8 @@ constexpr int HauteurAncreeTwips = 4425;
 constexpr int32_t CouleurSurvol = 8454016;        // light green
 constexpr int32_t CouleurAppui = -2147483630;     // the system's button text
 
-int32_t couleur_survol() { return Radio::survol_lisible(Radio::coul_fond_liste); }
+// The plate under a lit label: the light green reads on it at 13:1.
+constexpr int32_t PlaqueSombre = 0x202020;
 
 int pixels(int twips) { return twips / TwipsParPixel; }
 
@@ -340,20 +341,24 @@ void Liste_son::brancher() {
     menu(A_Copen_rfm, [this] { A_Copen_rfm_Click(); });
     menu(A_Convertir_dfm, [this] { A_Convertir_dfm_Click(); });
 
-    Option1.Click = [this] { Option1_Click(); };
+    Option1.Click = [this] {
+        Option1_Click();
+        montrer_insertions();
+    };
     // Play orders and automatic insertion switches (src/automation).
-    Option2.Click = [this] { Option2_Click(); };
-    Option3.Click = [this] { Option3_Click(); };
-    Option4.Click = [this] { Option4_Click(); };
+    // An order switches the insertions on or off: their labels follow.
+    Option2.Click = [this] { Option2_Click(); montrer_insertions(); };
+    Option3.Click = [this] { Option3_Click(); montrer_insertions(); };
+    Option4.Click = [this] { Option4_Click(); montrer_insertions(); };
     Option1.MouseMove = [this](int, int, float, float) { Option1_MouseMove(); };
     Option2.MouseMove = [this](int, int, float, float) { Option2_MouseMove(); };
     Option3.MouseMove = [this](int, int, float, float) { Option3_MouseMove(); };
     Option4.MouseMove = [this](int, int, float, float) { Option4_MouseMove(); };
     Label14.Click = [this] { Label14_Click(); };
     Label15.Click = [this] { Label15_Click(); };
-    // The insertion labels light up in the hover green too: darkened where it would not read.
+    // The insertion labels light up in the hover green too, on the lit labels' plate.
     auto assombrir_survol = [](Label& l) {
-        if (l.ForeColor() == CouleurSurvol) l.setForeColor(couleur_survol());
+        if (l.ForeColor() == CouleurSurvol) eclairer(l, true, CouleurSurvol);
     };
     Label14.MouseMove = [this, assombrir_survol](int, int, float, float) {
         Label14_MouseMove();
@@ -475,6 +480,12 @@ void Liste_son::Form_Unload(int16_t& Cancel) {
     Label9_Click();
 }
 
+// The program's end unloads every window: the list shown keeps its place as "Fermer" keeps it.
+void Liste_son::Form_Unload() {
+    if (fermeture_confirmee == Vrai && isVisible())
+        placement::sauver(*this, cle::Position_haut_liste, cle::Position_gauche_liste);
+}
+
 void Liste_son::closeEvent(QCloseEvent* e) {
     int16_t annuler = 0;
     evenement::utilisateur([&] { Form_Unload(annuler); });
@@ -556,14 +567,20 @@ void Liste_son::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void Liste_son::couleur_labels_normale() {
-    for (Label* l : findChildren<Label*>()) l->setForeColor(Radio::couleur_labels_liste());
+    for (Label* l : findChildren<Label*>()) eclairer(*l, false, Radio::couleur_labels_liste());
+}
+
+void Liste_son::eclairer(Label& l, bool allume, int32_t couleur) {
+    l.setBackColor(PlaqueSombre);
+    l.setBackStyle(allume ? 1 : 0);
+    l.setForeColor(allume ? CouleurSurvol : couleur);
 }
 
 void Liste_son::survol_labels() {
     for (Label* l : {&Label1, &Label5, &Label6, &Label7, &Label8, &Label9, &Label10, &Label11}) {
         const bool appui = l != &Label10 && l != &Label11;
-        l->MouseMove = [l](int, int, float, float) { l->setForeColor(couleur_survol()); };
-        if (appui) l->MouseDown = [l](int, int, float, float) { l->setForeColor(CouleurAppui); };
+        l->MouseMove = [l](int, int, float, float) { eclairer(*l, true, CouleurSurvol); };
+        if (appui) l->MouseDown = [l](int, int, float, float) { eclairer(*l, false, CouleurAppui); };
     }
     Label2.MouseMove = [this](int, int, float, float) { Label2_MouseMove(); };
 }

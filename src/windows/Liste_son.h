@@ -219,6 +219,7 @@ public:
     void Form_Load() override;
     void Form_Resize();
     void Form_Unload(int16_t& Cancel);
+    void Form_Unload() override;
     void Form_Click();
     void Form_MouseMove();
     void Form_KeyPress(int16_t KeyAscii);
@@ -352,6 +353,13 @@ private:
     void survol_labels();
     // Every label of the window back to coul_label (ends the hover effects).
     void couleur_labels_normale();
+public:
+    // A label lit (hovered, or the insertion switch's blink): light green on a dark plate, so
+    // it reads over any part of the list's picture; unlit, `couleur` on the picture.
+    static void eclairer(Label& l, bool allume, int32_t couleur);
+    // The insertion switches say whether each insertion is on.
+    void montrer_insertions();
+protected:
     // Docked under the main window, or the screen's full height.
     void disposition_ancree();
     void disposition_pleine_hauteur();

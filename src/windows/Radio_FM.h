@@ -552,6 +552,7 @@ public:
     // ---- Skin buttons and the label menu bar.
     void Image1_Click();
     void Image6_MouseDown();
+    void Image6_MouseUp();
     void Image12_MouseDown();
     void Image12_MouseUp();
     void Image13_MouseDown();
@@ -618,6 +619,7 @@ public:
     void Form_KeyDown(int /*KeyCode*/, int /*Shift*/) {}
     void Form_KeyUp(int /*KeyCode*/, int /*Shift*/) {}
     bool coin_haut_droit = false;  // the last "²" went to the top right corner
+    bool liste_refusee_a_l_appui = false;  // the list button's press has said "manual mode"
     // The command of a typed character (null outside the table).
     Procedure commande_touche(int16_t KeyAscii) const;
     // H / B: one volume step up / down on the deck on air; L: list mode; ²: the other corner.

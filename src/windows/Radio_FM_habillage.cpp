@@ -1,6 +1,8 @@
 // The main window's skin: picture buttons that show a pressed picture while the mouse button
 // is down and act on release, the label menu bar with its hover colour, the mode buttons, the
 // overlap steps and the microphone.
+#include <utility>
+
 #include "config/etat.h"
 #include "config/reglages_radio.h"
 #include "config/table_reglages.h"
@@ -45,10 +47,24 @@ void Radio_FM::refus_mode_manuel() {
 }
 
 void Radio_FM::Image6_MouseDown() {
-    if (a_mode_manuel.Checked())
+    liste_refusee_a_l_appui = a_mode_manuel.Checked();
+    if (liste_refusee_a_l_appui)
         refus_mode_manuel();
     else
         image_skin(Image6, BasPresse);
+}
+
+// The list menu opens on the release; a press that has just refused in manual mode does not
+// have the menu's opening refuse a second time: one box per click.
+void Radio_FM::Image6_MouseUp() {
+    Image6.setPicture(QString());
+    if (!std::exchange(liste_refusee_a_l_appui, false)) {
+        liste_.PopupMenu();
+        return;
+    }
+    const auto ouverture = std::exchange(liste_.Click, nullptr);
+    liste_.PopupMenu();
+    liste_.Click = ouverture;
 }
 
 void Radio_FM::Image12_MouseDown() {
@@ -181,7 +197,7 @@ void Radio_FM::brancher_commandes() {
     relache(Image3, [] { menu_look(); });
     relache(Image4, [this] { Option_.PopupMenu(); });
     relache(Image5, [this] { lire_play.PopupMenu(); });
-    relache(Image6, [this] { liste_.PopupMenu(); });
+    Image6.MouseUp = [this](int, int, float, float) { Image6_MouseUp(); };
     relache(Image7, [this] { affiche.PopupMenu(); });
     for (Image* i : {&Image9, &Image10, &Image11}) presse(*i, MoyenPresse);
     relache(Image9, [this] { aideprog_Click(); });

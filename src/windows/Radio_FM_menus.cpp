@@ -105,8 +105,9 @@ void Radio_FM::ouvrir_liste_Click() { affiche_tout_Click(); }
 
 void Radio_FM::nom_radio_Click() {
     const QString defaut = Nom_radio_fm.isEmpty() ? QStringLiteral("Radio_FM") : Nom_radio_fm;
-    QString nom = InputBox(QStringLiteral("Saisie d'un nouveau nom"), QStringLiteral(" Nom de votre Radio "), defaut);
-    if (nom.isEmpty()) nom = QStringLiteral("Radio_FM");
+    const QString nom = InputBox(QStringLiteral("Saisie d'un nouveau nom"), QStringLiteral(" Nom de votre Radio "), defaut);
+    // Cancelled (or nothing typed): the name stays as it was.
+    if (nom.isEmpty()) return;
     Nom_radio_fm = nom;
     ecrire_reglage(cle::Config, cle::Nom_radio_fm, nom);
     Quitter_.setCaption(QStringLiteral("Quitter ") + nom + QStringLiteral(" (Q)"));

@@ -48,8 +48,10 @@ ApercuClavier::ApercuClavier(QWidget& fenetre, Gestion gestion)
 }
 
 bool ApercuClavier::eventFilter(QObject* objet, QEvent* e) {
-    // Every new key sends its shortcut check first, and every press ends with a release.
-    if (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyRelease) m_prise = nullptr;
+    // Every new key sends its shortcut check first, and every press ends with a release. Keys
+    // typed while the handler runs (the answer to a box it opened, and that key's release) are
+    // not the next key: the press taken goes on up to the parents once the handler returns.
+    if ((e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyRelease) && !m_en_cours) m_prise = nullptr;
     if (e->type() != QEvent::KeyPress || !objet->isWidgetType() || e == m_prise) return false;
     auto* w = static_cast<QWidget*>(objet);
     if (w->window() != &m_fenetre) return false;
@@ -66,6 +68,9 @@ bool ApercuClavier::eventFilter(QObject* objet, QEvent* e) {
     if (!code) return false;
     bool avaler = false;
     m_prise = e;
+    ++m_en_cours;
     evenement::utilisateur([&] { avaler = m_gestion(code); });
+    --m_en_cours;
+    m_prise = e;
     return avaler;
 }

@@ -35,4 +35,5 @@ private:
     // The key press taken last, until the next key starts: the same press goes on up to the
     // parents after the handler, and a box it opened has moved the focus meanwhile.
     const QEvent* m_prise = nullptr;
+    int m_en_cours = 0;  // the handler is running (a box it opened runs its own loop)
 };

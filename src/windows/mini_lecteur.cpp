@@ -110,6 +110,11 @@ void mini_lecteur::sauver_position() {
     fenetres::premier_plan(*this, false);
 }
 
+void mini_lecteur::Form_Unload() {
+    if (fermeture_confirmee == Vrai && isVisible())
+        placement::sauver(*this, cle::Position_haut_mini_lecteur, cle::Position_gauche_mini_lecteur);
+}
+
 void mini_lecteur::Command4_Click() {
     sauver_position();
     hide();

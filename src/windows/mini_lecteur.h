@@ -42,6 +42,8 @@ public:
     bool sur_lecteur_en_cours(Radio_FM::Procedure deck1, Radio_FM::Procedure deck2, Radio_FM::Procedure deck3);
     // Leaves the top layer and stores the window's place.
     void sauver_position();
+    // The program's end: the mini player shown keeps its place.
+    void Form_Unload() override;
 
 protected:
     bool event(QEvent* e) override;

@@ -211,15 +211,17 @@ private slots:
         QCOMPARE(compteur_new_auto, int16_t(1));
     }
 
-    // Continuous and random order never insert: the switch says why and stays off, and the
-    // ticks never show it on.
-    void interrupteur_hors_ordre_de_liste_data() {
+    // Continuous play never inserts: the switch says why and stays off, and the ticks never
+    // show it on. In random order the insertion tick inserts: the switch turns it on.
+    void interrupteur_selon_l_ordre_data() {
         QTest::addColumn<int>("option");
-        QTest::newRow("lecture continue") << 1;
-        QTest::newRow("lecture aléatoire") << 2;
+        QTest::addColumn<bool>("refus");
+        QTest::newRow("lecture continue") << 1 << true;
+        QTest::newRow("lecture aléatoire") << 2 << false;
     }
-    void interrupteur_hors_ordre_de_liste() {
+    void interrupteur_selon_l_ordre() {
         QFETCH(int, option);
+        QFETCH(bool, refus);
         SceneListe s;
         pistes(s, 3);
         Form_options::instance().Check1.setValue(1);
@@ -227,17 +229,53 @@ private slots:
         s.f.a_mode_predefini_Click();
         (option == 1 ? s.l.Option1 : s.l.Option2).setValue(true);
         s.l.show();
+        QCOMPARE(s.l.Label14.Caption(), QStringLiteral("Jingle auto / Off"));  // the order put it off
         Repondeur r;
-        r.attendre_message();
+        if (refus) r.attendre_message();
         QTest::mouseClick(&s.l.Label14, Qt::LeftButton);
-        QCOMPARE(r.messages().size(), 1);
-        QCOMPARE(r.messages()[0].texte,
-                 QStringLiteral("Pas d'insertion en lecture continue ni aléatoire : choisir Fin définie ou Durée piste"));
-        QCOMPARE(r.messages()[0].style, 64);
+        if (refus) {
+            QCOMPARE(r.messages().size(), 1);
+            QCOMPARE(r.messages()[0].texte,
+                     QStringLiteral("Pas d'insertion en lecture continue : choisir Lecture aléatoire, Fin définie ou Durée piste"));
+            QCOMPARE(r.messages()[0].style, 64);
+            QCOMPARE(jingle_auto_actif, Faux);
+            s.f.Timer8_Timer();
+            QVERIFY(!s.l.Label14.Caption().contains(QStringLiteral("On")));
+            QVERIFY(!s.f.Timer8.Enabled());
+        } else {
+            QCOMPARE(jingle_auto_actif, Vrai);
+            QCOMPARE(s.l.Label14.Caption(), QStringLiteral("Jingle auto / On"));
+            QVERIFY(s.f.Timer8.Enabled());
+        }
+    }
+
+    // After a restart with insertion saved on: the start's continuous play puts it off and the
+    // label says so; a list order switches it on again and the label says that too, so one
+    // click turns it off. Every order change leaves the label telling the truth.
+    void etiquette_apres_redemarrage_et_changements_d_ordre() {
+        SceneListe s;
+        pistes(s, 3);
+        Form_options& o = Form_options::instance();
+        o.Check1.setValue(1);
+        // As the start reads the saved settings, then sets deck mixing (continuous play).
+        jingle_auto_actif = Vrai;
+        s.l.Label14.setCaption(QStringLiteral("Jingle auto On"));
+        s.f.coche2.setValue(true);
+        const auto dit_on = [&] { return s.l.Label14.Caption().contains(QStringLiteral("On")); };
+        QCOMPARE(dit_on(), jingle_auto_actif == Vrai);
+        s.l.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s.l));
+        // Real clicks on the order buttons.
+        const auto choisir = [&](OptionButton& b) { QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(6, b.height() / 2)); };
+        for (OptionButton* b : {&s.l.Option3, &s.l.Option2, &s.l.Option4, &s.l.Option3}) {
+            choisir(*b);
+            QVERIFY(b->Value());
+            QCOMPARE(dit_on(), jingle_auto_actif == Vrai);
+            if (b == &s.l.Option3) QCOMPARE(jingle_auto_actif, Vrai);
+        }
+        QTest::mouseClick(&s.l.Label14, Qt::LeftButton);  // one click: off
         QCOMPARE(jingle_auto_actif, Faux);
-        s.f.Timer8_Timer();
-        QVERIFY(!s.l.Label14.Caption().contains(QStringLiteral("On")));
-        QVERIFY(!s.f.Timer8.Enabled());
+        QCOMPARE(s.l.Label14.Caption(), QStringLiteral("Jingle auto / Off"));
     }
 };
 

@@ -108,9 +108,9 @@ private slots:
         for (const char* p : {"/x/a.mp3", "/x/b.mp3"}) l.ListView1.AddItem(QString::fromUtf8(p));
         ajout_fichier& a = en_mode(QStringLiteral("Ajouter un jingles"), m_musique);
         choisir(a, QStringLiteral("un.mp3"), QStringLiteral("Jingles"));
-        ligne_insertion = 2;
+        ligne_insertion = 2;  // row 2 in hand: the jingle goes after it
         a.Label7_Click();
-        QCOMPARE(cellules_ligne(2), (QStringList{m_musique + QStringLiteral("/un.mp3"), "0", "3", "Jingles", "100", "00:00:03"}));
+        QCOMPARE(cellules_ligne(3), (QStringList{m_musique + QStringLiteral("/un.mp3"), "0", "3", "Jingles", "100", "00:00:03"}));
         QCOMPARE(lire_reglage(cle::Config, cle::Chemin_dossier_jingles), m_musique + QLatin1Char('/'));
 
         l.inser_fin.setChecked(true);
@@ -120,6 +120,62 @@ private slots:
         a.Label7_Click();
         QCOMPARE(l.ListView1.ListCount(), 4);
         QCOMPARE(cellules_ligne(4)[0], m_musique + QStringLiteral("/deux.mp3"));
+    }
+
+    // Real clicks: a row of the list, then files one at a time and the action button. With
+    // "Insérer après l'élément sélectionné" (the default) each new row goes after the last one
+    // added, so the list keeps the order the files were added in; "Insérer en fin de liste"
+    // puts them at the end.
+    void ajouts_successifs_apres_la_ligne_choisie() {
+        Liste_son& l = Liste_son::instance();
+        for (const char* p : {"/x/a.mp3", "/x/b.mp3"}) l.ListView1.AddItem(QString::fromUtf8(p));
+        l.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&l));
+        l.inser_apres.choisir();
+        const auto cliquer_ligne = [&](int rang) {
+            QTreeWidgetItem* ligne = l.ListView1.ListItem(rang);
+            QTest::mouseClick(l.ListView1.viewport(), Qt::LeftButton, {},
+                              l.ListView1.visualItemRect(ligne).center());
+        };
+        cliquer_ligne(1);
+        QCOMPARE(l.ListView1.Index(l.ListView1.SelectedItem()), 1);
+
+        ajout_fichier& a = en_mode(QStringLiteral("Ajouter un fichier"), m_musique);
+        a.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&a));
+        const auto ajouter = [&](const QString& nom) {
+            const QList<QListWidgetItem*> trouves = a.File1.findItems(nom, Qt::MatchExactly);
+            QVERIFY(!trouves.isEmpty());
+            QTest::mouseClick(a.File1.viewport(), Qt::LeftButton, {}, a.File1.visualItemRect(trouves[0]).center());
+            QTest::mouseClick(&a.Label7, Qt::LeftButton);
+        };
+        const auto chemins = [&] {
+            QStringList c;
+            for (int i = 1; i <= l.ListView1.ListCount(); ++i) c << QFileInfo(cellules_ligne(i)[0]).fileName();
+            return c;
+        };
+        ajouter(QStringLiteral("un.mp3"));
+        ajouter(QStringLiteral("deux.mp3"));
+        QCOMPARE(chemins(), (QStringList{"a.mp3", "un.mp3", "deux.mp3", "b.mp3"}));
+
+        // Jingles the same way, after the row clicked (the files are in the list already: the
+        // question, answered yes).
+        Repondeur r;
+        r.attendre_message(boites::Oui).attendre_message(boites::Oui).attendre_message(boites::Oui);
+        cliquer_ligne(4);
+        a.Label7.setCaption(QStringLiteral("Ajouter un jingles"));
+        ajouter(QStringLiteral("deux.mp3"));
+        ajouter(QStringLiteral("un.mp3"));
+        QCOMPARE(chemins(), (QStringList{"a.mp3", "un.mp3", "deux.mp3", "b.mp3", "deux.mp3", "un.mp3"}));
+
+        // At the end of the list whatever row is in hand.
+        l.inser_fin.choisir();
+        cliquer_ligne(1);
+        a.Label7.setCaption(QStringLiteral("Ajouter un fichier"));
+        ajouter(QStringLiteral("un.mp3"));
+        QCOMPARE(chemins().size(), 7);
+        QCOMPARE(chemins().last(), QStringLiteral("un.mp3"));
+        QCOMPARE(chemins().first(), QStringLiteral("a.mp3"));
     }
 
     void fichier_illisible_refuse_data() {

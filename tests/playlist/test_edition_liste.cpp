@@ -325,8 +325,8 @@ private slots:
         QCOMPARE(lire_reglage("Config", "Chemin_dossier_jingles"), programme::dossier());
     }
 
-    // A file added from the file manager goes in at the insertion row; the entry on air
-    // keeps its number pointing at it.
+    // A file added from the file manager goes in after the row in hand ("Insérer après
+    // l'élément sélectionné", the default); the entry on air keeps its number pointing at it.
     void ajout_par_le_gestionnaire() {
         Liste_son& l = liste(3);
         fichiers_bureau(dossier);
@@ -338,10 +338,10 @@ private slots:
         a.File1.setListIndex(a.File1.row(b[0]));
         a.File1_Click();
         ligne_insertion = 2;
-        num_enreg_courant = 2;
+        num_enreg_courant = 3;
         a.Label7_Click();
-        QCOMPARE(fichier(), QStringLiteral("1 B 2 3"));
-        QCOMPARE(num_enreg_courant, 3);
+        QCOMPARE(fichier(), QStringLiteral("1 2 B 3"));
+        QCOMPARE(num_enreg_courant, 4);
     }
 };
 

@@ -80,11 +80,19 @@ private slots:
         QTest::newRow("genre 147") << a + tag("x", {}, {}, {}, {}, 0, 147) << true << "x" << "" << "" << 0 << 147;
         QTest::newRow("genre 148") << a + tag("x", {}, {}, {}, {}, 0, 148) << true << "x" << "" << "" << 0 << 255;
         QTest::newRow("genre 200") << a + tag("x", {}, {}, {}, {}, 0, 200) << true << "x" << "" << "" << 0 << 255;
-        // A 30-character comment runs into bytes 125 and 126: the 30th character is the track.
-        QByteArray long_commentaire = a + tag("x");
-        long_commentaire.replace(long_commentaire.size() - 31, 30, QByteArray(29, 'c') + 'X');
-        QTest::newRow("commentaire de 30") << long_commentaire << true << "x" << "" << QString(28, 'c')
-                                           << int('X') << 255;
+        // ID3v1.0: a 30-character comment runs into bytes 125 and 126; there is no track. A
+        // track is read only behind a zero 29th byte (ID3v1.1).
+        const auto commentaire_30 = [&](const QByteArray& c) {
+            QByteArray t = a + tag("x");
+            t.replace(t.size() - 31, 30, c);
+            return t;
+        };
+        QTest::newRow("commentaire de 30") << commentaire_30(QByteArray(29, 'c') + 'n') << true << "x" << ""
+                                           << QString(29, 'c') + 'n' << 0 << 255;
+        QTest::newRow("29e octet non nul, 30e nul") << commentaire_30(QByteArray(29, 'c') + '\0') << true << "x" << ""
+                                                    << QString(29, 'c') << 0 << 255;
+        QTest::newRow("29e nul, 30e non nul: piste") << commentaire_30(QByteArray(28, 'c') + '\0' + '\x6e') << true
+                                                     << "x" << "" << QString(28, 'c') << 110 << 255;
         QTest::newRow("Windows-1252") << a + tag("Caf\xe9 \x80", "No\xebl \x8c\x9c\x99")
                                       << true << "Café €" << "Noël Œœ™" << "" << 0 << 255;
         QTest::newRow("sans marque") << a + tag("x", {}, {}, {}, {}, 0, 0, "TAF")
@@ -109,7 +117,25 @@ private slots:
         QCOMPARE(copie.Valide(), t.Valide());
         QCOMPARE(copie.Titre(), t.Titre());
         QCOMPARE(copie.Genre(), t.Genre());
+        QCOMPARE(copie.Commentaire(), t.Commentaire());
+        QCOMPARE(copie.Piste(), t.Piste());
         QCOMPARE(lire(fichier()), octets);  // reading never writes
+    }
+
+    // An ID3v1.0 tag read and written back with a new title keeps its 30-character comment.
+    void commentaire_de_30_reecrit_entier() {
+        QByteArray avant = audio(200) + tag("x");
+        avant.replace(avant.size() - 31, 30, "0123456789012345678901234567AB");
+        ecrire(fichier(), avant);
+        TypeTagV1 t;
+        const TypeTagV1 lu = t.lire_tag(fichier());
+        TagType nouveau;
+        nouveau.TagV1 = lu;
+        nouveau.TagV1.setTitre("y");
+        QVERIFY(Module1::ecrire_tag_v1(fichier(), nouveau));
+        QByteArray attendu = avant;
+        attendu[avant.size() - 128 + 3] = 'y';
+        QCOMPARE(lire(fichier()), attendu);
     }
 
     void lecture_garde_le_texte_brut_et_la_copie_le_nettoie() {

@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QDialog>
 #include <QPixmap>
 
 #include "config/etat.h"
@@ -117,6 +119,36 @@ private slots:
         champ->setFocus();
         QTest::keyClick(champ, Qt::Key_Escape);  // the next press is a command again
         QCOMPARE(commandes, 2);
+    }
+
+    // The command opens a box answered from the keyboard: the answer's keys (its shortcut
+    // check, press and release) come while the command runs, and the box leaves the focus
+    // nowhere. The press that opened it is still one command on its way up to the window.
+    void touche_qui_ouvre_une_boite_repondue_au_clavier() {
+        QWidget fenetre;
+        auto* champ = new QWidget(&fenetre);  // a control that lets every key go up
+        champ->setFocusPolicy(Qt::StrongFocus);
+        int commandes = 0;
+        bool boite_fermee = false;
+        new ApercuClavier(fenetre, [&](int) {
+            ++commandes;
+            QDialog boite;
+            auto* bouton = new QPushButton(QStringLiteral("Non"), &boite);
+            QObject::connect(bouton, &QPushButton::clicked, &boite, &QDialog::reject);
+            bouton->setDefault(true);
+            boite.show();
+            QTest::keyClick(&boite, Qt::Key_Return);
+            boite_fermee = !boite.isVisible();
+            if (QWidget* f = QApplication::focusWidget()) f->clearFocus();
+            return false;
+        });
+        fenetre.show();
+        QApplication::setActiveWindow(&fenetre);
+        champ->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+        QTest::keyClick(champ, Qt::Key_Escape);
+        QVERIFY(boite_fermee);
+        QCOMPARE(commandes, 1);
     }
 
     void fenetre_info_se_cache_au_lieu_de_se_decharger() {

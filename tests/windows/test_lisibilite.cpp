@@ -264,6 +264,30 @@ private slots:
             verifier(QStringLiteral("after the background"));
             f->hide();
         }
+
+        // The jingle switch blinking while a list plays: both phases read, and differ; the
+        // hovered "Ajouter" too.
+        Radio_FM& r = Radio_FM::instance();
+        Liste_son& l = Liste_son::instance();
+        r.coche3.setValue(true);  // list mix
+        l.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&l));
+        Radio::jingle_auto_actif = Vrai;
+        Radio::Nb_fichier_aleatoire = 3;
+        r.clignote_jingle = Vrai;  // the lit phase first
+        QStringList phases;
+        for (int i = 0; i < 2; ++i) {
+            r.Timer8_Timer();
+            phases << QString::number(l.Label14.ForeColor()) + QLatin1Char('/') + QString::number(l.Label14.BackStyle());
+            QVERIFY(l.Label14.Caption().startsWith(QStringLiteral("Jingle / On")));
+            const QString quand = QStringLiteral("blink phase %1: ").arg(i);
+            QCOMPARE(quand + illisibles_a_l_ecran(l).join(QStringLiteral(", ")), quand);
+        }
+        QVERIFY(phases[0] != phases[1]);
+        QTest::mouseMove(&l.Label7, l.Label7.rect().center());
+        QCOMPARE(l.Label7.ForeColor(), 8454016);  // lit
+        QCOMPARE(QStringLiteral("hovered: ") + illisibles_a_l_ecran(l).join(QStringLiteral(", ")), QStringLiteral("hovered: "));
+        l.hide();
     }
 
     // The shipped help file as the viewer shows it on the default colours: every line of

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -190,8 +191,8 @@ private slots:
     }
 
     // A real click: the refusal box is up while the user lets go of the button, so the
-    // release reaches the box, not the button. The menu opens all the same and the button
-    // is drawn released.
+    // release reaches the box, not the button. The menu opens all the same, without its own
+    // refusal (one box per click), and the button is drawn released.
     void clic_reel_sur_le_bouton_liste_en_mode_manuel() {
         Radio_FM& f = fenetre();
         f.show();
@@ -200,21 +201,37 @@ private slots:
         const QImage au_repos = f.Image6.grab().toImage();
         QWindow* fenetre_x = f.windowHandle();
         const QPoint ici = f.Image6.mapTo(&f, f.Image6.rect().center());
-        const boites::Interception garde = boites::definir_interception({});  // the real box
-        QString texte_boite;
-        QTimer::singleShot(200, [&] {
+        const boites::Interception garde = boites::definir_interception({});  // the real boxes
+        QStringList textes;
+        QPointer<QWidget> vue;
+        QTimer t;
+        t.setInterval(50);
+        QObject::connect(&t, &QTimer::timeout, [&] {
             QWidget* boite = QApplication::activeModalWidget();
-            if (!boite) return;
-            if (auto* m = qobject_cast<QMessageBox*>(boite)) texte_boite = m->text();
-            QTest::mouseRelease(fenetre_x, Qt::LeftButton, {}, ici);
+            if (!boite || boite == vue) return;
+            vue = boite;
+            if (auto* m = qobject_cast<QMessageBox*>(boite)) textes << m->text();
+            if (textes.size() == 1) QTest::mouseRelease(fenetre_x, Qt::LeftButton, {}, ici);
             QTest::keyClick(boite, Qt::Key_Return);
         });
+        t.start();
         QTest::mousePress(fenetre_x, Qt::LeftButton, {}, ici);
-        boites::definir_interception(garde);
-        QVERIFY(texte_boite.startsWith(QStringLiteral("Vous ètes en mode manuel")));
+        // The menu shows once its opening handler is done: any second box has come and gone.
         QTRY_VERIFY(f.liste_.menu()->isVisible());
+        t.stop();
+        boites::definir_interception(garde);
+        QCOMPARE(textes.size(), 1);
+        QVERIFY(textes[0].startsWith(QStringLiteral("Vous ètes en mode manuel")));
         fermer_menus();
         QCOMPARE(f.Image6.grab().toImage(), au_repos);
+        // The next click on the list button in manual mode refuses again, once (the refusal
+        // switched to deck mixing, which leaves manual mode).
+        f.a_mode_manuel.setChecked(true);
+        Repondeur r;
+        r.attendre_message();
+        QTest::mouseClick(&f.Image6, Qt::LeftButton);
+        QCOMPARE(r.messages().size(), 1);
+        fermer_menus();
     }
 
     void microphone() {
@@ -395,28 +412,38 @@ private slots:
 
     // ---- Small menu commands.
 
+    // Cancelled, or nothing typed: the name stays as it was, shown and stored as before.
     void nom_de_la_radio_vide_ou_annule() {
         Radio_FM& f = fenetre();
         Nom_radio_fm = QStringLiteral("Radio Nord");
+        f.setCaption(Nom_radio_fm);
+        f.Combo1.setText(QStringLiteral("Liste Radio Nord"));
         for (bool annuler : {false, true}) {
             Repondeur r;
             if (annuler) r.attendre_annulation(); else r.attendre_saisie(QString());
             f.nom_radio_Click();
             QCOMPARE(r.boites()[0].texte, QStringLiteral("Saisie d'un nouveau nom"));
             QCOMPARE(r.boites()[0].titre, QStringLiteral(" Nom de votre Radio "));
-            QCOMPARE(r.boites()[0].defaut, annuler ? QStringLiteral("Radio_FM") : QStringLiteral("Radio Nord"));
-            QCOMPARE(Nom_radio_fm, QStringLiteral("Radio_FM"));
-            QCOMPARE(f.Quitter_.Caption(), QStringLiteral("Quitter Radio_FM (Q)"));
-            QCOMPARE(f.Caption(), QStringLiteral("Radio_FM"));
-            QCOMPARE(mini_lecteur::instance().Caption(), QStringLiteral("Radio_FM"));
-            QCOMPARE(f.nom_radio.Caption(), QStringLiteral("Nom de la radio :Radio_FM"));
-            QCOMPARE(f.Combo1.Text(), QStringLiteral("Liste Radio_FM"));
-            QCOMPARE(f.Combo2.Text(), QStringLiteral("Jingles Radio_FM"));
-            QCOMPARE(Liste_son::instance().Label24.Caption(), QStringLiteral("Radio_FM"));
-            QCOMPARE(reglage(cle::Nom_radio_fm), QStringLiteral("Radio_FM"));
+            QCOMPARE(r.boites()[0].defaut, QStringLiteral("Radio Nord"));
+            QCOMPARE(Nom_radio_fm, QStringLiteral("Radio Nord"));
+            QCOMPARE(f.Caption(), QStringLiteral("Radio Nord"));
+            QCOMPARE(f.Combo1.Text(), QStringLiteral("Liste Radio Nord"));
+            QCOMPARE(reglage(cle::Nom_radio_fm), QString());  // nothing written
         }
+        Repondeur r;
+        r.attendre_saisie(QStringLiteral("Radio Sud"));
+        f.nom_radio_Click();
+        QCOMPARE(Nom_radio_fm, QStringLiteral("Radio Sud"));
+        QCOMPARE(f.Quitter_.Caption(), QStringLiteral("Quitter Radio Sud (Q)"));
+        QCOMPARE(f.Caption(), QStringLiteral("Radio Sud"));
+        QCOMPARE(mini_lecteur::instance().Caption(), QStringLiteral("Radio Sud"));
+        QCOMPARE(f.nom_radio.Caption(), QStringLiteral("Nom de la radio :Radio Sud"));
+        QCOMPARE(f.Combo1.Text(), QStringLiteral("Liste Radio Sud"));
+        QCOMPARE(f.Combo2.Text(), QStringLiteral("Jingles Radio Sud"));
+        QCOMPARE(Liste_son::instance().Label24.Caption(), QStringLiteral("Radio Sud"));
+        QCOMPARE(reglage(cle::Nom_radio_fm), QStringLiteral("Radio Sud"));
         f.Option__Click();
-        QCOMPARE(f.nom_radio.Caption(), QStringLiteral("Nom de la radio : Radio_FM"));
+        QCOMPARE(f.nom_radio.Caption(), QStringLiteral("Nom de la radio : Radio Sud"));
     }
 
     // On a read-only settings folder a change shows and the user is told, once per command,
