@@ -252,6 +252,7 @@ private slots:
         Liste_son& l = liste_de({m_dir.filePath(QStringLiteral("ROCK.MP3"))});
         l.ListView1.setSelectedItem(l.ListView1.ListItem(1));
         l.a_mettre_a_jour_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(fini(), 60000);
         QCOMPARE(cellules_ligne(1)[3], ajout_fichier::nom_genre(17));
         QCOMPARE(cellules_ligne(1)[5], QStringLiteral("00:00:03"));
     }

@@ -14,6 +14,7 @@
 #include "config/placement.h"
 #include "config/reglages_radio.h"
 #include "config/table_reglages.h"
+#include "support/cadres.h"
 #include "support/configuration.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
@@ -35,43 +36,11 @@
 #include "windows/renom.h"
 
 using namespace Radio;
+using cadres_test::cadre_montre;
+using cadres_test::capture;
 
 namespace {
-// Shows the window and waits as the program does: framed, no place asked for still waiting
-// for the frame, and the frame standing still for 500 ms; with `attendu`, also where the test
-// asked for it (the window manager answers a framed window's move in its own time). Returns
-// the frame.
-QRect cadre_montre(QWidget& w, const std::function<bool(const QRect&)>& attendu = {}) {
-    w.show();
-    if (!QTest::qWaitForWindowExposed(&w, 30000)) return {};
-    QRect vu;
-    QElapsedTimer immobile;
-    QElapsedTimer limite;
-    // Generous: a loaded machine's window manager can take seconds (the program waits 10 s).
-    limite.start();
-    while (!limite.hasExpired(30000)) {
-        QTest::qWait(20);
-        const QRect r = w.frameGeometry();
-        if (r != vu || !immobile.isValid()) {
-            vu = r;
-            immobile.start();
-            continue;
-        }
-        const bool encadre = r != w.geometry() && cadre::coin(w) == r.topLeft();
-        if (encadre && immobile.hasExpired(500) && (!attendu || attendu(r))) return r;
-    }
-    return w.frameGeometry();
-}
-
 QRect ecran() { return QGuiApplication::primaryScreen()->geometry(); }
-
-// With SONAVEL_CAPTURES naming a folder, the whole screen as the user sees it, frames included.
-void capture(const QString& nom) {
-    const QString dossier = qEnvironmentVariable("SONAVEL_CAPTURES");
-    if (dossier.isEmpty()) return;
-    QDir().mkpath(dossier);
-    QGuiApplication::primaryScreen()->grabWindow(0).save(dossier + QLatin1Char('/') + nom + QStringLiteral(".png"));
-}
 
 QPoint position_gardee(const char* cle_haut, const char* cle_gauche) {
     return {lire_reglage(cle::Position, cle_gauche).toInt() / TwipsParPixel,

@@ -22,6 +22,7 @@
 #include "config/reglages_radio.h"
 #include "config/table_reglages.h"
 #include "platform/boites.h"
+#include "support/cadres.h"
 #include "support/configuration.h"
 #include "support/repondeur.h"
 #include "support/sonavel_test.h"
@@ -32,6 +33,8 @@
 #include "windows/mini_lecteur.h"
 
 using namespace Radio;
+using cadres_test::cadre_montre;
+using cadres_test::capture;
 
 namespace {
 // The client windows from bottom to top, as the window manager stacks them.
@@ -63,29 +66,6 @@ bool au_dessus(const QWidget& dessus, const QWidget& dessous) {
     const QList<WId> p = pile();
     const qsizetype a = p.indexOf(dessus.winId()), b = p.indexOf(dessous.winId());
     return a >= 0 && b >= 0 && a > b;
-}
-
-// Shows the window and waits until the window manager has framed it and the frame stands still.
-QRect cadre_montre(QWidget& w) {
-    w.show();
-    if (!QTest::qWaitForWindowExposed(&w)) return {};
-    QRect avant;
-    for (int i = 0; i < 300; ++i) {
-        QTest::qWait(50);
-        const QRect r = w.frameGeometry();
-        if (r != w.geometry() && r == avant && cadre::coin(w) == r.topLeft()) return r;
-        avant = r;
-    }
-    return w.frameGeometry();
-}
-
-// With SONAVEL_CAPTURES naming a folder, the whole screen as the user sees it, frames included.
-void capture(const QString& nom) {
-    const QString dossier = qEnvironmentVariable("SONAVEL_CAPTURES");
-    if (dossier.isEmpty()) return;
-    QDir().mkpath(dossier);
-    QTest::qWait(300);  // drawn
-    QGuiApplication::primaryScreen()->grabWindow(0).save(dossier + QLatin1Char('/') + nom + QStringLiteral(".png"));
 }
 
 // A key typed on the keyboard as the X server gets it (XTEST): it goes to the window that has
