@@ -9,8 +9,6 @@
 
 namespace attente {
 namespace {
-// Often enough for a moved window to follow the pointer, rarely enough to cost nothing.
-constexpr qint64 PauseMs = 20;
 // How often a wait looks at the work it waits for.
 constexpr int ScrutationMs = 10;
 
@@ -37,16 +35,6 @@ protected:
 
 constexpr QEventLoop::ProcessEventsFlags SansSaisie = QEventLoop::ExcludeUserInputEvents;
 }  // namespace
-
-void laisser_repondre() {
-    static QElapsedTimer derniere;
-    if (derniere.isValid() && derniere.elapsed() < PauseMs) return;
-    {
-        SansFermeture garde;
-        QCoreApplication::processEvents(SansSaisie);
-    }
-    derniere.start();
-}
 
 bool attendre(const std::function<bool()>& fini, const std::function<int64_t()>& progres, int32_t delai_ms) {
     if (fini()) return true;
