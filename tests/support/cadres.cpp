@@ -32,6 +32,15 @@ QRect cadre_montre(QWidget& w, const std::function<bool(const QRect&)>& attendu)
     return w.frameGeometry();
 }
 
+QString sans_gestionnaire_de_fenetres() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return QStringLiteral("needs an X display (QT_QPA_PLATFORM=xcb)");
+    QWidget essai;
+    essai.resize(100, 100);
+    if (cadre_montre(essai) == essai.geometry()) return QStringLiteral("needs a window manager that frames windows");
+    return QString();
+}
+
 void capture(const QString& nom) {
     const QString dossier = qEnvironmentVariable("SONAVEL_CAPTURES");
     if (dossier.isEmpty()) return;

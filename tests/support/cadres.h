@@ -12,6 +12,8 @@ namespace cadres_test {
 // asked for it (the window manager answers a framed window's move in its own time). Returns
 // the frame.
 QRect cadre_montre(QWidget& w, const std::function<bool(const QRect&)>& attendu = {});
+// Why these tests cannot run here (no X display, no window manager framing windows), or "".
+QString sans_gestionnaire_de_fenetres();
 // With SONAVEL_CAPTURES naming a folder, the whole screen as the user sees it, frames included,
 // saved there as NOM.png.
 void capture(const QString& nom);
