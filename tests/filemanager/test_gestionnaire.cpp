@@ -162,8 +162,10 @@ private slots:
     }
 
     // Both folder walks on a slow disk: the disk work is on a worker, so the window thread
-    // turns its loop all along (no gap of 0.2 s), and the walk waits for each exact length (a
-    // variable-rate file's estimate is far off), so it ends as it would on a fast disk.
+    // turns its loop all along, and the walk waits for each exact length (a variable-rate
+    // file's estimate is far off), so it ends as it would on a fast disk. At 2 MB/s a file
+    // measured on the window thread would hold it for most of a second or more; a loaded
+    // machine alone can delay a tick by a fifth of one, so the bound is 0.4 s.
     void parcours_sur_disque_lent_data() {
         QTest::addColumn<bool>("ajout");
         QTest::newRow("temps d'écoute") << false;
@@ -178,7 +180,7 @@ private slots:
         const int64_t total = 2 * rt::CLng(*media_mpeg::duree_parcours(constant)) + 2 * rt::CLng(exacte_variable);
         ajout_fichier& a = ouvrir(d);
         media_mpeg::oublier_durees();
-        fixtures::DisqueLent disque_lent(5 * 1000 * 1000);
+        fixtures::DisqueLent disque_lent(2 * 1000 * 1000);
         SuiviBoucle suivi;
         QElapsedTimer duree;
         duree.start();
@@ -203,7 +205,7 @@ private slots:
             QCOMPARE(a.Label5.Caption(), QStringLiteral("Fichier : d.mp3"));
             QCOMPARE(a.Label10.Caption(), gestionnaire::texte_duree(total));
         }
-        QVERIFY2(ecart < 200, qPrintable(QStringLiteral("%1 ms without an event in a walk of %2 ms")
+        QVERIFY2(ecart < 400, qPrintable(QStringLiteral("%1 ms without an event in a walk of %2 ms")
                                               .arg(ecart)
                                               .arg(duree.elapsed())));
     }

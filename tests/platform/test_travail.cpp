@@ -197,7 +197,9 @@ void TestTravail::disque_lent_sans_retenir_les_fenetres() {
     for (int i = 0; i < 3; ++i) QVERIFY2(qAbs(durees[i] - (20.0 + i)) < 0.1, qPrintable(QString::number(durees[i])));
     // The disk was really slow: three VBR files of about 300 KB each cannot be read at once.
     QVERIFY2(total > 1000, qPrintable(QString::number(total)));
-    QVERIFY2(plus_long < 200, qPrintable(QStringLiteral("longest gap %1 ms").arg(plus_long)));
+    // Measured on the window thread, each file would hold it for over a second; a loaded
+    // machine alone can delay a tick by a fifth of one.
+    QVERIFY2(plus_long < 400, qPrintable(QStringLiteral("longest gap %1 ms").arg(plus_long)));
 }
 
 SONAVEL_TEST_MAIN(TestTravail)

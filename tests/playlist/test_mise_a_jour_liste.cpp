@@ -301,7 +301,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(fini(), 120000);
         const double ecart = suivi.plus_long_ecart_ms();
         verifier_fin(cellules_ligne(1)[2], exacte);
-        QVERIFY2(ecart < 200, qPrintable(QString::number(ecart)));
+        // A measurement on the window thread would hold it for seconds at this rate; a loaded
+        // machine alone can delay a tick by a fifth of one.
+        QVERIFY2(ecart < 400, qPrintable(QString::number(ecart)));
         Radio_FM::instance().Timer1.setEnabled(false);
         Radio_FM::instance().Timer4.setEnabled(false);
     }
