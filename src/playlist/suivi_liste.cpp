@@ -1,6 +1,7 @@
 #include "playlist/suivi_liste.h"
 
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "config/etat.h"
 
@@ -42,7 +43,37 @@ QPersistentModelIndex SuiviListe::index_de(int32_t ligne) const {
     return QPersistentModelIndex(m_vue.model()->index(ligne - 1, 0));
 }
 
+void SuiviListe::synchroniser_tires() {
+    const int32_t n = std::clamp(nb_index_tires, 0, int32_t(index_tires.size()));
+    bool meme = m_tires.size() == n;
+    for (int32_t i = 0; meme && i < n; ++i) meme = m_tires[i].vu == index_tires[i];
+    if (meme) {
+        // Numbers kept through a clear name their rows again once the rows are back.
+        for (Tire& t : m_tires)
+            if (!t.index.isValid() && !t.deplace) t.index = index_de(t.vu);
+        return;
+    }
+    m_tires.resize(n);
+    for (int32_t i = 0; i < n; ++i) m_tires[i] = Tire{index_tires[i], index_de(index_tires[i])};
+}
+
+void SuiviListe::ecrire_tires() {
+    if (m_tires.isEmpty()) return;
+    QVector<Tire> restants;
+    restants.reserve(m_tires.size());
+    for (Tire& t : m_tires) {
+        if (t.retire) continue;
+        if (t.index.isValid()) t.vu = t.index.row() + 1;
+        restants.append(t);
+    }
+    m_tires = restants;
+    index_tires.resize(m_tires.size());
+    for (int32_t i = 0; i < m_tires.size(); ++i) index_tires[i] = m_tires[i].vu;
+    nb_index_tires = int32_t(m_tires.size());
+}
+
 void SuiviListe::synchroniser() {
+    synchroniser_tires();
     // A variable written since the last edit names the row of its new value.
     for (Suivi& s : m_suivis) {
         const int32_t v = *s.valeur;
@@ -81,6 +112,13 @@ void SuiviListe::avant_retrait(int premier, int dernier) {
             s.index = QPersistentModelIndex();
         }
     }
+    for (Tire& t : m_tires) {
+        if (!retire(t.index)) continue;
+        if (deplacement)
+            t.deplace = true;
+        else
+            t.retire = true;
+    }
     if (retire(m_element)) {
         if (deplacement)
             m_element_deplace = true;
@@ -103,6 +141,11 @@ void SuiviListe::apres_insertion(int premier, int dernier) {
                 m_element_deplace = false;
                 m_element = arrivee;
             }
+            for (Tire& t : m_tires)
+                if (t.deplace) {
+                    t.deplace = false;
+                    t.index = arrivee;
+                }
         }
     }
     apres_changement();
@@ -114,6 +157,8 @@ void SuiviListe::apres_changement() {
         else if (!s.deplace) *s.valeur = s.vu;
         s.vu = *s.valeur;
     }
+    // A row out for a move is written back once it is in again.
+    if (std::none_of(m_tires.begin(), m_tires.end(), [](const Tire& t) { return t.deplace; })) ecrire_tires();
     if (!m_element_deplace) {
         element_courant = m_element.isValid() ? m_vue.topLevelItem(m_element.row()) : nullptr;
         m_element_vu = element_courant;
@@ -129,6 +174,7 @@ void SuiviListe::apres_remise_a_zero() {
     m_element = QPersistentModelIndex();
     m_element_deplace = false;
     element_courant = m_element_vu = nullptr;
+    for (Tire& t : m_tires) t = Tire{t.vu};
 }
 
 void SuiviListe::deplacer(QTreeWidgetItem* ligne, int vers) {
@@ -149,6 +195,9 @@ void SuiviListe::deplacer(QTreeWidgetItem* ligne, int vers) {
         m_element_deplace = false;
         element_courant = m_element_vu = nullptr;
     }
+    for (Tire& t : m_tires)
+        if (t.deplace) t.retire = true;
+    ecrire_tires();
 }
 
 QPersistentModelIndex SuiviListe::entree_en_ondes() {

@@ -15,6 +15,9 @@
 // - element_courant becomes null (it never dangles).
 // A row moved by `deplacer` (a drag) keeps its variables.
 // A clear keeps the numbers (a reload of the same file shows the same rows again).
+// The random draw's history (index_tires) follows its rows the same way; a drawn row that
+// leaves the list leaves the history, so the draw without repeat still counts the rows it
+// can draw from.
 #include <QObject>
 #include <QPersistentModelIndex>
 #include <QVector>
@@ -46,7 +49,16 @@ private:
         QPersistentModelIndex index;
         bool deplace = false;  // its row is out of the view for a move
     };
+    // A row of the draw history.
+    struct Tire {
+        int32_t vu = 0;
+        QPersistentModelIndex index;
+        bool deplace = false;
+        bool retire = false;
+    };
     void synchroniser();
+    void synchroniser_tires();
+    void ecrire_tires();
     void avant_retrait(int premier, int dernier);
     void apres_changement();
     void apres_insertion(int premier, int dernier);
@@ -55,6 +67,7 @@ private:
 
     QTreeWidget& m_vue;
     QVector<Suivi> m_suivis;
+    QVector<Tire> m_tires;
     QTreeWidgetItem* m_element_vu = nullptr;
     QPersistentModelIndex m_element;
     bool m_element_deplace = false;

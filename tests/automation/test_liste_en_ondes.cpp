@@ -11,6 +11,7 @@
 #include <QTest>
 #include <sys/mount.h>
 
+#include "automation/choix_entree.h"
 #include "automation/scene_liste.h"
 #include "platform/fichiers.h"
 #include "platform/programme.h"
@@ -107,6 +108,35 @@ private slots:
         QVERIFY(!notice_d_erreur_visible());
         QVERIFY(s.f.coche3.Value());
         QVERIFY(s.f.Timer4.Enabled());
+    }
+
+    // At random, the delete of a row already played, above other rows already played: the
+    // draw's history follows its rows, so every row left plays once before any repeats.
+    void tirage_sans_repetition_apres_une_suppression_data() {
+        QTest::addColumn<uint32_t>("graine");
+        for (uint32_t g = 1; g <= 6; ++g) QTest::newRow(qPrintable(QStringLiteral("graine %1").arg(g))) << g;
+    }
+    void tirage_sans_repetition_apres_une_suppression() {
+        QFETCH(uint32_t, graine);
+        SceneListe s;
+        choix::semer(graine);
+        const QStringList p = s.pistes(QStringLiteral("p"), 7, 12, QStringLiteral("12.00"));
+        s.demarrer(true, 1);
+        montrer_liste(s);
+        QVERIFY(s.jusqu_a(4, 80));
+        int ligne = 0;
+        for (int r = 1; r <= 7 && !ligne; ++r)
+            if (r != num_enreg_courant && s.pistes().contains(p[r - 1])) ligne = r;
+        QVERIFY(ligne > 0);
+        const QString retire = p[ligne - 1];
+        cliquer_ligne(s, ligne);
+        QTest::keyClick(&s.l.ListView1, Qt::Key_Space);
+        QCOMPARE(s.l.ListView1.ListCount(), 6);
+        QVERIFY(s.jusqu_a(7, 120));
+        QStringList joues = s.pistes().mid(0, 7);
+        joues.removeAll(retire);
+        QCOMPARE(QSet<QString>(joues.begin(), joues.end()).size(), 6);
+        QVERIFY(!notice_d_erreur_visible());
     }
 
     // Other edits while p3 plays: the next entries are the ones after it in the view as it
