@@ -277,10 +277,13 @@ void TestAntenneEtTravaux::travaux_pendant_la_lecture() {
     a.observateur.stop();
 
     QVERIFY2(a.erreurs.isEmpty(), qPrintable(a.erreurs.join(QLatin1Char('\n'))));
-    // Each change-over came within one tick of the chaining timer after its mix point, plus
-    // at most a second.
+    // Each change-over came on its second: at most a second after its mix point (a
+    // measurement holding the window thread shows here as seconds).
+    double pire = 0;
+    for (const Bascule& b : a.bascules) pire = qMax(pire, b.retard);
+    qInfo("%lld change-overs, the latest %.3f s after its mix point", qlonglong(a.bascules.size()), pire);
     for (const Bascule& b : a.bascules)
-        QVERIFY2(b.retard <= 2.0, qPrintable(QStringLiteral("%1 came %2 s after its mix point").arg(b.chemin).arg(b.retard)));
+        QVERIFY2(b.retard <= 1.0, qPrintable(QStringLiteral("%1 came %2 s after its mix point").arg(b.chemin).arg(b.retard)));
     if (!aleatoire) {
         // In list order no entry played twice and none was passed over: the played entries
         // follow one another in the original order (the gone and undecodable ones left).
