@@ -17,18 +17,36 @@ constexpr int Duree = 410, LDuree = 8;
 }  // namespace
 
 namespace {
-// A text field as champ::texte gives it; plain ASCII that fits (nearly every path and cell)
-// is copied as it is, with no conversion or allocation.
+// Whether bytes of the code page are surely not UTF-8: a lead byte followed by a byte that
+// does not continue it, or a continuation byte that follows no lead. The general codec then
+// keeps the code page too. Other high bytes are left to it.
+bool jamais_utf8(const char* o, qsizetype n) {
+    for (qsizetype i = 0; i + 1 < n; ++i) {
+        const auto a = uchar(o[i]), b = uchar(o[i + 1]);
+        const bool suite = (b & 0xC0) == 0x80;
+        if (a >= 0xC0 && !suite) return true;
+        if (a < 0x80 && suite) return true;
+    }
+    return n > 0 && (uchar(o[0]) & 0xC0) == 0x80;
+}
+
+// A text field as champ::texte gives it. Text that fits, written with characters that are the
+// same in the code page and in Latin-1 (nearly every path and cell: ASCII, or accented letters
+// next to plain ones), is copied as it is, with no conversion or allocation.
 void texte_dans(char* champ, int largeur, const QString& s) {
     if (s.size() <= largeur) {
-        const QChar* c = s.constData();
+        const ushort* c = s.utf16();
+        const qsizetype n = s.size();
         qsizetype i = 0;
-        while (i < s.size() && c[i].unicode() < 0x80) {
-            champ[i] = char(c[i].unicode());
-            ++i;
+        bool haut = false;
+        for (; i < n; ++i) {
+            const ushort u = c[i];
+            if (u >= 0x100 || (u >= 0x80 && u < 0xA0)) break;  // another byte in the code page, or none
+            champ[i] = char(u);
+            haut |= u >= 0x80;
         }
-        if (i == s.size()) {
-            std::memset(champ + i, ' ', size_t(largeur - i));
+        if (i == n && (!haut || jamais_utf8(champ, n))) {
+            std::memset(champ + n, ' ', size_t(largeur - n));
             return;
         }
     }
