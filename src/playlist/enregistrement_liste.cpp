@@ -35,12 +35,19 @@ bool jamais_utf8(const char* o, qsizetype n) {
 // next to plain ones), is copied as it is, with no conversion or allocation.
 void texte_dans(char* champ, int largeur, const QString& s) {
     if (s.size() <= largeur) {
-        const ushort* c = s.utf16();
+        const char16_t* c = reinterpret_cast<const char16_t*>(s.constData());
         const qsizetype n = s.size();
         qsizetype i = 0;
+        // ASCII four characters at a time, then one by one from the first block that is not.
+        for (; i + 4 <= n; i += 4) {
+            quint64 quatre;
+            std::memcpy(&quatre, c + i, sizeof quatre);
+            if (quatre & Q_UINT64_C(0xFF80FF80FF80FF80)) break;
+            for (int k = 0; k < 4; ++k) champ[i + k] = char(c[i + k]);
+        }
         bool haut = false;
         for (; i < n; ++i) {
-            const ushort u = c[i];
+            const char16_t u = c[i];
             if (u >= 0x100 || (u >= 0x80 && u < 0xA0)) break;  // another byte in the code page, or none
             champ[i] = char(u);
             haut |= u >= 0x80;
