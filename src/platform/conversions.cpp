@@ -93,7 +93,7 @@ bool nombre_simple(const QString& texte, double& valeur) {
                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const qsizetype n = texte.size();
     if (n == 0 || n > 17) return false;
-    const ushort* c = texte.utf16();
+    const char16_t* c = reinterpret_cast<const char16_t*>(texte.constData());
     qsizetype i = 0;
     const bool negatif = c[0] == u'-';
     if (negatif) ++i;

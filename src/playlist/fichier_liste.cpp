@@ -77,14 +77,15 @@ int16_t entier_de(const QString& texte) {
 
 constexpr int Colonnes = 6;
 
-TypeEnregListe entree_des_textes(const QString (&t)[Colonnes]) {
+// The texts are moved into the entry.
+TypeEnregListe entree_des_textes(QString (&t)[Colonnes]) {
     TypeEnregListe e;
-    e.chemin = t[0];
+    e.chemin = std::move(t[0]);
     e.debut_lecture = reel_de(t[1]);
-    e.fin_lecture = t[2];
-    e.genre = t[3];
+    e.fin_lecture = std::move(t[2]);
+    e.genre = std::move(t[3]);
     e.volume = entier_de(t[4]);
-    e.duree_piste = t[5];
+    e.duree_piste = std::move(t[5]);
     return e;
 }
 
