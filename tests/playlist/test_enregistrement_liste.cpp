@@ -53,6 +53,10 @@ private slots:
             QStringLiteral("\u00a9abc"),          // a continuation byte first
             QStringLiteral("a\u00a9"),            // a continuation byte after ASCII
             QStringLiteral("€uro"),              // 0x80 in the page
+            QStringLiteral("abcdefg€hijklmno"),  // the same, inside a block of plain characters
+            QStringLiteral("abcd\u00a9efgh"),      // a continuation byte after a block of ASCII
+            QStringLiteral("/musique/abcd\u00c3\u00a9fin.mp3"),  // reads back as UTF-8, after ASCII
+            QStringLiteral("titre numéro 12 - été.mp3"),
             QStringLiteral("\u0081"),             // unassigned in the page
             QStringLiteral("\u0085"),             // not in the page: UTF-8
             QStringLiteral("日本"),
