@@ -89,12 +89,20 @@ TypeEnregListe entree_des_textes(QString (&t)[Colonnes]) {
     return e;
 }
 
+// A cell's text as QTreeWidgetItem::text gives it, taken out of the cell's value with no
+// second copy of the string.
+QString texte_de(const QTreeWidgetItem* ligne, int colonne) {
+    QVariant v = ligne->data(colonne, Qt::DisplayRole);
+    if (v.metaType() == QMetaType::fromType<QString>()) return std::move(*static_cast<QString*>(v.data()));
+    return v.toString();
+}
+
 // The cells after the path of row `index` (0-based), each read once; an empty one takes its
 // default in the view and in t.
 void completer_ligne(QTreeWidgetItem* ligne, int index, QString (&t)[Colonnes]) {
     static const QString defauts[] = {QStringLiteral("0.10"), QStringLiteral("0.00"), QStringLiteral("divers"),
                                       QStringLiteral("0")};
-    for (int c = 1; c < Colonnes; ++c) t[c] = ligne->text(c);
+    for (int c = 1; c < Colonnes; ++c) t[c] = texte_de(ligne, c);
     for (int c = 1; c <= 4; ++c)
         if (t[c].isEmpty()) ligne->setText(c, t[c] = defauts[c - 1]);
     if (t[5].isEmpty()) ligne->setText(5, t[5] = QString::number(index + 1));
@@ -103,7 +111,7 @@ void completer_ligne(QTreeWidgetItem* ligne, int index, QString (&t)[Colonnes]) 
 
 TypeEnregListe entree_de_ligne(const QTreeWidgetItem* ligne) {
     QString t[Colonnes];
-    for (int c = 0; c < Colonnes; ++c) t[c] = ligne->text(c);
+    for (int c = 0; c < Colonnes; ++c) t[c] = texte_de(ligne, c);
     return entree_des_textes(t);
 }
 
@@ -133,15 +141,16 @@ void completer_et_ecrire(ListView& vue, QIODevice& sortie) {
     // held in memory.
     constexpr int ParBloc = 256;
     QByteArray bloc(ParBloc * enreg_liste::Longueur, Qt::Uninitialized);
-    const int n = vue.ListCount();
+    const QTreeWidgetItem* racine = vue.invisibleRootItem();  // its rows without a lookup of the model each
+    const int n = racine->childCount();
     QString t[Colonnes];
     int debut = 0;
     for (; debut < n; debut += ParBloc) {
         const int fin = std::min(n, debut + ParBloc);
         char* p = bloc.data();
         for (int i = debut; i < fin; ++i, p += enreg_liste::Longueur) {
-            QTreeWidgetItem* ligne = vue.topLevelItem(i);
-            t[0] = ligne->text(0);
+            QTreeWidgetItem* ligne = racine->child(i);
+            t[0] = texte_de(ligne, 0);
             completer_ligne(ligne, i, t);
             enreg_liste::encoder_dans(entree_des_textes(t), p);
         }
@@ -150,13 +159,14 @@ void completer_et_ecrire(ListView& vue, QIODevice& sortie) {
             break;  // the writer keeps the error; the rows left are still completed
         }
     }
-    for (int i = debut; i < n; ++i) completer_ligne(vue.topLevelItem(i), i, t);
+    for (int i = debut; i < n; ++i) completer_ligne(racine->child(i), i, t);
 }
 
 void completer_cellules(ListView& vue) {
     QString t[Colonnes];
-    const int n = vue.ListCount();
-    for (int i = 0; i < n; ++i) completer_ligne(vue.topLevelItem(i), i, t);
+    const QTreeWidgetItem* racine = vue.invisibleRootItem();
+    const int n = racine->childCount();
+    for (int i = 0; i < n; ++i) completer_ligne(racine->child(i), i, t);
 }
 
 QByteArray lire(const QString& nom) { return fichiers::lire_fichier(chemin_complet(nom)); }
