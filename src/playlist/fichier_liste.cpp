@@ -1,6 +1,7 @@
 #include "playlist/fichier_liste.h"
 
 #include <QDir>
+#include <QSignalBlocker>
 #include <QTreeWidgetItem>
 #include <QIODevice>
 #include <algorithm>
@@ -97,16 +98,44 @@ QString texte_de(const QTreeWidgetItem* ligne, int colonne) {
     return v.toString();
 }
 
-// The cells after the path of row `index` (0-based), each read once; an empty one takes its
-// default in the view and in t.
-void completer_ligne(QTreeWidgetItem* ligne, int index, QString (&t)[Colonnes]) {
-    static const QString defauts[] = {QStringLiteral("0.10"), QStringLiteral("0.00"), QStringLiteral("divers"),
-                                      QStringLiteral("0")};
-    for (int c = 1; c < Colonnes; ++c) t[c] = texte_de(ligne, c);
-    for (int c = 1; c <= 4; ++c)
-        if (t[c].isEmpty()) ligne->setText(c, t[c] = defauts[c - 1]);
-    if (t[5].isEmpty()) ligne->setText(5, t[5] = QString::number(index + 1));
-}
+// The rows whose cells were completed, told to the view at once. While it lives the model says
+// nothing: each cell it would report looks for its row's number from the end of the list, which
+// for a long list of new rows made the completion quadratic.
+class Completion {
+public:
+    explicit Completion(ListView& vue) : m_modele(vue.model()), m_silence(m_modele) {}
+    ~Completion() {
+        m_silence.unblock();
+        if (m_premiere >= 0)
+            emit m_modele->dataChanged(m_modele->index(m_premiere, 1), m_modele->index(m_derniere, Colonnes - 1));
+    }
+    // The cells after the path of row `index` (0-based), each read once; an empty one takes its
+    // default in the view and in t.
+    void ligne(QTreeWidgetItem* ligne, int index, QString (&t)[Colonnes]) {
+        static const QString defauts[] = {QStringLiteral("0.10"), QStringLiteral("0.00"), QStringLiteral("divers"),
+                                          QStringLiteral("0")};
+        for (int c = 1; c < Colonnes; ++c) t[c] = texte_de(ligne, c);
+        bool change = false;
+        for (int c = 1; c <= 4; ++c)
+            if (t[c].isEmpty()) {
+                ligne->setText(c, t[c] = defauts[c - 1]);
+                change = true;
+            }
+        if (t[5].isEmpty()) {
+            ligne->setText(5, t[5] = QString::number(index + 1));
+            change = true;
+        }
+        if (change) {
+            if (m_premiere < 0) m_premiere = index;
+            m_derniere = index;
+        }
+    }
+
+private:
+    QAbstractItemModel* m_modele;
+    QSignalBlocker m_silence;
+    int m_premiere = -1, m_derniere = -1;
+};
 }  // namespace
 
 TypeEnregListe entree_de_ligne(const QTreeWidgetItem* ligne) {
@@ -144,6 +173,7 @@ void completer_et_ecrire(ListView& vue, QIODevice& sortie) {
     const QTreeWidgetItem* racine = vue.invisibleRootItem();  // its rows without a lookup of the model each
     const int n = racine->childCount();
     QString t[Colonnes];
+    Completion completion(vue);
     int debut = 0;
     for (; debut < n; debut += ParBloc) {
         const int fin = std::min(n, debut + ParBloc);
@@ -151,7 +181,7 @@ void completer_et_ecrire(ListView& vue, QIODevice& sortie) {
         for (int i = debut; i < fin; ++i, p += enreg_liste::Longueur) {
             QTreeWidgetItem* ligne = racine->child(i);
             t[0] = texte_de(ligne, 0);
-            completer_ligne(ligne, i, t);
+            completion.ligne(ligne, i, t);
             enreg_liste::encoder_dans(entree_des_textes(t), p);
         }
         if (sortie.write(bloc.constData(), qint64(p - bloc.constData())) < 0) {
@@ -159,14 +189,15 @@ void completer_et_ecrire(ListView& vue, QIODevice& sortie) {
             break;  // the writer keeps the error; the rows left are still completed
         }
     }
-    for (int i = debut; i < n; ++i) completer_ligne(racine->child(i), i, t);
+    for (int i = debut; i < n; ++i) completion.ligne(racine->child(i), i, t);
 }
 
 void completer_cellules(ListView& vue) {
     QString t[Colonnes];
     const QTreeWidgetItem* racine = vue.invisibleRootItem();
     const int n = racine->childCount();
-    for (int i = 0; i < n; ++i) completer_ligne(racine->child(i), i, t);
+    Completion completion(vue);
+    for (int i = 0; i < n; ++i) completion.ligne(racine->child(i), i, t);
 }
 
 QByteArray lire(const QString& nom) { return fichiers::lire_fichier(chemin_complet(nom)); }
