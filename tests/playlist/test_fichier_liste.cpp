@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTreeWidgetItem>
+#include <algorithm>
 #include <functional>
 
 #include "config/etat.h"
@@ -84,7 +86,13 @@ private slots:
         ligne(l, {"/m/a.mp3", "1.50", "200.00", "pop", "80", "00:03:20"});
         ligne(l, {"/m/b.mp3"});
         index_liste_en_cours = 2;
+        // The view is told of the cells the save filled, so it shows them.
+        QSignalSpy changes(l.ListView1.model(), &QAbstractItemModel::dataChanged);
         l.sauve_tout();
+        QVERIFY(std::any_of(changes.cbegin(), changes.cend(), [](const QList<QVariant>& a) {
+            const auto debut = a[0].toModelIndex(), fin = a[1].toModelIndex();
+            return debut.row() <= 1 && fin.row() >= 1 && debut.column() <= 1 && fin.column() >= 5;
+        }));
 
         const QByteArray attendu =
             enregistrement({{0, "2f6d2f612e6d7033"},          // "/m/a.mp3"
