@@ -85,6 +85,34 @@ bool IsNumeric(const QString& texte) {
     return analyser(texte, v, false) && std::isfinite(v);
 }
 
+bool nombre_simple(const QString& texte, double& valeur) {
+    // Up to 15 digits are held exactly by an integer and by a double, as is every power of
+    // ten up to 1e15: one correctly rounded division then gives the correctly rounded value,
+    // the one the general parser finds.
+    static constexpr double Puissances[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const qsizetype n = texte.size();
+    if (n == 0 || n > 17) return false;
+    const char16_t* c = reinterpret_cast<const char16_t*>(texte.constData());
+    qsizetype i = 0;
+    const bool negatif = c[0] == u'-';
+    if (negatif) ++i;
+    quint64 mantisse = 0;
+    int entiers = 0, decimales = 0;
+    for (; i < n && c[i] >= u'0' && c[i] <= u'9'; ++i, ++entiers) mantisse = mantisse * 10 + (c[i] - u'0');
+    if (entiers == 0) return false;
+    if (i < n) {
+        if (c[i] != u'.') return false;
+        for (++i; i < n && c[i] >= u'0' && c[i] <= u'9'; ++i, ++decimales) mantisse = mantisse * 10 + (c[i] - u'0');
+        if (i < n || decimales == 0) return false;
+    }
+    if (entiers + decimales > 15) return false;
+    if (negatif && mantisse == 0) return false;  // the sign of a negative zero is the parser's to decide
+    const double v = double(mantisse) / Puissances[decimales];
+    valeur = negatif ? -v : v;
+    return true;
+}
+
 QString separateur_decimal() { return QLocale().decimalPoint(); }
 
 QString CStr(double x) {

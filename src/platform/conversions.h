@@ -22,6 +22,10 @@ double CDbl(const QString& texte);
 double Val(const QString& texte);
 // Is the text a number that CDbl accepts?
 bool IsNumeric(const QString& texte);
+// The value of a plain decimal text ("12.34", "0", "-3": an optional minus, at most 15 digits,
+// a point between digits), the same double CDbl gives, without its general parser; false for
+// any other text, which CDbl must then convert.
+bool nombre_simple(const QString& texte, double& valeur);
 
 // A double as plain decimal text with the user's decimal separator (0.1 -> "0,1" in French),
 // up to 15 significant digits; whole numbers have no decimals.

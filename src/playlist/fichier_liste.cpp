@@ -1,9 +1,11 @@
 #include "playlist/fichier_liste.h"
 
 #include <QDir>
+#include <QSignalBlocker>
 #include <QTreeWidgetItem>
 #include <QIODevice>
 #include <algorithm>
+#include <cmath>
 
 #include "automation/avis.h"
 #include "config/etat.h"
@@ -56,15 +58,90 @@ TypeEnregListe entree_lue(const TypeEnregListe& s) {
     return lue;
 }
 
-TypeEnregListe entree_de_ligne(const QTreeWidgetItem* ligne) {
+namespace {
+// The numbers of a row: a plain number text directly, any other through the general
+// conversion (0 when it does not convert).
+double reel_de(const QString& texte) {
+    double v;
+    if (rt::nombre_simple(texte, v)) return v;
+    return ou_zero([&] { return rt::CDbl(texte); });
+}
+
+int16_t entier_de(const QString& texte) {
+    double v;
+    if (rt::nombre_simple(texte, v)) {
+        const double r = std::nearbyint(v);  // halves to even, as CInt rounds
+        if (r >= -32768.0 && r <= 32767.0) return int16_t(r);
+    }
+    return ou_zero([&] { return rt::CInt(texte); });
+}
+
+constexpr int Colonnes = 6;
+
+// The texts are moved into the entry.
+TypeEnregListe entree_des_textes(QString (&t)[Colonnes]) {
     TypeEnregListe e;
-    e.chemin = ligne->text(0);
-    e.debut_lecture = ou_zero([&] { return rt::CDbl(ligne->text(1)); });
-    e.fin_lecture = ligne->text(2);
-    e.genre = ligne->text(3);
-    e.volume = ou_zero([&] { return rt::CInt(ligne->text(4)); });
-    e.duree_piste = ligne->text(5);
+    e.chemin = std::move(t[0]);
+    e.debut_lecture = reel_de(t[1]);
+    e.fin_lecture = std::move(t[2]);
+    e.genre = std::move(t[3]);
+    e.volume = entier_de(t[4]);
+    e.duree_piste = std::move(t[5]);
     return e;
+}
+
+// A cell's text as QTreeWidgetItem::text gives it, taken out of the cell's value with no
+// second copy of the string.
+QString texte_de(const QTreeWidgetItem* ligne, int colonne) {
+    QVariant v = ligne->data(colonne, Qt::DisplayRole);
+    if (v.metaType() == QMetaType::fromType<QString>()) return std::move(*static_cast<QString*>(v.data()));
+    return v.toString();
+}
+
+// The rows whose cells were completed, told to the view at once. While it lives the model says
+// nothing: each cell it would report looks for its row's number from the end of the list, which
+// for a long list of new rows made the completion quadratic.
+class Completion {
+public:
+    explicit Completion(ListView& vue) : m_modele(vue.model()), m_silence(m_modele) {}
+    ~Completion() {
+        m_silence.unblock();
+        if (m_premiere >= 0)
+            emit m_modele->dataChanged(m_modele->index(m_premiere, 1), m_modele->index(m_derniere, Colonnes - 1));
+    }
+    // The cells after the path of row `index` (0-based), each read once; an empty one takes its
+    // default in the view and in t.
+    void ligne(QTreeWidgetItem* ligne, int index, QString (&t)[Colonnes]) {
+        static const QString defauts[] = {QStringLiteral("0.10"), QStringLiteral("0.00"), QStringLiteral("divers"),
+                                          QStringLiteral("0")};
+        for (int c = 1; c < Colonnes; ++c) t[c] = texte_de(ligne, c);
+        bool change = false;
+        for (int c = 1; c <= 4; ++c)
+            if (t[c].isEmpty()) {
+                ligne->setText(c, t[c] = defauts[c - 1]);
+                change = true;
+            }
+        if (t[5].isEmpty()) {
+            ligne->setText(5, t[5] = QString::number(index + 1));
+            change = true;
+        }
+        if (change) {
+            if (m_premiere < 0) m_premiere = index;
+            m_derniere = index;
+        }
+    }
+
+private:
+    QAbstractItemModel* m_modele;
+    QSignalBlocker m_silence;
+    int m_premiere = -1, m_derniere = -1;
+};
+}  // namespace
+
+TypeEnregListe entree_de_ligne(const QTreeWidgetItem* ligne) {
+    QString t[Colonnes];
+    for (int c = 0; c < Colonnes; ++c) t[c] = texte_de(ligne, c);
+    return entree_des_textes(t);
 }
 
 void ajouter_lignes(ListView& vue, const QByteArray& contenu) {
@@ -87,31 +164,40 @@ QByteArray octets_de_la_vue(const ListView& vue) {
     return octets;
 }
 
-void ecrire_la_vue(const ListView& vue, QIODevice& sortie) {
-    // A long list is saved after every edit: its records go out through one small buffer
-    // used again and again, never the whole list held in memory.
+void completer_et_ecrire(ListView& vue, QIODevice& sortie) {
+    // A long list is saved after every edit: one pass over the rows, each cell read once, and
+    // the records go out through one small buffer used again and again, never the whole list
+    // held in memory.
     constexpr int ParBloc = 256;
     QByteArray bloc(ParBloc * enreg_liste::Longueur, Qt::Uninitialized);
-    const int n = vue.ListCount();
-    for (int debut = 0; debut < n; debut += ParBloc) {
+    const QTreeWidgetItem* racine = vue.invisibleRootItem();  // its rows without a lookup of the model each
+    const int n = racine->childCount();
+    QString t[Colonnes];
+    Completion completion(vue);
+    int debut = 0;
+    for (; debut < n; debut += ParBloc) {
         const int fin = std::min(n, debut + ParBloc);
         char* p = bloc.data();
-        for (int i = debut; i < fin; ++i, p += enreg_liste::Longueur)
-            enreg_liste::encoder_dans(entree_de_ligne(vue.topLevelItem(i)), p);
-        if (sortie.write(bloc.constData(), qint64(p - bloc.constData())) < 0) return;  // the writer keeps the error
+        for (int i = debut; i < fin; ++i, p += enreg_liste::Longueur) {
+            QTreeWidgetItem* ligne = racine->child(i);
+            t[0] = texte_de(ligne, 0);
+            completion.ligne(ligne, i, t);
+            enreg_liste::encoder_dans(entree_des_textes(t), p);
+        }
+        if (sortie.write(bloc.constData(), qint64(p - bloc.constData())) < 0) {
+            debut += ParBloc;
+            break;  // the writer keeps the error; the rows left are still completed
+        }
     }
+    for (int i = debut; i < n; ++i) completion.ligne(racine->child(i), i, t);
 }
 
 void completer_cellules(ListView& vue) {
-    static const QString defauts[] = {QStringLiteral("0.10"), QStringLiteral("0.00"), QStringLiteral("divers"),
-                                      QStringLiteral("0")};
-    const int32_t n = vue.ListCount();
-    for (int32_t i = 0; i < n; ++i) {
-        QTreeWidgetItem* ligne = vue.topLevelItem(i);
-        for (int c = 1; c <= 4; ++c)
-            if (ligne->text(c).isEmpty()) ligne->setText(c, defauts[c - 1]);
-        if (ligne->text(5).isEmpty()) ligne->setText(5, QString::number(i + 1));
-    }
+    QString t[Colonnes];
+    const QTreeWidgetItem* racine = vue.invisibleRootItem();
+    const int n = racine->childCount();
+    Completion completion(vue);
+    for (int i = 0; i < n; ++i) completion.ligne(racine->child(i), i, t);
 }
 
 QByteArray lire(const QString& nom) { return fichiers::lire_fichier(chemin_complet(nom)); }

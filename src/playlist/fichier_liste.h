@@ -37,11 +37,13 @@ bool chemin_accepte(const QString& chemin, bool modification = false);
 void ajouter_lignes(ListView& vue, const QByteArray& contenu);
 // The bytes of a list file holding every row of the view, in row order.
 QByteArray octets_de_la_vue(const ListView& vue);
-// The same bytes written to a device block by block (the safe writer's temporary file).
-void ecrire_la_vue(const ListView& vue, QIODevice& sortie);
 // Empty cells of the view take their defaults as a save gives them (the last column the row's
 // number at that moment). Done once, every cell is filled.
 void completer_cellules(ListView& vue);
+// Both in one pass: the cells completed, and the bytes of the view written to a device block
+// by block (the safe writer's temporary file). After a refused write the rows left are still
+// completed, and nothing more is written.
+void completer_et_ecrire(ListView& vue, QIODevice& sortie);
 // Reads a whole list file; a missing file is error 53 and nothing is created.
 QByteArray lire(const QString& nom);
 // Record numero (1-based) of a list file, read-only; a number past the end is error 63.

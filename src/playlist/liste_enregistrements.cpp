@@ -48,14 +48,20 @@ void Liste_son::sauve_tout() {
     nom_fichier_liste = QString::fromLatin1(fichier_liste::NomDefaut);
     chemin_liste = nom_fichier_liste;
     Text2.setText(nom_fichier_liste);
-    // Empty cells take their defaults in the view itself, then the whole list replaces the
-    // file at once: the old file stays whole until the new one is complete.
-    fichier_liste::completer_cellules(ListView1);
+    // Empty cells take their defaults in the view itself as the rows are written, and the
+    // whole list replaces the file at once: the old file stays whole until the new one is
+    // complete.
     const QString chemin = fichier_liste::chemin_complet(chemin_liste);
+    bool completee = false;
     try {
-        fichiers::reecrire_fichier(chemin, [this](QIODevice& d) { fichier_liste::ecrire_la_vue(ListView1, d); });
+        fichiers::reecrire_fichier(chemin, [this, &completee](QIODevice& d) {
+            completee = true;
+            fichier_liste::completer_et_ecrire(ListView1, d);
+        });
         sauvegarde_en_echec = false;
     } catch (const Erreur& e) {
+        // A file refused before any row was written: the view is completed all the same.
+        if (!completee) fichier_liste::completer_cellules(ListView1);
         // Inside a tick of list play the failure is said once, in the notice window, until a
         // save succeeds again: play goes on from the view.
         const bool deja_dit = sauvegarde_en_echec && avis::dans_un_tic();

@@ -39,6 +39,43 @@ private slots:
         QCOMPARE(lu.duree_piste, e.duree_piste);
     }
 
+    // Every text field is the bytes champ::texte gives, whichever way the record is encoded:
+    // the code page, UTF-8 when the page's bytes would read back as UTF-8, cut texts.
+    void textes_comme_le_codec_des_champs() {
+        const QString textes[] = {
+            QString(),
+            QStringLiteral("/musique/titre 1.mp3"),
+            QStringLiteral("/musique/été/titre numéro 1.mp3"),
+            QStringLiteral("é"),                 // a lead byte at the end
+            QStringLiteral("\u00e9\u00a9"),      // a lead, a continuation, then the end
+            QStringLiteral("Ã©"),                // C3 A9: reads back as UTF-8
+            QStringLiteral("\u00c2\u00a0x"),      // C2 A0: reads back as UTF-8
+            QStringLiteral("\u00a9abc"),          // a continuation byte first
+            QStringLiteral("a\u00a9"),            // a continuation byte after ASCII
+            QStringLiteral("€uro"),              // 0x80 in the page
+            QStringLiteral("abcdefg€hijklmno"),  // the same, inside a block of plain characters
+            QStringLiteral("abcd\u00a9efgh"),      // a continuation byte after a block of ASCII
+            QStringLiteral("/musique/abcd\u00c3\u00a9fin.mp3"),  // reads back as UTF-8, after ASCII
+            QStringLiteral("titre numéro 12 - été.mp3"),
+            QStringLiteral("\u0081"),             // unassigned in the page
+            QStringLiteral("\u0085"),             // not in the page: UTF-8
+            QStringLiteral("日本"),
+            QString(200, QChar(u'é')),
+            QString(201, QChar(u'é')),
+            QStringLiteral("/m/") + QString(120, QChar(u'П')),
+            QString(250, QLatin1Char('a')),
+        };
+        for (const QString& s : textes) {
+            TypeEnregListe e;
+            e.chemin = e.fin_lecture = e.genre = e.duree_piste = s;
+            const QByteArray r = enreg_liste::encoder(e);
+            QCOMPARE(r.mid(0, 200), champ::texte(s, 200));
+            QCOMPARE(r.mid(200, 100), champ::texte(s, 100));
+            QCOMPARE(r.mid(300, 100), champ::texte(s, 100));
+            QCOMPARE(r.mid(410, 8), champ::texte(s, 8));
+        }
+    }
+
     void textes_trop_longs_coupes() {
         TypeEnregListe e;
         e.chemin = QString(250, QLatin1Char('a'));

@@ -2,6 +2,10 @@
 // record readers.
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTreeWidgetItem>
+#include <algorithm>
 #include <functional>
 
 #include "config/etat.h"
@@ -82,7 +86,13 @@ private slots:
         ligne(l, {"/m/a.mp3", "1.50", "200.00", "pop", "80", "00:03:20"});
         ligne(l, {"/m/b.mp3"});
         index_liste_en_cours = 2;
+        // The view is told of the cells the save filled, so it shows them.
+        QSignalSpy changes(l.ListView1.model(), &QAbstractItemModel::dataChanged);
         l.sauve_tout();
+        QVERIFY(std::any_of(changes.cbegin(), changes.cend(), [](const QList<QVariant>& a) {
+            const auto debut = a[0].toModelIndex(), fin = a[1].toModelIndex();
+            return debut.row() <= 1 && fin.row() >= 1 && debut.column() <= 1 && fin.column() >= 5;
+        }));
 
         const QByteArray attendu =
             enregistrement({{0, "2f6d2f612e6d7033"},          // "/m/a.mp3"
@@ -309,6 +319,52 @@ private slots:
                  }),
                  53);
         QVERIFY(!QFile::exists(dans_programme("absente.dfm")));
+    }
+
+    // The record of a row is the same whether its numbers take the direct path or the general
+    // conversion: the start's bits and the volume, for plain texts, odd ones, and texts that
+    // do not convert (0).
+    void nombres_de_ligne_comme_la_conversion_generale() {
+        QStringList textes{"0", "1", "-3", "12.34", "0.10", "0.00", "100", "-0", "-0.00", "007", "1.5", "2.5",
+                           "-2.5", "32767", "32767.5", "-32768", "-32768.5", "40000", "999999999999999",
+                           "0.000000000000001", "123456789012.345", "9007199254740993", "1234567890123456",
+                           "0.1000000000000000055", "1e308", "1e999", "-1e999", "1,5", " 2", "2 ", "+4",
+                           "1e3", "1E-2", ".5", "5.", "", "abc", "-", "1.2.3", "１２", "1-", "--1"};
+        // Plain texts of every length and scale, from a fixed seed.
+        QRandomGenerator g(1234);
+        for (int k = 0; k < 5000; ++k) {
+            QString t = QString::number(g.bounded(Q_INT64_C(1000000000000000)));
+            t.truncate(1 + g.bounded(15));
+            const int point = g.bounded(t.size() + 1);
+            if (point > 0 && point < t.size()) t.insert(point, QLatin1Char('.'));
+            textes << (g.bounded(2) ? QLatin1Char('-') + t : t);
+        }
+        int directs = 0;
+        for (const QString& t : textes) {
+            QTreeWidgetItem ligne(QStringList{"/m/é.mp3", t, "0.00", "divers", t, "1"});
+            TypeEnregListe general;
+            general.chemin = QStringLiteral("/m/é.mp3");
+            general.fin_lecture = QStringLiteral("0.00");
+            general.genre = QStringLiteral("divers");
+            general.duree_piste = QStringLiteral("1");
+            try {
+                general.debut_lecture = rt::CDbl(t);
+            } catch (const Erreur&) {
+            }
+            try {
+                general.volume = rt::CInt(t);
+            } catch (const Erreur&) {
+            }
+            QCOMPARE(enreg_liste::encoder(fichier_liste::entree_de_ligne(&ligne)), enreg_liste::encoder(general));
+            double v;
+            directs += rt::nombre_simple(t, v);
+        }
+        QVERIFY(directs > 5000);
+        double v = 0;
+        for (const char* direct : {"0", "-3", "12.34", "0.10", "999999999999999"})
+            QVERIFY(rt::nombre_simple(direct, v));
+        for (const char* general : {"-0", "1,5", " 2", "1e3", "", "abc", ".5", "5.", "1234567890123456"})
+            QVERIFY(!rt::nombre_simple(general, v));
     }
 
     void convertir_valeur_son_ecriture() {
