@@ -105,10 +105,27 @@ fenetre() {
   done
   return 1
 }
+# A program alive that shows nothing: its threads' stacks, to the failure output and the
+# capture folder.
+piles() {
+  [[ -n $pid_prog ]] && kill -0 "$pid_prog" 2>/dev/null || { echo "scenario: the program has ended" >&2; return 0; }
+  command -v gdb >/dev/null || { echo "scenario: the program runs and shows nothing" >&2; return 0; }
+  gdb -q -batch -p "$pid_prog" -ex "thread apply all bt 20" >"$captures/piles_$1.txt" 2>&1 || true
+  echo "scenario: the program runs and shows nothing; its stacks: $captures/piles_$1.txt" >&2
+  grep -E '^(Thread|#[0-9]+ )' "$captures/piles_$1.txt" | head -60 | sed 's/^/  /' >&2 || true
+}
 premier_lancement() {
   lancer
   local id
-  id=$(fenetre "Sonavel_V5") || echec "no first-start message"
+  # The first start of a sanitizer build on a loaded machine can be slow: one more start when
+  # the first showed nothing in time, with what it was doing kept.
+  if ! id=$(fenetre "Sonavel_V5"); then
+    piles premier_lancement
+    arreter_programme
+    rm -rf "$XDG_CONFIG_HOME"  # a first start cut short is a first start again
+    lancer
+    id=$(fenetre "Sonavel_V5") || { piles premier_lancement_2; echec "no first-start message"; }
+  fi
   # The box is answered until the program ends by itself: a key sent before the box has the
   # focus is lost, and a first start cut short leaves settings that make the next one a first
   # start again.

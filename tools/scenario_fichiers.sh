@@ -46,10 +46,7 @@ menu_fichier() {
 attendre_fichier() { for _ in $(seq 50); do [[ -e $1 ]] && return 0; sleep 0.1; done; return 1; }
 
 # The first start writes the defaults, says so and ends.
-lancer
-valider_message
-for _ in $(seq 100); do kill -0 "$pid_prog" 2>/dev/null || break; sleep 0.1; done
-arreter_programme
+premier_lancement
 
 # A list on the command line brings up the playlist window; its "Ajouter" menu opens the
 # file manager on the program folder.
