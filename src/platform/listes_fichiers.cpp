@@ -6,8 +6,11 @@
 #include <QRegularExpression>
 #include <QStorageInfo>
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include <dirent.h>
@@ -69,6 +72,7 @@ struct Entree {
     QString nom;
     Genre genre;
     bool lien;
+    bool ascii;  // every character of the name below 0x80
 };
 using Entrees = std::vector<Entree>;
 
@@ -89,8 +93,12 @@ Entrees lire_dossier(const QByteArray& chemin) {
             else
                 type = S_ISREG(etat.st_mode) ? DT_REG : S_ISDIR(etat.st_mode) ? DT_DIR : DT_UNKNOWN;
         }
-        r.push_back({QFile::decodeName(n), type == DT_REG ? Genre::Fichier : type == DT_DIR ? Genre::Dossier : Genre::Autre,
-                     lien});
+        // Most names are plain ASCII, which decodes the same as Latin-1, without the UTF-8 decoder.
+        size_t longueur = 0;
+        bool ascii = true;
+        for (; n[longueur]; ++longueur) ascii &= static_cast<unsigned char>(n[longueur]) < 0x80;
+        r.push_back({ascii ? QString::fromLatin1(n, qsizetype(longueur)) : QFile::decodeName(n),
+                     type == DT_REG ? Genre::Fichier : type == DT_DIR ? Genre::Dossier : Genre::Autre, lien, ascii});
     }
     ::closedir(d);
     return r;
@@ -139,18 +147,113 @@ std::shared_ptr<const Entrees> entrees(const QString& dossier) {
     return r;
 }
 
-// By name without regard to case; names equal so are ordered by their exact spelling.
+bool ascii(QStringView s) {
+    for (const QChar c : s)
+        if (c.unicode() >= 0x80) return false;
+    return true;
+}
+
+// Whether two ASCII names of one length are the same without regard to case.
+bool memes_lettres_ascii(QStringView a, QStringView b) {
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a[i].unicode(), y = b[i].unicode();
+        if (x >= 'A' && x <= 'Z') x += 'a' - 'A';
+        if (y >= 'A' && y <= 'Z') y += 'a' - 'A';
+        if (x != y) return false;
+    }
+    return true;
+}
+
+// Compares two byte strings as memcmp then their lengths would, eight bytes at a time. The
+// bytes may be read up to 7 past either end (the buffer holding them is padded).
+int comparer_octets(const unsigned char* a, size_t na, const unsigned char* b, size_t nb) {
+    const size_t n = std::min(na, nb);
+    size_t i = 0;
+    for (;; i += 8) {
+        uint64_t x, y;
+        std::memcpy(&x, a + i, 8);
+        std::memcpy(&y, b + i, 8);
+        x = __builtin_bswap64(x);
+        y = __builtin_bswap64(y);
+        if (i + 8 > n) {
+            // Only the bytes before n count.
+            const unsigned reste = unsigned(n - i);
+            if (reste == 0) break;
+            x >>= 64 - 8 * reste;
+            y >>= 64 - 8 * reste;
+            if (x != y) return x < y ? -1 : 1;
+            break;
+        }
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return na < nb ? -1 : na > nb ? 1 : 0;
+}
+
+// By name without regard to case; names equal so are ordered by their exact spelling. Keys
+// are laid side by side in one buffer and compared as bytes: one byte a character when every
+// name is ASCII (folding is then A-Z to a-z), else big-endian UTF-16, whose bytes sort as
+// its code units do.
 void trier(QStringList& noms) {
-    std::vector<std::pair<QString, int>> cles;
-    cles.reserve(size_t(noms.size()));
-    for (int i = 0; i < noms.size(); ++i) cles.emplace_back(noms.at(i).toCaseFolded(), i);
-    std::sort(cles.begin(), cles.end(), [&](const auto& a, const auto& b) {
-        if (const int c = a.first.compare(b.first)) return c < 0;
-        return noms.at(a.second).compare(noms.at(b.second)) < 0;
+    const qsizetype n = noms.size();
+    if (n < 2) return;
+    bool tout_ascii = true;
+    size_t total = 0;
+    for (const QString& nom : noms) {
+        total += size_t(nom.size());
+        if (tout_ascii && !ascii(nom)) tout_ascii = false;
+    }
+    struct Cle {
+        size_t plie;  // the folded name's offset, the name itself following it
+        uint32_t longueur_pliee;
+        uint32_t longueur;
+        qsizetype indice;
+    };
+    std::vector<Cle> cles(static_cast<size_t>(n));
+    std::vector<unsigned char> octets;
+    if (tout_ascii) {
+        octets.resize(2 * total + 8);
+        unsigned char* o = octets.data();
+        size_t pos = 0;
+        for (qsizetype i = 0; i < n; ++i) {
+            const QString& nom = noms.at(i);
+            const char16_t* c = reinterpret_cast<const char16_t*>(nom.constData());
+            const size_t l = size_t(nom.size());
+            for (size_t k = 0; k < l; ++k) {
+                const unsigned char u = static_cast<unsigned char>(c[k]);
+                o[pos + k] = u >= 'A' && u <= 'Z' ? u - 'A' + 'a' : u;
+                o[pos + l + k] = u;
+            }
+            cles[size_t(i)] = {pos, uint32_t(l), uint32_t(l), i};
+            pos += 2 * l;
+        }
+    } else {
+        size_t pos = 0;
+        const auto ajouter = [&](QStringView v) {
+            octets.resize(pos + 2 * size_t(v.size()));
+            for (const QChar c : v) {
+                octets[pos++] = static_cast<unsigned char>(c.unicode() >> 8);
+                octets[pos++] = static_cast<unsigned char>(c.unicode() & 0xFF);
+            }
+        };
+        for (qsizetype i = 0; i < n; ++i) {
+            const QString& nom = noms.at(i);
+            const size_t debut = pos;
+            ajouter(nom.toCaseFolded());
+            const size_t pliee = pos - debut;
+            ajouter(nom);
+            cles[size_t(i)] = {debut, uint32_t(pliee), uint32_t(pos - debut - pliee), i};
+        }
+        octets.resize(pos + 8);
+    }
+    const unsigned char* base = octets.data();
+    std::sort(cles.begin(), cles.end(), [base](const Cle& a, const Cle& b) {
+        if (const int r = comparer_octets(base + a.plie, a.longueur_pliee, base + b.plie, b.longueur_pliee)) return r < 0;
+        return comparer_octets(base + a.plie + a.longueur_pliee, a.longueur, base + b.plie + b.longueur_pliee,
+                               b.longueur) < 0;
     });
     QStringList r;
-    r.reserve(noms.size());
-    for (const auto& c : cles) r << noms.at(c.second);
+    r.reserve(n);
+    for (const Cle& c : cles) r << noms.at(c.indice);
     noms = std::move(r);
 }
 }  // namespace
@@ -159,6 +262,7 @@ QStringList listes_fichiers::fichiers(const QString& dossier, const QString& mot
     const QList<Motif> m = motifs(motif);
     QStringList noms;
     const auto lues = entrees(dossier);  // held through the loop
+    noms.reserve(qsizetype(lues->size()));
     for (const Entree& e : *lues) {
         if (e.genre != Genre::Fichier || e.nom.startsWith(QLatin1Char('.'))) continue;  // hidden
         for (const Motif& r : m)
@@ -183,9 +287,15 @@ QStringList listes_fichiers::sous_dossiers(const QString& dossier, bool avec_lie
 QString listes_fichiers::fichier_sans_casse(const QString& dossier, const QString& nom) {
     if (nom.isEmpty()) return QString();
     QString trouve;
+    const bool nom_ascii = ascii(nom);
     const auto lues = entrees(dossier);  // held through the loop
     for (const Entree& e : *lues) {
         if (e.genre != Genre::Fichier) continue;
+        // Two ASCII names match only letter for letter; other names can match otherwise (a
+        // Kelvin sign folds to "k").
+        if (nom_ascii && e.ascii) {
+            if (e.nom.size() != nom.size() || !memes_lettres_ascii(e.nom, nom)) continue;
+        }
         if (e.nom == nom) return e.nom;
         if (e.nom.compare(nom, Qt::CaseInsensitive) == 0 && (trouve.isEmpty() || e.nom < trouve))
             trouve = e.nom;  // of names differing only in case, always the same one

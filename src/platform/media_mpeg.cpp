@@ -4,9 +4,11 @@
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -47,7 +49,7 @@ constexpr int64_t kVue = 16 * 1024;
 constexpr int64_t kRechercheEntete = 1 << 20;
 // Reads: small ones for a header at each end, large sequential ones for a walk.
 constexpr int64_t kBlocEntete = 64 * 1024;
-constexpr int64_t kBlocParcours = 1 << 20;
+constexpr int64_t kBlocParcours = 256 * 1024;
 // How far past the leading tags a file is searched for audio when GStreamer found no type.
 constexpr int64_t kRechercheAudio = 8 << 20;
 
@@ -59,12 +61,11 @@ constexpr int kRythmes = 9 + 13;
 constexpr int kEntete = 7;
 
 // An AAC frame in ADTS: 1024 samples per raw data block.
-std::optional<Trame> entete_adts(const uint8_t* p) {
+inline bool entete_adts(const uint8_t* p, Trame& t) {
     const int indice = (p[2] >> 2) & 0xF;
     const int longueur = ((p[3] & 3) << 11) | (p[4] << 3) | (p[5] >> 5);
     const int entete = (p[1] & 1) ? 7 : 9;
-    if (indice >= 13 || longueur <= entete) return std::nullopt;
-    Trame t;
+    if (indice >= 13 || longueur <= entete) return false;
     t.version = 4;
     t.couche = 0;
     t.indice_frequence = 9 + indice;
@@ -72,23 +73,22 @@ std::optional<Trame> entete_adts(const uint8_t* p) {
     t.echantillons = 1024 * ((p[6] & 3) + 1);
     t.longueur = longueur;
     t.mono = false;
-    return t;
+    return true;
 }
 
-// The frame whose header starts at p (kEntete bytes), if they are a valid header: MPEG audio,
-// or AAC in ADTS. Free-format MPEG frames (bit rate index 0) have no computable length and are
-// refused.
-std::optional<Trame> entete(const uint8_t* p) {
-    if (p[0] != 0xFF || (p[1] & 0xE0) != 0xE0) return std::nullopt;
-    if ((p[1] & 0xF6) == 0xF0) return entete_adts(p);
+// Whether the kEntete bytes at p are a valid frame header, MPEG audio or AAC in ADTS, and the
+// frame they start in t. Free-format MPEG frames (bit rate index 0) have no computable length
+// and are refused.
+inline bool entete(const uint8_t* p, Trame& t) {
+    if (p[0] != 0xFF || (p[1] & 0xE0) != 0xE0) return false;
+    if ((p[1] & 0xF6) == 0xF0) return entete_adts(p, t);
     const int version = (p[1] >> 3) & 3;
     const int code_couche = (p[1] >> 1) & 3;
     const int indice_debit = p[2] >> 4;
     const int indice_frequence = (p[2] >> 2) & 3;
     if (version == 1 || code_couche == 0 || indice_debit == 0 || indice_debit == 15 ||
         indice_frequence == 3)
-        return std::nullopt;
-    Trame t;
+        return false;
     t.version = version;
     t.couche = 4 - code_couche;
     t.indice_frequence = (version == 3 ? 0 : version == 2 ? 3 : 6) + indice_frequence;
@@ -106,6 +106,12 @@ std::optional<Trame> entete(const uint8_t* p) {
         t.echantillons = 576;
         t.longueur = 72 * debit / t.frequence + bourrage;
     }
+    return true;
+}
+
+std::optional<Trame> entete(const uint8_t* p) {
+    Trame t;
+    if (!entete(p, t)) return std::nullopt;
     return t;
 }
 
@@ -120,89 +126,127 @@ uint32_t petit_boutiste(const uint8_t* p) {
     return (uint32_t(p[3]) << 24) | (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
 }
 
-// Bytes to look at, from memory or from a file read in large sequential blocks.
+// Bytes to look at, from memory or from a file read in large sequential blocks. Not virtual:
+// the walk asks for bytes once per frame, and the bytes asked for are nearly always at hand.
 class Source {
 public:
-    explicit Source(int64_t taille) : taille(taille) {}
-    virtual ~Source() = default;
+    // From memory.
+    Source(const uint8_t* data, int64_t taille) : taille(taille), m_data(data), m_debut(0), m_lu(taille) {}
+    // From a file, read m_bloc bytes at a time.
+    Source(int fd, int64_t taille, const std::atomic<bool>* arret, int64_t bloc, std::atomic<int64_t>* lus = nullptr);
+    ~Source();
+    Source(const Source&) = delete;
+    Source& operator=(const Source&) = delete;
+
     // The bytes from pos on, at least min(n, taille - pos) of them (n <= kVue); null when
     // they cannot be read.
-    virtual const uint8_t* voir(int64_t pos, int64_t n) = 0;
-    const int64_t taille;
-};
+    const uint8_t* voir(int64_t pos, int64_t n) {
+        const int64_t fin = std::min(taille, pos + n);
+        if (pos >= m_debut && fin <= m_debut + m_lu) return m_data + (pos - m_debut);
+        return remplir(pos, fin) ? m_data + (pos - m_debut) : nullptr;
+    }
+    // The end of the bytes at hand from pos on, once voir(pos, n) gave them.
+    int64_t fin_vue() const { return m_debut + m_lu; }
 
-class SourceMemoire : public Source {
-public:
-    SourceMemoire(const uint8_t* data, int64_t taille) : Source(taille), m_data(data) {}
-    const uint8_t* voir(int64_t pos, int64_t) override { return m_data + pos; }
+    const int64_t taille;
 
 private:
-    const uint8_t* m_data;
+    bool remplir(int64_t pos, int64_t fin);
+    bool attendre_bride(int64_t octets);
+
+    const uint8_t* m_data;  // memory given, or m_tampon
+    int64_t m_debut;        // position of m_data[0]
+    int64_t m_lu;           // bytes at hand from m_debut on
+    int m_fd = -1;
+    const std::atomic<bool>* m_arret = nullptr;
+    int64_t m_bloc = 0;
+    std::atomic<int64_t>* m_lus = nullptr;
+    std::unique_ptr<uint8_t[]> m_tampon;
+    int64_t m_capacite = 0;
 };
 
 std::atomic<int64_t> g_bride{0};
 
-class SourceFichier : public Source {
-public:
-    SourceFichier(int fd, int64_t taille, const std::atomic<bool>* arret, int64_t bloc,
-                  std::atomic<int64_t>* lus = nullptr)
-        : Source(taille), m_fd(fd), m_arret(arret), m_bloc(bloc), m_lus(lus) {}
-    const uint8_t* voir(int64_t pos, int64_t n) override {
-        const int64_t fin = std::min(taille, pos + n);
-        if (pos >= m_debut && fin <= m_debut + int64_t(m_tampon.size()))
-            return m_tampon.data() + (pos - m_debut);
-        return remplir(pos, fin) ? m_tampon.data() + (pos - m_debut) : nullptr;
-    }
-
-private:
-    // Keeps what is already read from pos on and reads on, one large block at a time.
-    bool remplir(int64_t pos, int64_t fin) {
-        const int64_t garde_fin = m_debut + int64_t(m_tampon.size());
-        if (pos >= m_debut && pos < garde_fin) {
-            m_tampon.erase(m_tampon.begin(), m_tampon.begin() + (pos - m_debut));
-        } else {
-            m_tampon.clear();
-        }
-        m_debut = pos;
-        while (m_debut + int64_t(m_tampon.size()) < fin) {
-            const int64_t depuis = m_debut + int64_t(m_tampon.size());
-            const int64_t voulu = std::min(m_bloc, taille - depuis);
-            const size_t avant = m_tampon.size();
-            m_tampon.resize(avant + size_t(voulu));
-            const ssize_t lu = ::pread(m_fd, m_tampon.data() + avant, size_t(voulu), depuis);
-            if (lu <= 0) {
-                m_tampon.resize(avant);
-                return false;
-            }
-            m_tampon.resize(avant + size_t(lu));
-            if (m_lus) *m_lus += lu;
-            if (!attendre_bride(lu)) return false;
-        }
-        return true;
-    }
-
-    // A slow disk, for tests: sleeps as long as the bytes would take, in short steps.
-    bool attendre_bride(int64_t octets) {
-        if (m_arret && m_arret->load()) return false;
-        const int64_t bride = g_bride.load();
-        if (bride <= 0) return true;
-        auto reste = std::chrono::microseconds(octets * 1000000 / bride);
-        while (reste.count() > 0) {
-            const auto pas = std::min(reste, std::chrono::microseconds(10000));
-            std::this_thread::sleep_for(pas);
-            reste -= pas;
-            if (m_arret && m_arret->load()) return false;
-        }
-        return true;
-    }
-
-    int m_fd;
-    const std::atomic<bool>* m_arret;
-    int64_t m_bloc;
-    std::atomic<int64_t>* m_lus;
-    std::vector<uint8_t> m_tampon;
-    int64_t m_debut = 0;
+// One read buffer kept from one file to the next: walks run on threads of their own, and a
+// fresh buffer would cost its pages' faults on every walk.
+struct TamponLibre {
+    std::mutex m;
+    std::unique_ptr<uint8_t[]> tampon;
+    int64_t capacite = 0;
 };
+// Never destroyed: a walk may still be running while the program ends.
+TamponLibre& tampon_libre() {
+    static auto* t = new TamponLibre;
+    return *t;
+}
+
+Source::Source(int fd, int64_t taille, const std::atomic<bool>* arret, int64_t bloc, std::atomic<int64_t>* lus)
+    : taille(taille), m_data(nullptr), m_debut(0), m_lu(0), m_fd(fd), m_arret(arret), m_bloc(bloc), m_lus(lus) {
+    // Room for what a step looks at beyond the bytes kept, and one block.
+    const int64_t voulu = kVue + bloc;
+    {
+        TamponLibre& libre = tampon_libre();
+        std::lock_guard<std::mutex> l(libre.m);
+        if (libre.tampon && libre.capacite >= voulu) {
+            m_tampon = std::move(libre.tampon);
+            m_capacite = libre.capacite;
+        }
+    }
+    if (!m_tampon) {
+        m_tampon.reset(new uint8_t[size_t(voulu)]);
+        m_capacite = voulu;
+    }
+    m_data = m_tampon.get();
+}
+
+Source::~Source() {
+    if (!m_tampon) return;
+    TamponLibre& libre = tampon_libre();
+    std::lock_guard<std::mutex> l(libre.m);
+    if (m_capacite >= libre.capacite) {
+        libre.tampon = std::move(m_tampon);
+        libre.capacite = m_capacite;
+    }
+}
+
+// Keeps what is already read from pos on and reads on, one large block at a time.
+bool Source::remplir(int64_t pos, int64_t fin) {
+    if (m_fd < 0) return false;
+    uint8_t* tampon = m_tampon.get();
+    const int64_t garde_fin = m_debut + m_lu;
+    if (pos >= m_debut && pos < garde_fin) {
+        m_lu = garde_fin - pos;
+        std::memmove(tampon, tampon + (pos - m_debut), size_t(m_lu));
+    } else {
+        m_lu = 0;
+    }
+    m_debut = pos;
+    while (m_debut + m_lu < fin) {
+        const int64_t depuis = m_debut + m_lu;
+        const int64_t voulu = std::min({m_bloc, taille - depuis, m_capacite - m_lu});
+        const ssize_t lu = ::pread(m_fd, tampon + m_lu, size_t(voulu), depuis);
+        if (lu <= 0) return false;
+        m_lu += lu;
+        if (m_lus) *m_lus += lu;
+        if (!attendre_bride(lu)) return false;
+    }
+    return true;
+}
+
+// A slow disk, for tests: sleeps as long as the bytes would take, in short steps.
+bool Source::attendre_bride(int64_t octets) {
+    if (m_arret && m_arret->load()) return false;
+    const int64_t bride = g_bride.load();
+    if (bride <= 0) return true;
+    auto reste = std::chrono::microseconds(octets * 1000000 / bride);
+    while (reste.count() > 0) {
+        const auto pas = std::min(reste, std::chrono::microseconds(10000));
+        std::this_thread::sleep_for(pas);
+        reste -= pas;
+        if (m_arret && m_arret->load()) return false;
+    }
+    return true;
+}
 
 // The part of the data an MPEG stream may occupy, and whether the data can hold one.
 struct Etendue {
@@ -298,11 +342,9 @@ bool suivie(Source& s, int64_t pos, const Trame& t, int64_t fin) {
 }
 
 // A Xing/Info header sits after the side information; a VBRI header at a fixed place.
-// Returns the offset of the mark in the frame, 0 when there is none.
-int64_t decalage_information(Source& s, int64_t pos, const Trame& t) {
+// Returns the offset of the mark in the frame t whose bytes start at p, 0 when there is none.
+inline int64_t decalage_information(const uint8_t* p, const Trame& t) {
     if (t.couche == 0) return 0;
-    const uint8_t* p = s.voir(pos, t.longueur);
-    if (!p) return 0;
     const int cote = t.version == 3 ? (t.mono ? 17 : 32) : (t.mono ? 9 : 17);
     auto porte = [&](int64_t decalage, const char* marque) {
         return decalage + 4 <= t.longueur && memcmp(p + decalage, marque, 4) == 0;
@@ -310,6 +352,12 @@ int64_t decalage_information(Source& s, int64_t pos, const Trame& t) {
     if (porte(4 + cote, "Xing") || porte(4 + cote, "Info")) return 4 + cote;
     if (porte(36, "VBRI")) return 36;
     return 0;
+}
+
+int64_t decalage_information(Source& s, int64_t pos, const Trame& t) {
+    if (t.couche == 0) return 0;
+    const uint8_t* p = s.voir(pos, t.longueur);
+    return p ? decalage_information(p, t) : 0;
 }
 
 // The first frame at or after pos that the next frames confirm, looked for up to limite.
@@ -346,6 +394,27 @@ std::optional<double> parcourir(Source& s) {
     int64_t pos = e.debut;
     std::optional<Trame> precedente;
     while (pos + 4 <= e.fin) {
+        if (precedente) {
+            // Frames of the same stream one after the other, the common case: read in place
+            // from the bytes at hand. Anything else (another stream, junk, a frame reaching
+            // past the bytes at hand) is left to the steps below.
+            const int64_t debut_vue = pos;
+            if (const uint8_t* vue = s.voir(pos, kVue)) {
+                const int64_t limite = std::min(e.fin, s.fin_vue());
+                Trame u;
+                while (pos + kEntete <= limite) {
+                    const uint8_t* p = vue + (pos - debut_vue);
+                    if (!entete(p, u) || pos + u.longueur > limite || !meme_flux(u, *precedente)) break;
+                    if (!decalage_information(p, u)) {
+                        echantillons[u.indice_frequence] += u.echantillons;
+                        frequences[u.indice_frequence] = u.frequence;
+                    }
+                    pos += u.longueur;
+                    *precedente = u;
+                }
+            }
+            if (pos + 4 > e.fin) break;
+        }
         std::optional<Trame> t;
         if (precedente) {
             t = trame_a(s, pos, e.fin);
@@ -509,7 +578,7 @@ struct Fichier {
 
 std::optional<double> duree(const uint8_t* data, int64_t taille) {
     if (!data || taille <= 0) return std::nullopt;
-    SourceMemoire s(data, taille);
+    Source s(data, taille);
     return parcourir(s);
 }
 
@@ -517,7 +586,7 @@ std::optional<double> duree_rapide(const QString& chemin) {
     Fichier f(chemin);
     if (!f.ouvert()) return std::nullopt;
     if (auto d = f.memorisee()) return d;
-    SourceFichier s(f.fd, f.taille, nullptr, kBlocEntete);
+    Source s(f.fd, f.taille, nullptr, kBlocEntete);
     auto d = lire_entete(s);
     if (d) f.memoriser(*d);
     return d;
@@ -526,7 +595,7 @@ std::optional<double> duree_rapide(const QString& chemin) {
 bool parcours_necessaire(const QString& chemin) {
     Fichier f(chemin);
     if (!f.ouvert() || f.memorisee()) return false;
-    SourceFichier s(f.fd, f.taille, nullptr, kBlocEntete);
+    Source s(f.fd, f.taille, nullptr, kBlocEntete);
     if (auto d = lire_entete(s)) {
         f.memoriser(*d);
         return false;
@@ -542,7 +611,7 @@ std::optional<double> duree_parcours(const QString& chemin, const std::atomic<bo
                                      std::atomic<int64_t>* lus) {
     Fichier f(chemin);
     if (!f.ouvert()) return std::nullopt;
-    SourceFichier s(f.fd, f.taille, arret, kBlocParcours, lus);
+    Source s(f.fd, f.taille, arret, kBlocParcours, lus);
     auto d = parcourir(s);
     if (arret && arret->load()) return std::nullopt;
     if (d) f.memoriser(*d);
@@ -557,14 +626,14 @@ std::optional<double> duree_fichier(const QString& chemin) {
 std::optional<double> duree_estimee(const QString& chemin) {
     Fichier f(chemin);
     if (!f.ouvert()) return std::nullopt;
-    SourceFichier s(f.fd, f.taille, nullptr, kBlocEntete);
+    Source s(f.fd, f.taille, nullptr, kBlocEntete);
     return estimer(s);
 }
 
 bool contient_mpeg(const QString& chemin) {
     Fichier f(chemin);
     if (!f.ouvert()) return false;
-    SourceFichier s(f.fd, f.taille, nullptr, kBlocParcours);
+    Source s(f.fd, f.taille, nullptr, kBlocParcours);
     const Etendue e = etendue(s);
     int64_t pos = e.debut;
     return e.possible && chercher_trame(s, pos, e.fin, e.debut + kRechercheAudio).has_value();

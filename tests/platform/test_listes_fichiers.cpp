@@ -159,6 +159,26 @@ private slots:
         QCOMPARE(fichier_sans_casse(r, QStringLiteral("cinq.wav")), QString());
     }
 
+    // Names beyond ASCII: sorted by their case-folded form, then by spelling; found without
+    // regard to case by folding, not only by ASCII letters.
+    void noms_hors_ascii() {
+        QTemporaryDir d;
+        const QString r = d.path();
+        const QStringList noms{QStringLiteral("été.mp3"), QStringLiteral("Été.mp3"), QStringLiteral("zeta.mp3"),
+                               QStringLiteral("Alpha.mp3"), QStringLiteral("\u212Aelvin.mp3"),
+                               QStringLiteral("kelvin.MP3"), QStringLiteral("b.mp3")};
+        for (const QString& n : noms) creer(r + QLatin1Char('/') + n);
+        QCOMPARE(listes_fichiers::fichiers(r, QStringLiteral("*.mp3")),
+                 (QStringList{QStringLiteral("Alpha.mp3"), QStringLiteral("b.mp3"), QStringLiteral("kelvin.MP3"),
+                              QStringLiteral("\u212Aelvin.mp3"), QStringLiteral("zeta.mp3"), QStringLiteral("Été.mp3"),
+                              QStringLiteral("été.mp3")}));
+        QFile::remove(r + QStringLiteral("/kelvin.MP3"));
+        QCOMPARE(listes_fichiers::fichier_sans_casse(r, QStringLiteral("KELVIN.mp3")), QStringLiteral("\u212Aelvin.mp3"));
+        QCOMPARE(listes_fichiers::fichier_sans_casse(r, QStringLiteral("ÉTÉ.MP3")), QStringLiteral("Été.mp3"));
+        QCOMPARE(listes_fichiers::fichier_sans_casse(r, QStringLiteral("ALPHA.MP3")), QStringLiteral("Alpha.mp3"));
+        QCOMPARE(listes_fichiers::fichier_sans_casse(r, QStringLiteral("ALPHA.MP")), QString());
+    }
+
     void volumes() {
         DriveListBox d;
         QVERIFY(d.ListCount() >= 1);
