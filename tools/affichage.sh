@@ -34,6 +34,9 @@ if [[ -z $numero ]]; then
   exit 2
 fi
 export DISPLAY=":$numero"
+# No session bus here: with no address, Qt's accessibility bridge asks libdbus for one, which
+# forks a launcher from a thread; under the sanitizers that child can hang the program's start.
+export DBUS_SESSION_BUS_ADDRESS=${DBUS_SESSION_BUS_ADDRESS:-disabled:}
 unset WAYLAND_DISPLAY
 if command -v openbox >/dev/null; then
   openbox --sm-disable >"$travail/wm.log" 2>&1 &
